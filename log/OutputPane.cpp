@@ -1,0 +1,87 @@
+#include "log/OutputPane.h"
+
+#include <QObject>
+#include <atomic>
+
+#include "log/RunLog.h"
+
+namespace {
+std::atomic<PaneBinder> g_pfnBinder{nullptr};
+}
+
+void SetPaneBinder(PaneBinder pfnBinder) { g_pfnBinder.store(pfnBinder); }
+PaneBinder CurrentPaneBinder() { return g_pfnBinder.load(); }
+
+int CRunLog::AttachOutputWnd(QObject* pWnd) {
+    if (pWnd == nullptr) return 0;
+    if (m_nPaneMode != 0) DetachOutputWnd();
+    // An object that is its own pane is used as it is; any other control gets an adapter of
+    // the run log's own, which it owns and drops again on detach.
+    IOutputPane* pPermanent = dynamic_cast<IOutputPane*>(pWnd);
+    int nMode = 0;
+    if (pPermanent != nullptr) {
+        nMode = pPermanent->PaneKind();
+    } else if (pWnd->inherits("QPlainTextEdit")) {
+        nMode = 1;
+    } else if (pWnd->inherits("QTextEdit")) {
+        nMode = 2;
+    }
+    if (nMode != 1 && nMode != 2) return 1;
+    IOutputPane* pPane = pPermanent;
+    if (pPane == nullptr) {
+        PaneBinder pfnBinder = CurrentPaneBinder();
+        std::unique_ptr<IOutputPane> owned = pfnBinder ? pfnBinder(pWnd, nMode) : nullptr;
+        if (!owned) return 1;
+        pPane = owned.get();
+        (nMode == 1 ? m_editPane : m_richPane) = std::move(owned);
+    }
+    m_bPaneOwned = pPermanent == nullptr ? 1 : 0;
+    (nMode == 1 ? m_pEditWnd : m_pRichWnd) = pPane;
+    pPane->Configure();
+    m_nPaneMode = nMode;
+    return 1;
+}
+
+int CRunLog::DetachOutputWnd() {
+    if (m_nPaneMode == 1) {
+        m_nPaneMode = 0;
+        if (m_bPaneOwned) m_editPane.reset();
+        m_pEditWnd = nullptr;
+    } else if (m_nPaneMode == 2) {
+        m_nPaneMode = 0;
+        if (m_bPaneOwned) m_richPane.reset();
+        m_pRichWnd = nullptr;
+    }
+    return 1;
+}
+
+void CRunLog::FlushIntoPane(IOutputPane& pane, bool bRich) {
+    if (m_nPaneTextLength[0] > PANE_TRIM_LIMIT) {
+        qsizetype n = qMin<qsizetype>(m_strShown[0].size(), PANE_TRIM_CUT);
+        pane.DeleteHead(m_strShown[0].left(n), !bRich);
+        m_strShown[0].remove(0, n);
+        m_nPaneTextLength[0] -= static_cast<int>(n);
+    }
+    int nFirst = pane.FirstVisibleLine();
+    pane.InsertOnLastLine(m_strPending[0], !bRich);
+    int nAfter = pane.FirstVisibleLine();
+    m_strShown[0] += m_strPending[0];
+    if (m_bHoldView) pane.ScrollLines(nFirst - nAfter);
+    if (bRich) pane.ScrollToBottom();
+    pane.Repaint();
+}
+
+int CRunLog::FlushOutput() {
+    if (m_bPauseOutput) return 0;
+    if (m_bPending[0] == 0) return 0;
+    if (!m_lock.tryLock(-1)) return -1;
+    if (m_nPaneMode == 1 && m_pEditWnd != nullptr && m_pEditWnd->Exists()) {
+        FlushIntoPane(*m_pEditWnd, false);
+    } else if (m_nPaneMode == 2 && m_pRichWnd != nullptr && m_pRichWnd->Exists()) {
+        FlushIntoPane(*m_pRichWnd, true);
+    }
+    m_strPending[0].clear();
+    m_bPending[0] = 0;
+    m_lock.unlock();
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The native path separator: "\" on Windows, "/" elsewhere.
+QChar NativeSeparator();
+
+// Both "/" and "\" are accepted in log paths; the result carries the native separator only.
+QString ToNativeSeparators(QString strPath);
+
+// Drive-letter paths ("D:/logs") and paths starting with a separator are absolute.
+bool IsAbsoluteLogPath(const QString& strPath);
+
+// Root of the log folders: "D:/logs/Quorrix" on Windows, $XDG_STATE_HOME/Quorrix elsewhere
+// (~/.local/state/Quorrix when the variable is unset).
+QString LogRootFolder();
+
+// Creates a folder with all missing parents. Returns 0 when it was created, the platform's
+// "already exists" code (EEXIST) when it was there, another error code otherwise.
+int CreateFolderTree(const QString& strPath);
+
+// True for an existing regular file (after links); false for folders, FIFOs, devices, nothing.
+bool IsRegularFile(const QString& strPath);

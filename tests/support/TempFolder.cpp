@@ -1,0 +1,43 @@
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+TempFolder::TempFolder()
+    : m_strOldCwd(QDir::currentPath()), m_oldState(qgetenv("XDG_STATE_HOME")) {
+    EXPECT_TRUE(m_dir.isValid());
+    QDir::setCurrent(m_dir.path());
+    qputenv("XDG_STATE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("state"))));
+}
+
+TempFolder::~TempFolder() {
+    QDir::setCurrent(m_strOldCwd);
+    qputenv("XDG_STATE_HOME", m_oldState);
+}
+
+ScopedEnv::ScopedEnv(const char* pName, const QByteArray& value)
+    : m_pName(pName), m_old(qgetenv(pName)), m_bHadOld(qEnvironmentVariableIsSet(pName)) {
+    qputenv(pName, value);
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (m_bHadOld) {
+        qputenv(m_pName, m_old);
+    } else {
+        qunsetenv(m_pName);
+    }
+}
+
+QByteArray ReadAllBytes(const QString& strPath) {
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    return file.readAll();
+}
+
+void WriteAllBytes(const QString& strPath, const QByteArray& bytes) {
+    QFile file(strPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}

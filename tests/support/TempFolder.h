@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A temporary folder that is the current directory and the state folder for one test.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    QString Path() const { return m_dir.path(); }
+    QString File(const QString& strName) const { return m_dir.filePath(strName); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_strOldCwd;
+    QByteArray m_oldState;
+};
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* pName, const QByteArray& value);
+    ~ScopedEnv();
+
+private:
+    const char* m_pName;
+    QByteArray m_old;
+    bool m_bHadOld;
+};
+
+QByteArray ReadAllBytes(const QString& strPath);
+void WriteAllBytes(const QString& strPath, const QByteArray& bytes);
