@@ -93,3 +93,7 @@ QString FromCodePage(QByteArrayView bytes) {
     QString out = state.decoder.decode(bytes);
     return out;
 }
+
+QStringDecoder MakeCodePageDecoder() {
+    return QStringDecoder(State().name.toLatin1().constData());
+}

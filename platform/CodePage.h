@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 
 // The one process-wide 8-bit code page of the catalogue, its path and the log files: the
 // locale's codeset (the C/POSIX locale counts as UTF-8), unless QUORRIX_CODEPAGE names another.
@@ -16,3 +17,6 @@ QByteArray ToCodePage(const QString& strText);
 
 // The code page to UTF-16; invalid byte sequences become replacement characters.
 QString FromCodePage(QByteArrayView bytes);
+
+// A decoder for the code page in force, for callers that decode many pieces in a row.
+QStringDecoder MakeCodePageDecoder();

@@ -4,6 +4,12 @@
 #include <QFileInfo>
 #include <cerrno>
 
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 QChar NativeSeparator() {
 #ifdef Q_OS_WIN
     return QLatin1Char('\\');
@@ -48,4 +54,32 @@ int CreateFolderTree(const QString& strPath) {
 bool IsRegularFile(const QString& strPath) {
     QFileInfo info(strPath);
     return info.exists() && info.isFile();
+}
+
+bool ReadRegularFile(const QByteArray& nativePath, QByteArray& contents) {
+    contents.clear();
+#ifdef Q_OS_WIN
+    QFile file(QString::fromLocal8Bit(nativePath));
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+    contents = file.readAll();
+    return true;
+#else
+    // Non-blocking, so that a FIFO given as the path never hangs the open.
+    int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;  // a read error ends the input; what was read stays
+        contents.append(buffer, n);
+    }
+    ::close(fd);
+    return true;
+#endif
 }

@@ -1,0 +1,113 @@
+#include <QStringDecoder>
+#include <cstdio>
+#include <cstring>
+
+#include "config/MHash.h"
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+constexpr char END_OF_TEXT = 0x1A;  // ends the input, as a text-mode read does
+
+inline bool IsTrimByte(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0';
+}
+
+QByteArrayView Trim(QByteArrayView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsTrimByte(text[begin])) ++begin;
+    while (end > begin && IsTrimByte(text[end - 1])) --end;
+    return text.sliced(begin, end - begin);
+}
+
+// A NUL inside a name or value ends it.
+QByteArrayView UpToNul(QByteArrayView text) {
+    const void* pNul = std::memchr(text.data(), '\0', static_cast<size_t>(text.size()));
+    return pNul ? text.first(static_cast<const char*>(pNul) - text.data()) : text;
+}
+
+QString ReplaceEscapeWords(QString strValue) {
+    if (!strValue.contains(QLatin1Char('<'))) return strValue;
+    strValue.replace(QLatin1String("<CR><LF>"), QLatin1String("\r\n"));
+    strValue.replace(QLatin1String("<CR>"), QLatin1String("\r"));
+    strValue.replace(QLatin1String("<LF>"), QLatin1String("\n"));
+    return strValue;
+}
+
+// One pass over the lines; keeps only the current section across lines.
+class IniParser {
+public:
+    explicit IniParser(MHash& store) : m_store(store), m_decoder(MakeCodePageDecoder()) {}
+
+    void ParseLine(QByteArrayView line, bool bFirstLine) {
+        if (bFirstLine && line.size() > 3 && line.startsWith("\xEF\xBB\xBF")) line = line.sliced(3);
+        if (line.isEmpty() || line[0] == '#' || line[0] == ';') return;
+        QByteArrayView trimmed = Trim(line);
+        if (trimmed.isEmpty()) return;
+        if (trimmed[0] == '[') {
+            // The last byte goes whatever it is; it is not required to be "]".
+            QByteArrayView inner = trimmed.size() >= 2 ? trimmed.sliced(1, trimmed.size() - 2)
+                                                       : QByteArrayView();
+            m_section = Trim(inner).toByteArray();
+            m_pSection = nullptr;
+            return;
+        }
+        qsizetype nEqual = trimmed.indexOf('=');
+        if (m_section.isEmpty() || nEqual < 0) return;
+        QString strValue = ReplaceEscapeWords(Decode(Trim(trimmed.sliced(nEqual + 1))));
+        if (m_pSection == nullptr) m_pSection = &m_store.GetSection(Decode(m_section));
+        m_pSection->GetItem(Decode(trimmed.first(nEqual))).value = std::move(strValue);
+    }
+
+private:
+    QString Decode(QByteArrayView bytes) {
+        bytes = UpToNul(bytes);
+        m_decoder.resetState();
+        return m_decoder.decode(bytes);
+    }
+
+    MHash& m_store;
+    QStringDecoder m_decoder;
+    QByteArray m_section;
+    // A section once found stays the answer for its name: the store only grows.
+    MHashSection* m_pSection = nullptr;
+};
+
+}  // namespace
+
+int MHash::LoadFromBytes(QByteArrayView text) {
+    Clear();
+    const void* pEnd = std::memchr(text.data(), END_OF_TEXT, static_cast<size_t>(text.size()));
+    if (pEnd) text = text.first(static_cast<const char*>(pEnd) - text.data());
+    IniParser parser(*this);
+    qsizetype pos = 0;
+    bool bFirstLine = true;
+    while (pos < text.size()) {
+        const char* pStart = text.data() + pos;
+        const void* pNewline = std::memchr(pStart, '\n', static_cast<size_t>(text.size() - pos));
+        qsizetype nLength =
+            pNewline ? static_cast<const char*>(pNewline) - pStart : text.size() - pos;
+        QByteArrayView line(pStart, nLength);
+        pos += nLength + 1;
+        // A CR LF pair arrives as LF; any other CR stays in the line.
+        if (pNewline && line.endsWith('\r')) line.chop(1);
+        parser.ParseLine(line, bFirstLine);
+        bFirstLine = false;
+    }
+    return m_nCount;
+}
+
+int MHash::Load(const QString& strPath) {
+    Clear();
+    QByteArray nativePath = ToCodePage(strPath);
+    QByteArray contents;
+    if (!ReadRegularFile(nativePath, contents)) {
+        QByteArray message = "Load MHash error, open file" + nativePath + " fail.\n";
+        std::fwrite(message.constData(), 1, static_cast<size_t>(message.size()), stderr);
+        std::fflush(stderr);
+        return -1;
+    }
+    return LoadFromBytes(contents);
+}

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QStringEncoder>
+
+#include "config/MHash.h"
+#include "tests/config/StoreDump.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+QByteArray Golden(const char* pName) {
+    return ReadAllBytes(QStringLiteral(TEST_DATA_DIR "/") + QString::fromLatin1(pName));
+}
+
+// Loads a golden input and compares the store with its checked-in expectation.
+void ExpectGolden(const char* pInput, const char* pExpected, int nSections) {
+    MHash store;
+    EXPECT_EQ(store.LoadFromBytes(Golden(pInput)), nSections) << pInput;
+    EXPECT_EQ(DumpStore(store), QString::fromUtf8(Golden(pExpected))) << pInput;
+}
+
+std::string CaptureStderr(MHash& store, const QString& strPath, int& nResult) {
+    testing::internal::CaptureStderr();
+    nResult = store.Load(strPath);
+    return testing::internal::GetCapturedStderr();
+}
+
+}  // namespace
+
+TEST(IniLoader, GoldenInputs) {
+    ExpectGolden("lines.ini", "lines.expected", 4);
+    ExpectGolden("bom.ini", "bom.expected", 1);
+    ExpectGolden("bom-alone.ini", "bom-alone.expected", 1);
+    ExpectGolden("nul-eof.ini", "nul-eof.expected", 1);
+}
+
+TEST(IniLoader, LineEndsCrLfLfAndLoneCr) {
+    QByteArray lf = Golden("lines.ini");
+    QByteArray crlf = lf;
+    crlf.replace("\n", "\r\n");
+    MHash a, b, c;
+    EXPECT_EQ(a.LoadFromBytes(lf), 4);
+    EXPECT_EQ(b.LoadFromBytes(crlf), 4);
+    EXPECT_EQ(DumpStore(a), DumpStore(b));
+    // Lone CRs end no line: everything is one line, a comment.
+    QByteArray cr = lf;
+    cr.replace("\n", "\r");
+    EXPECT_EQ(c.LoadFromBytes(cr), 0);
+    // A CR that is not part of a line end stays in the value (a trailing one is trimmed).
+    EXPECT_EQ(c.LoadFromBytes("[S]\r\nk=a\rb\r\r\n"), 1);
+    EXPECT_EQ(c.GetSection(u"S").GetItem(u"k").value, QStringLiteral("a\rb"));
+}
+
+TEST(IniLoader, EmptyAndCommentOnlyFilesAndReloading) {
+    MHash store;
+    EXPECT_EQ(store.LoadFromBytes(""), 0);
+    EXPECT_EQ(store.LoadFromBytes("# only\n; comments\n\n   \n"), 0);
+    EXPECT_EQ(store.LoadFromBytes("[A]\nk=v\n[B]\nk=v\n"), 2);
+    EXPECT_EQ(store.LoadFromBytes("[C]\nk=v\n"), 1);  // the earlier content is gone
+    EXPECT_EQ(DumpStore(store), QStringLiteral("section \"C\" (1)\n  \"k\" = \"v\"\n"));
+}
+
+TEST(IniLoader, CapacitiesApplyInFileOrder) {
+    QByteArray text;
+    for (int s = 0; s < 301; ++s) text += "[S" + QByteArray::number(s) + "]\nk=" + QByteArray::number(s) + "\n";
+    text += "[S0]\n";
+    for (int k = 0; k < 3001; ++k) text += "key" + QByteArray::number(k) + "=" + QByteArray::number(k) + "\n";
+    text += "last=one\n";
+    MHash store;
+    EXPECT_EQ(store.LoadFromBytes(text), 300);
+    MHashSection& s0 = store.GetSection(u"S0");
+    EXPECT_EQ(s0.Count(), 3000);
+    EXPECT_TRUE(s0.HasKey(u"key2998"));  // the 2999th key line of S0, after its k
+    EXPECT_FALSE(s0.HasKey(u"key2999"));
+    EXPECT_EQ(s0.m_overflow.value, QStringLiteral("one"));
+    EXPECT_EQ(store.Overflow().Count(), 1);  // S300 went to the shared overflow section
+    EXPECT_EQ(store.GetSection(u"S300").GetItem(u"k").value, QStringLiteral("300"));
+}
+
+TEST(IniLoader, CodePagesOfTheCatalogue) {
+    const QString strText = QString::fromUtf8("[FAMILY]\n01=温度模块\n");
+    MHash store;
+    {
+        ScopedEnv env("QUORRIX_CODEPAGE", "GBK");
+        QStringEncoder gbk("GBK");
+        QByteArray bytes = gbk.encode(strText);
+        EXPECT_EQ(store.LoadFromBytes(bytes), 1);
+        EXPECT_EQ(store.GetSection(u"FAMILY").GetItem(u"01").value, QString::fromUtf8("温度模块"));
+    }
+    {
+        ScopedEnv env("QUORRIX_CODEPAGE", "UTF-8");
+        EXPECT_EQ(store.LoadFromBytes(strText.toUtf8()), 1);
+        EXPECT_EQ(store.GetSection(u"FAMILY").GetItem(u"01").value, QString::fromUtf8("温度模块"));
+        // Invalid sequences decode to replacement characters.
+        EXPECT_EQ(store.LoadFromBytes("[S]\nk=a\xff\xfe" "b\n"), 1);
+        EXPECT_EQ(store.GetSection(u"S").GetItem(u"k").value, QString::fromUtf8("a\uFFFD\uFFFDb"));
+    }
+}
+
+TEST(IniLoader, FilesThatCannotBeOpened) {
+    TempFolder tmp;
+    MHash store;
+    store.LoadFromBytes("[A]\nk=v\n");
+    int nResult = 0;
+    EXPECT_EQ(CaptureStderr(store, QStringLiteral("./DeviceList.Ini"), nResult),
+              "Load MHash error, open file./DeviceList.Ini fail.\n");
+    EXPECT_EQ(nResult, -1);
+    EXPECT_EQ(store.Count(), 0);
+    // A folder and a FIFO are refused the same way, without blocking.
+    EXPECT_FALSE(CaptureStderr(store, tmp.Path(), nResult).empty());
+    EXPECT_EQ(nResult, -1);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tmp.File("fifo")).constData(), 0600), 0);
+    CaptureStderr(store, tmp.File("fifo"), nResult);
+    EXPECT_EQ(nResult, -1);
+    CaptureStderr(store, QStringLiteral("/dev/zero"), nResult);
+    EXPECT_EQ(nResult, -1);
+
+    WriteAllBytes(tmp.File("DeviceList.Ini"), "[FAMILY]\n01=x\n");
+    EXPECT_EQ(store.Load(QStringLiteral("./DeviceList.Ini")), 1);
+}
