@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// Control ids of the main window, shared by the window and the firmware code.
+enum : int {
+    IDC_BOOT_PATH = 1000,
+    IDC_OPEN_BOOT = 1001,
+    IDC_OPEN_APP = 1003,
+    IDC_APP_PATH = 1004,
+    IDC_MERGE = 1005,
+    IDC_OUTPUT_PATH = 1006,
+    IDC_OUTPUT_PANE = 1007,
+    IDC_BOOT_INFO = 1008,
+    IDC_APP_INFO = 1009,
+    IDC_ADDRESS_OFFSET = 1010,
+};
+
+// What the firmware code needs of its window. The window program, the command-line tool and
+// the tests each implement it.
+class IFirmwareWindow {
+public:
+    virtual ~IFirmwareWindow() = default;
+    virtual void SetControlText(int nId, const QString& strText) = 0;
+    // A yes/no question; true for Yes.
+    virtual bool AskYesNo(const QString& strQuestion) = 0;
+    // A file to open; false when cancelled.
+    virtual bool ChooseOpenFile(QString& strPath) = 0;
+    // A file to save, starting from a proposed name and a default extension ("bin");
+    // false when cancelled.
+    virtual bool ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
+                                QString& strPath) = 0;
+};

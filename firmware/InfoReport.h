@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+struct FirmwareInfoBlock;
+
+// Pieces of the info-block reports of the two panels.
+
+// "文件信息  文件大小: ..." up to and including the type word of block 1; pPositionLabel is
+// "信息块位置" (boot-loader panel) or "信息块1位置" (App panel).
+QString BlockOneHead(const char* pPositionLabel, std::int32_t nLength, const FirmwareInfoBlock& b);
+
+// The boot-loader view: versions, chip and sizes.
+void AppendBootViewLines(QString& strReport, const FirmwareInfoBlock& b);
+
+// The application view: module type with its catalogue name, version and sizes. The App
+// panel's block 1 has a blank before the version line's end, block 2 has none.
+void AppendAppViewLines(QString& strReport, const FirmwareInfoBlock& b, bool bBlankAfterVersion);
+
+// Application address with its offset, then the two staging addresses.
+void AppendAddressLines(QString& strReport, const FirmwareInfoBlock& b);
+
+// The block-2 part of a report, starting with an empty line.
+QString BlockTwoPart(const FirmwareInfoBlock& b);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+inline constexpr int BOOT_BUF_SIZE = 0x20000;
+inline constexpr int APP_BUF_SIZE = 0x20000;
+inline constexpr int FIRMWARE_BUF_SIZE = 0x40000;
+inline constexpr int BOOT_READ_LIMIT = 0x10000;  // only this much of a boot loader is read
+inline constexpr std::int64_t BOOT_FILE_LIMIT = 0x7FFFFFFF;  // lengths are 32-bit signed counts
+inline constexpr std::int64_t APP_FILE_LIMIT = APP_BUF_SIZE;
+
+// The firmware workspace: what the inspections accepted and the last merge built. Zero at
+// start-up; an image is taken over only when it is accepted.
+extern unsigned char g_BootBuf[BOOT_BUF_SIZE];
+extern unsigned char g_AppBuf[APP_BUF_SIZE];
+extern unsigned char g_FirmwareBuf[FIRMWARE_BUF_SIZE];
+extern std::int32_t g_nBootSize;
+extern std::int32_t g_nAppSize;
+extern std::int32_t g_nFirmwareSize;
+extern std::uint8_t g_bBootLoaded;
+extern std::uint8_t g_bAppLoaded;
+extern std::uint8_t g_byAppVerMajor;
+extern std::uint8_t g_byAppVerMinor;
+extern QString g_strAppFileTitle;
+
+// Where a file is read before it is accepted, so that a declined or failed file leaves the
+// accepted image as it was. Bytes past the file's end are zero.
+extern unsigned char g_StageBuf[APP_BUF_SIZE];
+
+// Back to the start-up state (tests, fuzzing).
+void ResetFirmwareWorkspace();

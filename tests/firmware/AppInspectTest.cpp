@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "firmware/Inspect.h"
+#include "firmware/Workspace.h"
+#include "tests/firmware/FirmwareTestSupport.h"
+
+namespace {
+
+BlockFields AppFields(std::uint16_t wType, std::uint16_t wVersion) {
+    BlockFields f;
+    f.wType = wType;
+    f.w8 = wVersion;
+    f.w10 = 0x0A01;
+    f.w12 = 0x8000;
+    f.w14 = 0x4E20;
+    return f;
+}
+
+// A merged image: a boot-loader region of 4096 bytes, then an App of nAppLength bytes.
+QByteArray MergedImage(int nAppLength, std::uint16_t wBlock2Type) {
+    QByteArray image = MakeImage(4096 + nAppLength, 0x30);
+    BlockFields boot;
+    boot.wType = 0x0101;
+    PutBlock(image, 0x100, boot);
+    PutBlock(image, 0x1100, AppFields(wBlock2Type, 0x0203));
+    return image;
+}
+
+class AppInspect : public FirmwareTest {};
+
+}  // namespace
+
+TEST_F(AppInspect, AppTypeIsAcceptedWithItsVersionAndTitle) {
+    QByteArray image = MakeImage(20000);
+    PutBlock(image, 0x100, AppFields(0x0301, 0x0105));
+    QString strPath = WriteImage("AppX.bin", image);
+    m_wnd.m_openPaths.push_back(strPath);
+    OnBnClickedOpenApp(m_wnd);
+    EXPECT_EQ(m_wnd.m_texts[IDC_APP_PATH], strPath);
+    EXPECT_EQ(m_wnd.m_texts[IDC_APP_INFO],
+              QString::fromUtf8("文件信息  文件大小: 20000 \r\n"
+                                "信息块1位置: 0x0100  信息块大小: 32  \r\n"
+                                "信息块类型: 0x0301   (App类型1 版本 1) \r\n"
+                                "对应模块类型: 0A01 温度模块, TC-8\r\n"
+                                "应用区版本:   1.05 \r\n"
+                                "应用区大小: 0x8000  实际代码大小: 0x4E20 \r\n"
+                                "应用区地址: 0x08004000 (偏移 16384 )\r\n"
+                                "信息暂存区: 0x08003000 \r\n应用暂存区: 0x08020000 \r\n"));
+    EXPECT_TRUE(m_wnd.m_questions.isEmpty());
+    EXPECT_EQ(g_bAppLoaded, 1);
+    EXPECT_EQ(g_nAppSize, 20000);
+    EXPECT_EQ(g_byAppVerMajor, 1);
+    EXPECT_EQ(g_byAppVerMinor, 5);
+    EXPECT_EQ(g_strAppFileTitle, QStringLiteral("AppX"));
+    EXPECT_EQ(FileTitleOf(QStringLiteral("/a/b.c/App.v2.bin")), QStringLiteral("App.v2"));
+}
+
+TEST_F(AppInspect, MergedImageYesTakesTheAppPartNoChangesNothing) {
+    const QByteArray image = MergedImage(20000, 0x0301);
+    const QString strPath = WriteImage("merged.bin", image);
+    m_wnd.m_answers = {false, true};
+    InspectAppFile(m_wnd, strPath, QStringLiteral("merged"));
+    EXPECT_TRUE(m_wnd.m_texts[IDC_APP_INFO].contains(QString::fromUtf8("信息块2类型: 0x0301")));
+    EXPECT_TRUE(m_wnd.m_texts[IDC_APP_INFO].contains(QString::fromUtf8("应用区版本:   2.03\r\n")));
+    EXPECT_EQ(m_wnd.m_questions.last(),
+              QString::fromUtf8("文件已经是bootloader和App合成的文件 , 是否使用文件中App?"));
+    EXPECT_EQ(g_bAppLoaded, 0);
+    EXPECT_TRUE(g_strAppFileTitle.isEmpty());
+
+    InspectAppFile(m_wnd, strPath, QStringLiteral("merged"));
+    EXPECT_EQ(g_nAppSize, 20000);
+    EXPECT_EQ(g_byAppVerMajor, 2);
+    EXPECT_EQ(g_byAppVerMinor, 3);
+    EXPECT_EQ(std::memcmp(g_AppBuf, image.constData() + 4096, 20000), 0);
+    EXPECT_EQ(m_wnd.m_questions.size(), 2);
+}
+
+TEST_F(AppInspect, NotAnAppQuestionForEachWayOfBeingNoApp) {
+    QByteArray otherBlock2 = MergedImage(20000, 0x0401);
+    QByteArray tooShort = MakeImage(4383);
+    BlockFields boot;
+    boot.wType = 0x0201;
+    PutBlock(tooShort, 0x100, boot);
+    QByteArray unknown = MakeImage(1000);
+    BlockFields seven;
+    seven.wType = 0x0700;
+    PutBlock(unknown, 0x100, seven);
+    for (const QByteArray& image : {otherBlock2, tooShort, unknown}) {
+        m_wnd.m_answers = {true};
+        m_wnd.m_questions.clear();
+        InspectAppFile(m_wnd, WriteImage("x.bin", image), QStringLiteral("x"));
+        EXPECT_EQ(m_wnd.m_questions, QStringList{QString::fromUtf8("文件 不是App文件 , 是否继续 ")});
+        EXPECT_FALSE(m_wnd.m_texts[IDC_APP_INFO].contains(QString::fromUtf8("信息块2")));
+        EXPECT_EQ(g_nAppSize, image.size());
+        EXPECT_EQ(g_byAppVerMajor, 0);
+        EXPECT_EQ(g_byAppVerMinor, 0);
+    }
+    EXPECT_TRUE(m_wnd.m_texts[IDC_APP_INFO].endsWith(QString::fromUtf8("0x0700   (未知类型)  \r\n")));
+}
+
+TEST_F(AppInspect, MissingMarkerAndEmptyFile) {
+    m_wnd.m_answers = {false};
+    InspectAppFile(m_wnd, WriteImage("empty.bin", QByteArray()), QStringLiteral("empty"));
+    EXPECT_EQ(m_wnd.m_texts[IDC_APP_INFO], QString::fromUtf8("文件信息  \r\n"));
+    EXPECT_EQ(m_wnd.m_questions.last(),
+              QString::fromUtf8("文件中未找到信息块, 文件大小  0 Bytes\r\n 是否继续"));
+    EXPECT_EQ(g_bAppLoaded, 0);
+    m_wnd.m_answers = {true};
+    InspectAppFile(m_wnd, WriteImage("empty.bin", QByteArray()), QStringLiteral("empty"));
+    EXPECT_EQ(g_bAppLoaded, 1);
+    EXPECT_EQ(g_nAppSize, 0);
+    EXPECT_EQ(g_strAppFileTitle, QStringLiteral("empty"));
+}
+
+TEST_F(AppInspect, DeclinedOrRefusedFileKeepsBytesTitleAndVersion) {
+    QByteArray first = MakeImage(3000, 0x41);
+    PutBlock(first, 0x100, AppFields(0x0401, 0x0107));
+    InspectAppFile(m_wnd, WriteImage("First.bin", first), QStringLiteral("First"));
+    m_wnd.m_answers = {false};
+    InspectAppFile(m_wnd, WriteImage("Second.bin", MakeImage(5000, 0x42)), QStringLiteral("Second"));
+    InspectAppFile(m_wnd, WriteImage("Huge.bin", MakeImage(APP_BUF_SIZE + 1)), QStringLiteral("Huge"));
+    EXPECT_EQ(g_nAppSize, 3000);
+    EXPECT_EQ(g_strAppFileTitle, QStringLiteral("First"));
+    EXPECT_EQ(g_byAppVerMajor, 1);
+    EXPECT_EQ(g_byAppVerMinor, 7);
+    EXPECT_EQ(std::memcmp(g_AppBuf, first.constData(), 3000), 0);
+    EXPECT_EQ(g_AppBuf[3000], 0);
+    QStringList lines = TakeLogLines();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[2], QString::fromUtf8("打开 File ") + m_tmp.File("Huge.bin") +
+                            QString::fromUtf8(" = 失败, 文件大小 131073 Bytes 超过上限 131072 Bytes"));
+    // The largest App that fits is taken whole.
+    QByteArray largest = MakeImage(APP_BUF_SIZE);
+    PutBlock(largest, 0x100, AppFields(0x0301, 0x0100));
+    InspectAppFile(m_wnd, WriteImage("Largest.bin", largest), QStringLiteral("Largest"));
+    EXPECT_EQ(g_nAppSize, APP_BUF_SIZE);
+    EXPECT_EQ(std::memcmp(g_AppBuf, largest.constData(), APP_BUF_SIZE), 0);
+}

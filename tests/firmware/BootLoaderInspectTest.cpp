@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstring>
+
+#include "firmware/Inspect.h"
+#include "firmware/Workspace.h"
+#include "tests/firmware/FirmwareTestSupport.h"
+
+namespace {
+
+BlockFields BootFields() {
+    BlockFields f;
+    f.wType = 0x0102;
+    f.w8 = 0x0203;
+    f.w10 = 0x0A01;
+    f.w12 = 0x1000;
+    f.w14 = 0x0E00;
+    return f;
+}
+
+const char* const BOOT_REPORT_2048 =
+    "文件信息  文件大小: 2048 \r\n"
+    "信息块位置: 0x0100  信息块大小: 32  \r\n"
+    "信息块类型: 0x0102   (BootLoader 类型1 版本 2) \r\n"
+    "启动区版本: 0x0203  启动器对应芯片: 0x0A01\r\n"
+    "启动器大小: 0x1000  实际代码大小: 0x0E00 \r\n"
+    "应用区地址: 0x08004000 (偏移 16384 )\r\n"
+    "信息暂存区: 0x08003000 \r\n应用暂存区: 0x08020000 \r\n";
+
+const char* const BLOCK2_PART =
+    "\r\n"
+    "信息块2位置: 0x1100  信息块2大小: 32  \r\n"
+    "信息块2类型: 0x0301   (App类型1 版本 1) \r\n"
+    "对应模块类型: 0A01 温度模块, TC-8\r\n"
+    "应用区版本:   2.03\r\n"
+    "应用区大小: 0x4E20  实际代码大小: 0x4000 \r\n"
+    "应用区地址: 0x08001000 (偏移 4096 )\r\n"
+    "信息暂存区: 0x00000000 \r\n应用暂存区: 0xFFFFFFFF \r\n";
+
+BlockFields MergedAppFields() {
+    BlockFields f;
+    f.wType = 0x0301;
+    f.w8 = 0x0203;
+    f.w10 = 0x0A01;
+    f.w12 = 0x4E20;
+    f.w14 = 0x4000;
+    f.dwAppAddress = 0x08001000;
+    f.dwInfoStage = 0;
+    f.dwAppStage = 0xFFFFFFFF;
+    return f;
+}
+
+class BootLoaderInspect : public FirmwareTest {};
+
+}  // namespace
+
+TEST_F(BootLoaderInspect, BootTypeIsAcceptedWithoutQuestion) {
+    QByteArray image = MakeImage(2048);
+    PutBlock(image, 0x100, BootFields());
+    QString strPath = WriteImage("boot.bin", image);
+    m_wnd.m_openPaths.push_back(strPath);
+    OnBnClickedOpenBootLoader(m_wnd);
+    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_PATH], strPath);
+    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], QString::fromUtf8(BOOT_REPORT_2048));
+    EXPECT_TRUE(m_wnd.m_questions.isEmpty());
+    EXPECT_EQ(g_bBootLoaded, 1);
+    EXPECT_EQ(g_nBootSize, 2048);
+    EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("打开 File ") + strPath + " = 成功"});
+    EXPECT_EQ(std::memcmp(g_BootBuf, image.constData(), 2048), 0);
+    EXPECT_EQ(g_BootBuf[2048], 0);
+}
+
+TEST_F(BootLoaderInspect, MergedImageShowsBothBlocksAndRecordsTheFullLength) {
+    QByteArray image = MakeImage(100000);
+    PutBlock(image, 0x100, BootFields());
+    PutBlock(image, 0x1100, MergedAppFields());
+    m_wnd.m_openPaths.push_back(WriteImage("merged.bin", image));
+    OnBnClickedOpenBootLoader(m_wnd);
+    QString strExpected = QString::fromUtf8(BOOT_REPORT_2048).replace("2048", "100000") +
+                          QString::fromUtf8(BLOCK2_PART);
+    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], strExpected);
+    EXPECT_EQ(g_nBootSize, 100000);
+    EXPECT_EQ(std::memcmp(g_BootBuf, image.constData(), BOOT_READ_LIMIT), 0);
+    EXPECT_EQ(g_BootBuf[BOOT_READ_LIMIT], 0);  // only 65536 bytes are read
+}
+
+TEST_F(BootLoaderInspect, QuestionsAndTheirAnswers) {
+    // No marker: the question names the length; No changes nothing, Yes accepts.
+    QString strBare = WriteImage("bare.bin", MakeImage(300));
+    m_wnd.m_answers = {false, true};
+    InspectBootLoaderFile(m_wnd, strBare);
+    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], QString::fromUtf8("文件信息\r\n"));
+    EXPECT_EQ(m_wnd.m_questions.last(),
+              QString::fromUtf8("BootLoader启动文件中未找到信息块, 文件  300 Bytes\r\n 是否继续"));
+    EXPECT_EQ(g_bBootLoaded, 0);
+    InspectBootLoaderFile(m_wnd, strBare);
+    EXPECT_EQ(g_bBootLoaded, 1);
+    EXPECT_EQ(g_nBootSize, 300);
+
+    // An App-typed block 1: the report with boot-loader names, then the question.
+    QByteArray app = MakeImage(2048);
+    BlockFields f = BootFields();
+    f.wType = 0x0301;
+    PutBlock(app, 0x100, f);
+    m_wnd.m_answers = {false};
+    InspectBootLoaderFile(m_wnd, WriteImage("app.bin", app));
+    EXPECT_TRUE(m_wnd.m_texts[IDC_BOOT_INFO].contains(QString::fromUtf8("(App类型1 版本 1) \r\n启动区版本")));
+    EXPECT_EQ(m_wnd.m_questions.last(), QString::fromUtf8("文件信息块中不包含 BootLoader 内容, 是否继续 "));
+    EXPECT_EQ(g_nBootSize, 300);
+    m_wnd.m_answers = {true};
+    InspectBootLoaderFile(m_wnd, WriteImage("app.bin", app));
+    EXPECT_EQ(g_nBootSize, 2048);
+    EXPECT_EQ(m_wnd.m_questions.size(), 4);
+}
+
+TEST_F(BootLoaderInspect, DeclinedFileLeavesTheAcceptedImageExactly) {
+    QByteArray first = MakeImage(5000, 0x11);
+    PutBlock(first, 0x100, BootFields());
+    InspectBootLoaderFile(m_wnd, WriteImage("first.bin", first));
+    m_wnd.m_answers = {false};
+    InspectBootLoaderFile(m_wnd, WriteImage("second.bin", MakeImage(6000, 0x22)));
+    EXPECT_EQ(g_nBootSize, 5000);
+    EXPECT_EQ(std::memcmp(g_BootBuf, first.constData(), 5000), 0);
+    EXPECT_EQ(g_BootBuf[5000], 0);
+}
+
+TEST_F(BootLoaderInspect, ShortFileReadsZerosPastItsEnd) {
+    // A longer file with a block 2, then a short one: nothing of the first shows up.
+    QByteArray longer = MakeImage(8000);
+    PutBlock(longer, 0x100, BootFields());
+    PutBlock(longer, 0x1100, MergedAppFields());
+    InspectBootLoaderFile(m_wnd, WriteImage("long.bin", longer));
+    QByteArray shorter = MakeImage(2048);
+    PutBlock(shorter, 0x100, BootFields());
+    InspectBootLoaderFile(m_wnd, WriteImage("short.bin", shorter));
+    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], QString::fromUtf8(BOOT_REPORT_2048));
+    for (int i = 2048; i < BOOT_BUF_SIZE; ++i) ASSERT_EQ(g_BootBuf[i], 0) << i;
+}
+
+TEST_F(BootLoaderInspect, OpenFailuresAndRefusedPathsChangeNothing) {
+    m_wnd.m_texts[IDC_BOOT_INFO] = QStringLiteral("earlier");
+    const QString strMissing = m_tmp.File("missing.bin");
+    InspectBootLoaderFile(m_wnd, strMissing);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(m_tmp.File("fifo")).constData(), 0600), 0);
+    for (const QString& strPath : {m_tmp.Path(), m_tmp.File("fifo"), QStringLiteral("/dev/zero")}) {
+        InspectBootLoaderFile(m_wnd, strPath);
+    }
+    QStringList lines = TakeLogLines();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], QString::fromUtf8("打开 File ") + strMissing + QString::fromUtf8(" = 失败"));
+    EXPECT_EQ(lines[3], QString::fromUtf8("打开 File /dev/zero = 失败, 不是普通文件"));
+    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], QStringLiteral("earlier"));
+    EXPECT_TRUE(m_wnd.m_questions.isEmpty());
+    EXPECT_EQ(g_bBootLoaded, 0);
+
+    // Cancelling the dialog does nothing at all.
+    OnBnClickedOpenBootLoader(m_wnd);
+    EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_PATH));
+    EXPECT_TRUE(TakeLogLines().isEmpty());
+}
+
+TEST_F(BootLoaderInspect, ReadThatComesUpShortAcceptsNothing) {
+    // Files of the kernel's sysfs claim 4096 bytes and deliver fewer.
+    QString strShort;
+    for (const char* p : {"/sys/kernel/mm/transparent_hugepage/enabled", "/sys/devices/system/cpu/online",
+                          "/sys/kernel/profiling"}) {
+        if (QFile::exists(QString::fromLatin1(p))) strShort = QString::fromLatin1(p);
+    }
+    if (strShort.isEmpty() || QFileInfo(strShort).size() == 0) GTEST_SKIP() << "no sysfs here";
+    InspectBootLoaderFile(m_wnd, strShort);
+    QStringList lines = TakeLogLines();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("读取 File ") + strShort + QString::fromUtf8(" = 失败, 读到 ")));
+    EXPECT_EQ(g_bBootLoaded, 0);
+    EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_INFO));
+}

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <QFile>
+#include <cstring>
+
+#include "firmware/Inspect.h"
+#include "firmware/Workspace.h"
+#include "tests/firmware/FirmwareTestSupport.h"
+
+namespace {
+
+class FirmwareMerge : public FirmwareTest {
+protected:
+    // Accepts a boot loader and an App (version 1.05 unless given) and clears the log.
+    void LoadBoth(int nBootLength, int nAppLength, std::uint16_t wVersion = 0x0105) {
+        m_boot = MakeImage(nBootLength, 0x10);
+        BlockFields boot;
+        boot.wType = 0x0101;
+        PutBlock(m_boot, 0x100, boot);
+        InspectBootLoaderFile(m_wnd, WriteImage("boot.bin", m_boot));
+        m_app = MakeImage(nAppLength, 0x60);
+        BlockFields app;
+        app.wType = 0x0301;
+        app.w8 = wVersion;
+        PutBlock(m_app, 0x100, app);
+        m_wnd.m_openPaths.push_back(WriteImage("AppX.bin", m_app));
+        OnBnClickedOpenApp(m_wnd);
+        TakeLogLines();
+    }
+
+    QByteArray m_boot;
+    QByteArray m_app;
+};
+
+}  // namespace
+
+TEST_F(FirmwareMerge, LayoutSizesNameAndLogLines) {
+    LoadBoth(3000, 20000);
+    m_wnd.m_texts[IDC_ADDRESS_OFFSET] = QStringLiteral("8192");  // never read
+    const QString strOut = m_tmp.File("out.bin");
+    m_wnd.m_strSavePath = strOut;
+    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 1);
+    EXPECT_EQ(m_wnd.m_strProposedName, QStringLiteral("AppX_1.05"));
+    EXPECT_EQ(m_wnd.m_texts[IDC_OUTPUT_PATH], strOut);
+    EXPECT_EQ(TakeLogLines(), (QStringList{"Btldr File Size 3000 ", "App File Size 20000 ",
+                                           "Firmware File Size 24096 ",
+                                           QString::fromUtf8("创建 File ") + strOut + QString::fromUtf8(" = 成功"),
+                                           QString::fromUtf8("保存 File ") + strOut + QString::fromUtf8(" = 完成")}));
+    QByteArray out = ReadAllBytes(strOut);
+    ASSERT_EQ(out.size(), 24096);
+    EXPECT_EQ(out.left(3000), m_boot);
+    EXPECT_EQ(out.mid(3000, 1096), QByteArray(1096, '\0'));
+    EXPECT_EQ(out.mid(4096), m_app);
+    EXPECT_EQ(static_cast<unsigned char>(out[0x1100]), 0x55);  // the App's block at 0x1100
+    EXPECT_EQ(static_cast<unsigned char>(out[0x1101]), 0xAA);
+    EXPECT_EQ(g_nFirmwareSize, 24096);
+}
+
+TEST_F(FirmwareMerge, LongBootLoaderIsCutAndPlainAppIsNamedAll) {
+    LoadBoth(10000, 500, 0x0005);  // major 0: named "_all"
+    m_wnd.m_strSavePath = m_tmp.File("out.bin");
+    OnBnClickedMergeFirmware(m_wnd);
+    EXPECT_EQ(m_wnd.m_strProposedName, QStringLiteral("AppX_all"));
+    EXPECT_EQ(TakeLogLines().first(), QStringLiteral("Btldr File Size 10000 "));
+    QByteArray out = ReadAllBytes(m_tmp.File("out.bin"));
+    EXPECT_EQ(out, m_boot.left(4096) + m_app);
+}
+
+TEST_F(FirmwareMerge, AppTakenOutOfAMergedImageFollowsTheSeparateBootLoader) {
+    LoadBoth(4096, 1000);
+    QByteArray merged = MakeImage(4096 + 7000, 0x70);
+    BlockFields boot;
+    boot.wType = 0x0102;
+    PutBlock(merged, 0x100, boot);
+    BlockFields app;
+    app.wType = 0x0301;
+    app.w8 = 0x0203;
+    PutBlock(merged, 0x1100, app);
+    m_wnd.m_answers = {true};
+    InspectAppFile(m_wnd, WriteImage("Merged.bin", merged), QStringLiteral("Merged"));
+    m_wnd.m_strSavePath = m_tmp.File("out.bin");
+    OnBnClickedMergeFirmware(m_wnd);
+    EXPECT_EQ(m_wnd.m_strProposedName, QStringLiteral("Merged_2.03"));
+    EXPECT_EQ(ReadAllBytes(m_tmp.File("out.bin")), m_boot + merged.mid(4096));
+}
+
+TEST_F(FirmwareMerge, MissingImagesStopAfterTheSizeLines) {
+    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 0);
+    EXPECT_EQ(TakeLogLines(), (QStringList{"Btldr File Size 0 ", "App File Size 0 ",
+                                           QString::fromUtf8("合成固件 = 失败, 未加载 BootLoader 文件和 App 文件")}));
+    EXPECT_EQ(m_wnd.m_nSaveDialogs, 0);
+    EXPECT_EQ(ProposedFirmwareName(), QStringLiteral("_all"));
+
+    QByteArray boot = MakeImage(4096);
+    BlockFields f;
+    PutBlock(boot, 0x100, f);
+    InspectBootLoaderFile(m_wnd, WriteImage("boot.bin", boot));
+    TakeLogLines();
+    OnBnClickedMergeFirmware(m_wnd);
+    EXPECT_EQ(TakeLogLines().last(), QString::fromUtf8("合成固件 = 失败, 未加载 App 文件"));
+    EXPECT_EQ(m_wnd.m_nSaveDialogs, 0);
+}
+
+TEST_F(FirmwareMerge, CancelledSaveKeepsTheMergeForLater) {
+    LoadBoth(4096, 1000);
+    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 0);
+    EXPECT_EQ(m_wnd.m_nSaveDialogs, 1);
+    EXPECT_FALSE(m_wnd.m_texts.contains(IDC_OUTPUT_PATH));
+    EXPECT_EQ(g_nFirmwareSize, 5096);
+    EXPECT_EQ(SaveFirmwareFile(m_tmp.File("later.bin")), 1);
+    EXPECT_EQ(ReadAllBytes(m_tmp.File("later.bin")).size(), 5096);
+}
+
+TEST_F(FirmwareMerge, FailedCreateAndFailedWriteLeaveTheOldFile) {
+    LoadBoth(4096, 20000);
+    const QString strNoFolder = m_tmp.File("no/such/folder/out.bin");
+    m_wnd.m_strSavePath = strNoFolder;
+    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 0);
+    EXPECT_EQ(TakeLogLines().last(), QString::fromUtf8("创建 File ") + strNoFolder + QString::fromUtf8(" = 失败"));
+    EXPECT_EQ(m_wnd.m_texts[IDC_OUTPUT_PATH], strNoFolder);
+
+    // A write that fails half-way (the file size limit stands in for a full disk).
+    const QString strOld = m_tmp.File("old.bin");
+    WriteAllBytes(strOld, "the old firmware");
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 8192;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    int nSaved = SaveFirmwareFile(strOld);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(nSaved, 0);
+    QStringList lines = TakeLogLines();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("保存 File ") + strOld + QString::fromUtf8(" = 失败, ")));
+    EXPECT_EQ(ReadAllBytes(strOld), QByteArray("the old firmware"));
+}
