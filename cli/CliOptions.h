@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+
+enum class CliCommand { Boot, App, Merge };
+enum class CliAnswer { Ask, Yes, No };
+
+struct CliOptions {
+    CliCommand command = CliCommand::Boot;
+    QStringList files;  // BOOT and/or APP
+    QString strOutput;  // -o, merge only; empty: the proposed name in the current folder
+    QString strCatalogue = QStringLiteral("./DeviceList.Ini");
+    CliAnswer answer = CliAnswer::Ask;
+    bool bJson = false;
+};
+
+enum class CliParse { Run, ExitOk, UsageError };
+
+// Parses the command line. --help and --version print and give ExitOk; a wrong command line
+// gives UsageError with the reason printed on standard error.
+CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options);

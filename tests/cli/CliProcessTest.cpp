@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include "cli/Digest.h"
+#include "tests/support/ImageBuilder.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+struct CliRun {
+    int nExit = -1;
+    QString strOut;
+    QString strErr;
+};
+
+class CliProcess : public testing::Test {
+protected:
+    void SetUp() override {
+        WriteAllBytes(m_tmp.File("DeviceList.Ini"), "[FAMILY]\n0A=温度模块\n[0A]\n01=TC-8\n");
+        QByteArray boot = MakeImage(3000);
+        BlockFields b;
+        b.wType = 0x0102;
+        PutBlock(boot, 0x100, b);
+        WriteAllBytes(m_tmp.File("boot.bin"), boot);
+        QByteArray app = MakeImage(20000);
+        BlockFields a;
+        a.wType = 0x0301;
+        a.w8 = 0x0105;
+        a.w10 = 0x0A01;
+        PutBlock(app, 0x100, a);
+        WriteAllBytes(m_tmp.File("AppX.bin"), app);
+        WriteAllBytes(m_tmp.File("bare.bin"), MakeImage(500));
+    }
+
+    CliRun Run(const QStringList& arguments) {
+        QProcess process;
+        process.setWorkingDirectory(m_tmp.Path());
+        process.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        process.start(QStringLiteral(QUORRIX_CLI), arguments);
+        process.closeWriteChannel();  // no terminal: questions are answered No
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    TempFolder m_tmp;
+};
+
+}  // namespace
+
+TEST_F(CliProcess, BootAndAppPrintTheirPanels) {
+    CliRun boot = Run({"boot", "boot.bin"});
+    EXPECT_EQ(boot.nExit, 0);
+    EXPECT_TRUE(boot.strOut.startsWith(QString::fromUtf8("文件信息  文件大小: 3000 \n信息块位置: 0x0100")));
+    EXPECT_TRUE(boot.strOut.endsWith(QString::fromUtf8("应用暂存区: 0x08020000 \n")));
+    EXPECT_FALSE(boot.strOut.contains(QLatin1Char('\r')));
+    EXPECT_TRUE(boot.strErr.contains(QString::fromUtf8("] 打开 File ") + m_tmp.File("boot.bin") +
+                                     QString::fromUtf8(" = 成功\n")));
+
+    CliRun app = Run({"app", "AppX.bin"});
+    EXPECT_EQ(app.nExit, 0);
+    EXPECT_TRUE(app.strOut.contains(QString::fromUtf8("对应模块类型: 0A01 温度模块, TC-8\n应用区版本:   1.05 \n")));
+    QDir logs(m_tmp.File("state/Quorrix"));
+    EXPECT_EQ(logs.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+}
+
+TEST_F(CliProcess, QuestionsAnswersAndExitStatus) {
+    CliRun declined = Run({"boot", "bare.bin"});
+    EXPECT_EQ(declined.nExit, 1);
+    EXPECT_TRUE(declined.strErr.contains(QString::fromUtf8(
+        "问题: BootLoader启动文件中未找到信息块, 文件  500 Bytes\n 是否继续\n回答: 否\n")));
+    CliRun accepted = Run({"-y", "boot", "bare.bin"});
+    EXPECT_EQ(accepted.nExit, 0);
+    EXPECT_TRUE(accepted.strErr.contains(QString::fromUtf8("回答: 是\n")));
+    EXPECT_EQ(Run({"--no", "app", "bare.bin"}).nExit, 1);
+    EXPECT_EQ(Run({"boot", "/dev/zero"}).nExit, 1);
+    EXPECT_EQ(Run({"app", "missing.bin"}).nExit, 1);
+    EXPECT_EQ(Run({"frob", "x"}).nExit, 2);
+    EXPECT_EQ(Run({"boot"}).nExit, 2);
+    EXPECT_EQ(Run({"-y", "-n", "boot", "boot.bin"}).nExit, 2);
+    EXPECT_EQ(Run({"boot", "boot.bin", "-o", "x.bin"}).nExit, 2);
+    CliRun version = Run({"--version"});
+    EXPECT_EQ(version.nExit, 0);
+    EXPECT_EQ(version.strOut, QStringLiteral("quorrix-cli 1.0.0.1\n"));
+    EXPECT_EQ(Run({"--help"}).nExit, 0);
+}
+
+TEST_F(CliProcess, MergeSavesAndPrintsSizeAndDigests) {
+    CliRun merge = Run({"merge", "boot.bin", "AppX.bin"});
+    ASSERT_EQ(merge.nExit, 0) << merge.strErr.toStdString();
+    const QString strOut = m_tmp.File("AppX_1.05.bin");
+    QByteArray written = ReadAllBytes(strOut);
+    ASSERT_EQ(written.size(), 24096);
+    EXPECT_EQ(merge.strOut, QString::asprintf("%ls 24096 bytes crc32=%08x sha256=",
+                                              qUtf16Printable(strOut), Crc32(written)) +
+                                Sha256Hex(written) + "\n");
+    EXPECT_TRUE(merge.strErr.contains(QStringLiteral("] Btldr File Size 3000 \nApp File Size 20000 \n")));
+
+    // An existing file is replaced only when the question is answered Yes.
+    EXPECT_EQ(Run({"merge", "boot.bin", "AppX.bin"}).nExit, 1);
+    EXPECT_EQ(Run({"merge", "-y", "boot.bin", "AppX.bin", "-o", "AppX_1.05.bin"}).nExit, 0);
+    CliRun failed = Run({"merge", "boot.bin", "AppX.bin", "-o", "no/folder/out.bin"});
+    EXPECT_EQ(failed.nExit, 1);
+    EXPECT_TRUE(failed.strErr.contains(QString::fromUtf8(" = 失败\n")));
+    CliRun missing = Run({"merge", "boot.bin", "bare.bin"});
+    EXPECT_EQ(missing.nExit, 1);
+    EXPECT_TRUE(missing.strErr.contains(QString::fromUtf8("合成固件 = 失败, 未加载 App 文件\n")));
+}
+
+TEST_F(CliProcess, JsonShapeOfBothBlocks) {
+    CliRun run = Run({"app", "--json", "AppX.bin"});
+    ASSERT_EQ(run.nExit, 0);
+    QJsonObject image = QJsonDocument::fromJson(run.strOut.toUtf8()).object();
+    EXPECT_EQ(image["size"].toInt(), 20000);
+    EXPECT_TRUE(image["accepted"].toBool());
+    EXPECT_TRUE(image["panel"].toString().startsWith(QString::fromUtf8("文件信息  文件大小: 20000 \r\n")));
+    QJsonArray blocks = image["blocks"].toArray();
+    ASSERT_EQ(blocks.size(), 2);
+    QJsonObject first = blocks[0].toObject();
+    EXPECT_EQ(first["offset"].toInt(), 256);
+    EXPECT_TRUE(first["marker"].toBool());
+    EXPECT_EQ(first["typeWord"].toString(), QStringLiteral("0x0301"));
+    EXPECT_EQ(first["typeCode"].toInt(), 3);
+    EXPECT_EQ(first["typeLabel"].toString(), QString::fromUtf8("(App类型1 版本 1)"));
+    EXPECT_EQ(first["appVersion"].toString(), QStringLiteral("1.05"));
+    EXPECT_EQ(first["moduleType"].toString(), QStringLiteral("0A01"));
+    EXPECT_EQ(first["moduleName"].toString(), QString::fromUtf8("温度模块, TC-8"));
+    EXPECT_EQ(first["appAddressOffset"].toInt(), 16384);
+    QJsonObject second = blocks[1].toObject();
+    EXPECT_EQ(second["offset"].toInt(), 4352);
+    EXPECT_TRUE(second.contains("marker"));
+    EXPECT_FALSE(second["marker"].toBool());
+    // Without a catalogue every module type is named in the fallback form.
+    CliRun bare = Run({"app", "--json", "--catalogue", "none.ini", "AppX.bin"});
+    EXPECT_EQ(QJsonDocument::fromJson(bare.strOut.toUtf8())["blocks"][0]["moduleName"].toString(),
+              QStringLiteral("Device 0A(01)"));
+    EXPECT_TRUE(bare.strErr.contains(QStringLiteral("Load MHash error, open filenone.ini fail.")));
+}

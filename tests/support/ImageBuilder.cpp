@@ -1,0 +1,30 @@
+#include "tests/support/ImageBuilder.h"
+
+QByteArray MakeImage(int nLength, char cFill) {
+    QByteArray image(nLength, cFill);
+    for (int i = 0; i < nLength; ++i) image[i] = static_cast<char>(cFill + (i % 7));
+    return image;
+}
+
+namespace {
+void PutWord(QByteArray& image, std::size_t nAt, std::uint32_t dwValue, int nBytes) {
+    for (int i = 0; i < nBytes; ++i) {
+        image[static_cast<qsizetype>(nAt) + i] = static_cast<char>((dwValue >> (8 * i)) & 0xFF);
+    }
+}
+}  // namespace
+
+void PutBlock(QByteArray& image, std::size_t nOffset, const BlockFields& f) {
+    PutWord(image, nOffset + 0, f.wMagic, 2);
+    PutWord(image, nOffset + 2, f.wType, 2);
+    PutWord(image, nOffset + 4, f.wSize, 2);
+    PutWord(image, nOffset + 6, 0, 2);
+    PutWord(image, nOffset + 8, f.w8, 2);
+    PutWord(image, nOffset + 10, f.w10, 2);
+    PutWord(image, nOffset + 12, f.w12, 2);
+    PutWord(image, nOffset + 14, f.w14, 2);
+    PutWord(image, nOffset + 16, f.dwAppAddress, 4);
+    PutWord(image, nOffset + 20, f.dwInfoStage, 4);
+    PutWord(image, nOffset + 24, f.dwAppStage, 4);
+    PutWord(image, nOffset + 28, 0, 4);
+}
