@@ -1,0 +1,17 @@
+#include "app/LogErrorBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/UserPrompts.h"
+#include "log/LogErrorHandler.h"
+
+namespace {
+void ShowLogError(const QString& strMessage) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorrix"), ForDisplay(strMessage),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+}  // namespace
+
+void InstallLogErrorBox() { SetLogErrorHandler(&ShowLogError); }

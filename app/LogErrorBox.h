@@ -1,0 +1,4 @@
+#pragma once
+
+// Shows the run log's write errors in a message box with OK.
+void InstallLogErrorBox();

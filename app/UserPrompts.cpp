@@ -1,0 +1,31 @@
+#include "app/UserPrompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+QString ForDisplay(QString strText) {
+    strText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return strText;
+}
+
+bool CQtPrompts::AskYesNo(QWidget* pOwner, const QString& strQuestion) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorrix"), ForDisplay(strQuestion),
+                    QMessageBox::Yes | QMessageBox::No, pOwner);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool CQtPrompts::ChooseOpenFile(QWidget* pOwner, QString& strPath) {
+    strPath = QFileDialog::getOpenFileName(pOwner);
+    return !strPath.isEmpty();
+}
+
+bool CQtPrompts::ChooseSaveFile(QWidget* pOwner, const QString& strProposedName,
+                                const QString& strDefaultExt, QString& strPath) {
+    QFileDialog dialog(pOwner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);  // asks before replacing a file
+    dialog.setDefaultSuffix(strDefaultExt);
+    dialog.selectFile(strProposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    strPath = dialog.selectedFiles().first();
+    return true;
+}

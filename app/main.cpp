@@ -1,0 +1,12 @@
+// quorrix: the window program.
+#include <QApplication>
+
+#include "app/QuorrixApp.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorrix"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORRIX_VERSION));
+    theApp.InitInstance();
+    return 0;
+}
