@@ -81,6 +81,8 @@ int CRunLog::SetLogPath(QString strFolder, QString strName) {
     m_strLogDir = std::move(strFolder);
     m_strLogName = std::move(strName);
     for (int i = 0; i < LOG_CHANNEL_COUNT; ++i) {
+        // A file still open here is let go without a banner rather than leaked.
+        if (m_file[i].isOpen()) m_file[i].close();
         m_bFileOpen[i] = 0;
         m_nLineCount[i] = 0;
         m_nPaneTextLength[i] = 0;

@@ -1,0 +1,14 @@
+// Widget tests run on the offscreen platform with one QApplication for all of them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "app/PaneAdapters.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallPaneBinder();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

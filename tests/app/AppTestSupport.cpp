@@ -1,0 +1,57 @@
+#include "tests/app/AppTestSupport.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include "firmware/Workspace.h"
+#include "log/RunLog.h"
+
+bool ScriptedPrompts::AskYesNo(QWidget*, const QString& strQuestion) {
+    m_questions.append(strQuestion);
+    ++m_nDialogs;
+    if (m_answers.empty()) return false;
+    bool bAnswer = m_answers.front();
+    m_answers.pop_front();
+    return bAnswer;
+}
+
+bool ScriptedPrompts::ChooseOpenFile(QWidget*, QString& strPath) {
+    ++m_nDialogs;
+    if (m_openPaths.empty()) return false;
+    strPath = m_openPaths.front();
+    m_openPaths.pop_front();
+    return true;
+}
+
+bool ScriptedPrompts::ChooseSaveFile(QWidget*, const QString&, const QString&, QString& strPath) {
+    ++m_nDialogs;
+    strPath = m_strSavePath;
+    return !strPath.isEmpty();
+}
+
+void DialogTest::SetUp() {
+    ResetFirmwareWorkspace();
+    m_pDlg = std::make_unique<CQuorrixDlg>();
+    m_pDlg->SetPrompts(&m_prompts);
+    m_pDlg->show();
+    QApplication::setActiveWindow(m_pDlg.get());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pDlg.get()));
+}
+
+void DialogTest::TearDown() {
+    m_pDlg.reset();
+    g_RunLog.FlushOutput();
+    g_RunLog.DetachOutputWnd();
+    g_RunLog.CloseLogFiles();
+    g_RunLog.m_bPaneEnabled[0] = 0;
+    g_RunLog.m_bFileEnabled[0] = 0;
+}
+
+void DialogTest::Tick() {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 250) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+QString DialogTest::PaneText() const { return m_pDlg->ControlText(IDC_OUTPUT_PANE); }

@@ -1,0 +1,117 @@
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "app/DialogLayout.h"
+#include "firmware/Workspace.h"
+#include "log/RunLog.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/support/ImageBuilder.h"
+
+namespace {
+
+class MainWindow : public DialogTest {
+protected:
+    QString WriteImage(const char* pName, const QByteArray& bytes) {
+        QString strPath = m_tmp.File(QString::fromLatin1(pName));
+        WriteAllBytes(strPath, bytes);
+        return strPath;
+    }
+    void Click(int nId) { QTest::mouseClick(m_pDlg->Control(nId), Qt::LeftButton); }
+};
+
+}  // namespace
+
+TEST_F(MainWindow, RightAfterStart) {
+    EXPECT_EQ(m_pDlg->windowTitle(), QString::fromUtf8("Norlyn电子部 分布式模块 固件工具 V1.01"));
+    EXPECT_EQ(m_pDlg->ControlText(IDC_ADDRESS_OFFSET), QStringLiteral("4096"));
+    for (int nId : {IDC_BOOT_PATH, IDC_APP_PATH, IDC_OUTPUT_PATH}) {
+        EXPECT_TRUE(m_pDlg->ControlText(nId).isEmpty()) << nId;
+    }
+    EXPECT_EQ(m_pDlg->ControlText(IDC_BOOT_INFO), QString::fromUtf8("BootLoader信息"));
+    EXPECT_EQ(m_pDlg->ControlText(IDC_APP_INFO), QString::fromUtf8("App文件信息"));
+    EXPECT_EQ(m_pDlg->ControlText(IDC_OPEN_BOOT), QString::fromUtf8("打开文件..."));
+    EXPECT_EQ(m_pDlg->ControlText(IDC_MERGE), QString::fromUtf8("合成固件..."));
+    EXPECT_EQ(QApplication::focusWidget(), m_pDlg->Control(IDC_OPEN_BOOT));
+    EXPECT_TRUE(PaneText().isEmpty());  // nothing before the first tick
+    Tick();
+    QRegularExpression first(QStringLiteral(R"(^\[[ \d]\d:\d\d:\d\d\.\d{3}\] Program Start \n$)"));
+    EXPECT_TRUE(first.match(PaneText()).hasMatch()) << PaneText().toStdString();
+    QStringList days = QDir(m_tmp.File("state/Quorrix")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(days.size(), 1);
+    EXPECT_TRUE(QFileInfo(m_tmp.File("state/Quorrix/") + days[0] + "/RunLoglog_" + days[0] + ".log").isFile());
+    EXPECT_EQ(g_RunLog.m_nPaneMode, 1);
+}
+
+TEST_F(MainWindow, ControlsArePlacedFromTheTemplateAndStayOnResize) {
+    const QFont font = DialogFont();
+    for (const ControlTemplate& t : MAIN_DIALOG_CONTROLS) {
+        if (t.nId < 0) continue;
+        EXPECT_EQ(m_pDlg->Control(t.nId)->geometry(), DluToPixels(font, t.x, t.y, t.cx, t.cy)) << t.nId;
+    }
+    EXPECT_EQ(m_pDlg->size(), DluToPixels(font, 0, 0, 445, 347).size());
+    const QRect pane = m_pDlg->Control(IDC_OUTPUT_PANE)->geometry();
+    m_pDlg->resize(m_pDlg->width() + 200, m_pDlg->height() + 100);
+    QApplication::processEvents();
+    EXPECT_EQ(m_pDlg->Control(IDC_OUTPUT_PANE)->geometry(), pane);
+    auto* pPanel = qobject_cast<QLabel*>(m_pDlg->Control(IDC_BOOT_INFO));
+    ASSERT_NE(pPanel, nullptr);
+    EXPECT_EQ(pPanel->frameShadow(), QFrame::Sunken);
+    for (int nId : {IDC_OPEN_BOOT, IDC_OPEN_APP, IDC_MERGE}) {
+        EXPECT_FALSE(qobject_cast<QPushButton*>(m_pDlg->Control(nId))->autoDefault());
+    }
+    EXPECT_FALSE(m_pDlg->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(m_pDlg->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(MainWindow, ButtonsOpenInspectAndMerge) {
+    QByteArray boot = MakeImage(3000);
+    BlockFields b;
+    b.wType = 0x0102;
+    PutBlock(boot, 0x100, b);
+    QByteArray app = MakeImage(20000);
+    BlockFields a;
+    a.wType = 0x0301;
+    a.w8 = 0x0105;
+    PutBlock(app, 0x100, a);
+    const QString strBoot = WriteImage("boot.bin", boot);
+    const QString strApp = WriteImage("AppX.bin", app);
+    m_prompts.m_openPaths = {strBoot, strApp};
+    m_prompts.m_strSavePath = m_tmp.File("AppX_1.05.bin");
+    Click(IDC_OPEN_BOOT);
+    Click(IDC_OPEN_APP);
+    Click(IDC_MERGE);
+    Tick();
+    EXPECT_EQ(m_pDlg->ControlText(IDC_BOOT_PATH), strBoot);
+    EXPECT_EQ(m_pDlg->ControlText(IDC_APP_PATH), strApp);
+    EXPECT_EQ(m_pDlg->ControlText(IDC_OUTPUT_PATH), m_prompts.m_strSavePath);
+    EXPECT_TRUE(m_pDlg->ControlText(IDC_BOOT_INFO).startsWith(QString::fromUtf8("文件信息  文件大小: 3000 \n")));
+    EXPECT_TRUE(m_pDlg->ControlText(IDC_APP_INFO).contains(QString::fromUtf8("应用区版本:   1.05 \n")));
+    const QString strPane = PaneText();
+    for (const QString& strLine : {QString::fromUtf8("] 打开 File ") + strBoot + QString::fromUtf8(" = 成功\n"),
+                                   QStringLiteral("] Btldr File Size 3000 \nApp File Size 20000 \n"),
+                                   QStringLiteral("] Firmware File Size 24096 \n"),
+                                   QString::fromUtf8("] 保存 File ") + m_prompts.m_strSavePath + QString::fromUtf8(" = 完成\n")}) {
+        EXPECT_TRUE(strPane.contains(strLine)) << strLine.toStdString();
+    }
+    EXPECT_EQ(ReadAllBytes(m_prompts.m_strSavePath).size(), 24096);
+    EXPECT_EQ(g_nFirmwareSize, 24096);
+}
+
+TEST_F(MainWindow, CancellingADialogChangesNothing) {
+    Tick();
+    const QString strPaneBefore = PaneText();
+    Click(IDC_OPEN_BOOT);
+    Click(IDC_OPEN_APP);
+    EXPECT_EQ(m_prompts.m_nDialogs, 2);
+    EXPECT_TRUE(m_pDlg->ControlText(IDC_BOOT_PATH).isEmpty());
+    EXPECT_TRUE(m_pDlg->ControlText(IDC_APP_PATH).isEmpty());
+    EXPECT_EQ(m_pDlg->ControlText(IDC_BOOT_INFO), QString::fromUtf8("BootLoader信息"));
+    Tick();
+    EXPECT_EQ(PaneText(), strPaneBefore);
+    EXPECT_EQ(g_bBootLoaded + g_bAppLoaded, 0);
+}
