@@ -3,6 +3,7 @@
 #include <ios>
 #include <new>
 
+#include "log/AsciiFormat.h"
 #include "log/LogErrorHandler.h"
 #include "log/RunLog.h"
 #include "platform/Clock.h"
@@ -22,16 +23,12 @@ struct LogClock {
 };
 
 LogClock ReadLogClock() {
-    QDateTime now = CurrentDateTime();
-    QDate date = now.date();
-    QTime time = now.time();  // an invalid time gives -1 in every field
+    const LocalTimeFields now = CurrentLocalTime();
     LogClock clock;
-    clock.strDate = QString::asprintf("%04d-%02d-%02d", date.year(), date.month(), date.day());
-    clock.nHour = time.hour();
-    clock.stamp = clock.strDate.toLatin1() +
-                  QByteArray(" ") +
-                  QString::asprintf("%02d:%02d:%02d", time.hour(), time.minute(), time.second())
-                      .toLatin1();
+    clock.stamp = FormatAsciiBytes("%04d-%02d-%02d %02d:%02d:%02d", now.nYear, now.nMonth, now.nDay,
+                                   now.nHour, now.nMinute, now.nSecond);
+    clock.strDate = QString::fromLatin1(clock.stamp.constData(), clock.stamp.indexOf(' '));
+    clock.nHour = now.nHour;
     return clock;
 }
 
@@ -54,15 +51,18 @@ QString ResolveFolder(const QString& strFolder) {
 // Empty when the channel cannot be named (outside 0 to 9 with the long patterns).
 QString LogFileName(const CRunLog& log, int nChannel, const LogClock& clock) {
     const bool bPlain = nChannel == 0 && log.m_bPlainFileName == 1;
-    QString strName = log.m_strLogName + QLatin1String("log");
+    QString strName;
+    strName.reserve(log.m_strLogName.size() + 40);
+    strName += log.m_strLogName;
+    strName += QLatin1String("log");
     if (bPlain) {
         strName += QLatin1Char('_') + clock.strDate;
     } else {
         if (nChannel < 0 || nChannel >= LOG_CHANNEL_COUNT) return QString();
-        strName += QString::asprintf("[%d]_", nChannel) + log.m_strChannelName[nChannel] +
+        strName += FormatAscii("[%d]_", nChannel) + log.m_strChannelName[nChannel] +
                    QLatin1Char('_') + clock.strDate;
     }
-    if (log.m_bHourlyFile) strName += QString::asprintf("_%02d", clock.nHour);
+    if (log.m_bHourlyFile) strName += FormatAscii("_%02d", clock.nHour);
     return strName + QLatin1String(".log");
 }
 
@@ -110,6 +110,7 @@ bool CRunLog::OpenLogFile(int nChannel, const QString& strDayFolder, const QStri
         return false;
     }
     m_bFileOpen[nChannel] = 1;
+    m_strOpenName[nChannel] = QFileInfo(strPath).fileName();
     if ((!file.isSequential() && !file.seek(file.size())) || !WriteAll(file, OpeningBanner(stamp, nChannel))) {
         throw std::ios_base::failure(file.errorString().toStdString());
     }
@@ -120,21 +121,21 @@ int CRunLog::WriteLogFileGuarded(const QString& strText, int nChannel) {
     LogClock clock = ReadLogClock();
     QString strName = LogFileName(*this, nChannel, clock);
     if (strName.isEmpty()) return 0;
-    QString strDayFolder = ToNativeSeparators(m_strLogDir + NativeSeparator() + clock.strDate);
-    QString strPath = strDayFolder + NativeSeparator() + strName;
     QFile& file = m_file[nChannel];
-    if (m_bFileOpen[nChannel] && QFileInfo(file.fileName()).fileName() != strName) {
+    if (m_bFileOpen[nChannel] && m_strOpenName[nChannel] != strName) {
         bool bWritten = WriteAll(file, ClosingBanner(clock.stamp));
         file.close();
         m_bFileOpen[nChannel] = 0;
         if (!bWritten) throw std::ios_base::failure(file.errorString().toStdString());
     }
-    if (!m_bFileOpen[nChannel] && !OpenLogFile(nChannel, strDayFolder, strPath, clock.stamp)) {
-        return 0;
+    if (!m_bFileOpen[nChannel]) {
+        // Folder and path are only needed to open, not for every record.
+        QString strDayFolder = ToNativeSeparators(m_strLogDir + NativeSeparator() + clock.strDate);
+        QString strPath = strDayFolder + NativeSeparator() + strName;
+        if (!OpenLogFile(nChannel, strDayFolder, strPath, clock.stamp)) return 0;
     }
     // The whole text in the code page, however many bytes it takes.
-    QByteArray body = ToCodePage(strText);
-    QByteArray record = m_bShowTime ? clock.stamp + QByteArray(" : ") + body : body;
+    QByteArray record = m_bShowTime ? clock.stamp + " : " + ToCodePage(strText) : ToCodePage(strText);
     if (!WriteAll(file, record)) throw std::ios_base::failure(file.errorString().toStdString());
     return 1;
 }

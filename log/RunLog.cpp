@@ -1,5 +1,6 @@
 #include "log/RunLog.h"
 
+#include "log/AsciiFormat.h"
 #include "platform/Clock.h"
 #include "platform/InitOrder.h"
 #include "platform/ThreadId.h"
@@ -16,28 +17,25 @@ CRunLog::~CRunLog() {
 }
 
 void CRunLog::FormatToday(QString& strDate) {
-    QDate date = CurrentDateTime().date();
-    // An invalid date has year, month and day 0, which is what is printed then.
-    strDate = QString::asprintf("%04d-%02d-%02d", date.year(), date.month(), date.day());
+    const LocalTimeFields now = CurrentLocalTime();
+    strDate = FormatAscii("%04d-%02d-%02d", now.nYear, now.nMonth, now.nDay);
 }
 
 QString CRunLog::StampText(QString strText) const {
     if (m_bEnsureCrLf && !strText.endsWith(QLatin1String("\r\n"))) {
         strText += QLatin1String("\r\n");
     }
-    if (!m_bShowDate && !m_bShowTime) return strText;
-    QString strDate;
-    FormatToday(strDate);
-    // The date and the time are read separately, so around midnight they may disagree.
-    QTime now = CurrentDateTime().time();
-    QString strTime =
-        QString::asprintf("%2d:%02d:%02d.%03d", now.hour(), now.minute(), now.second(), now.msec());
-    if (m_bShowDate && m_bShowTime) {
-        return QLatin1Char('[') + strDate + QLatin1Char(' ') + strTime + QLatin1String("] ") +
-               strText;
+    if (!m_bShowTime) return strText;  // the date alone puts no stamp in front
+    QString strStamp = QStringLiteral("[");
+    if (m_bShowDate) {
+        QString strDate;
+        FormatToday(strDate);
+        strStamp += strDate + QLatin1Char(' ');
     }
-    if (m_bShowTime) return QLatin1Char('[') + strTime + QLatin1String("] ") + strText;
-    return strText;
+    // The date and the time are read separately, so around midnight they may disagree.
+    const LocalTimeFields now = CurrentLocalTime();
+    strStamp += FormatAscii("%2d:%02d:%02d.%03d] ", now.nHour, now.nMinute, now.nSecond, now.nMsec);
+    return strStamp + strText;
 }
 
 void CRunLog::QueueForPane(const QString& strText) {
@@ -45,10 +43,10 @@ void CRunLog::QueueForPane(const QString& strText) {
     m_nLineCount[nChannel] += 1;
     QString strTag;
     if (m_bShowTag) {
-        strTag = m_bShowThreadId ? QString::asprintf("[%ld %4d]", CurrentThreadId(), nChannel)
-                                 : QString::asprintf("[%d]", nChannel);
+        strTag = m_bShowThreadId ? FormatAscii("[%ld %4d]", CurrentThreadId(), nChannel)
+                                 : FormatAscii("[%d]", nChannel);
     }
-    if (m_bShowLineNo) strTag += QString::asprintf("[%d]", m_nLineCount[nChannel]);
+    if (m_bShowLineNo) strTag += FormatAscii("[%d]", m_nLineCount[nChannel]);
     QString strEntry = strTag + strText;
     m_nPaneTextLength[nChannel] += static_cast<int>(strEntry.size());
     if (m_bPending[nChannel] == 1) {

@@ -85,6 +85,8 @@ public:
     QRecursiveMutex m_lock;
 
 private:
+    QString m_strOpenName[LOG_CHANNEL_COUNT];  // final path component of each open file
+
     QString StampText(QString strText) const;
     void QueueForPane(const QString& strText);
     int WriteLogFileGuarded(const QString& strText, int nChannel);

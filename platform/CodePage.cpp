@@ -41,13 +41,15 @@ CodePageState& State() {
     static CodePageState* pState = new CodePageState;
     static QMutex* pMutex = new QMutex;
     QMutexLocker locker(pMutex);
-    QByteArray env = qgetenv("QUORRIX_CODEPAGE");
-    if (pState->name.isEmpty() || env != pState->env) {
-        QByteArray name = env.isEmpty() ? LocaleCodeset() : env;
+    // getenv, not qgetenv: this runs for every log record and must not allocate.
+    const char* pEnv = std::getenv("QUORRIX_CODEPAGE");
+    QByteArrayView env = pEnv ? QByteArrayView(pEnv) : QByteArrayView();
+    if (pState->name.isEmpty() || env != QByteArrayView(pState->env)) {
+        QByteArray name = env.isEmpty() ? LocaleCodeset() : env.toByteArray();
         QStringEncoder encoder(name.constData());
         QStringDecoder decoder(name.constData());
         if (!encoder.isValid() || !decoder.isValid()) name = "UTF-8";
-        pState->env = env;
+        pState->env = env.toByteArray();
         pState->bUtf8 = IsUtf8Name(name);
         pState->name = QString::fromLatin1(name);
         pState->encoder = QStringEncoder(name.constData());
@@ -81,6 +83,12 @@ QString CodePageName() { return State().name; }
 
 QByteArray ToCodePage(const QString& strText) {
     CodePageState& state = State();
+    // Every UTF-16 text has a UTF-8 form, but a lone surrogate becomes "?" there too.
+    if (state.bUtf8) {
+        bool bLoneSurrogate = false;
+        for (QChar c : strText) bLoneSurrogate = bLoneSurrogate || c.isSurrogate();
+        if (!bLoneSurrogate) return strText.toUtf8();
+    }
     state.encoder.resetState();
     QByteArray out = state.encoder.encode(strText);
     if (!state.encoder.hasError()) return out;
