@@ -14,7 +14,7 @@ QString GetDeviceName(std::uint16_t wModuleType) {
     const QString strFamily = QString::asprintf("%02X", nFamily);
     const QString strDevice = QString::asprintf("%02X", nDevice);
     g_strDeviceName.clear();
-    MHashSection& families = g_DeviceList.GetSection(u"FAMILY");
+    MHashSection& families = g_DeviceList.GetSection(QStringLiteral("FAMILY"));
     if (!families.HasKey(strFamily)) {
         g_strDeviceName = QString::asprintf("Device %02X(%02X)", nFamily, nDevice);
         return g_strDeviceName;

@@ -28,18 +28,40 @@ QByteArrayView UpToNul(QByteArrayView text) {
     return pNul ? text.first(static_cast<const char*>(pNul) - text.data()) : text;
 }
 
-QString ReplaceEscapeWords(QString strValue) {
-    if (!strValue.contains(QLatin1Char('<'))) return strValue;
-    strValue.replace(QLatin1String("<CR><LF>"), QLatin1String("\r\n"));
-    strValue.replace(QLatin1String("<CR>"), QLatin1String("\r"));
-    strValue.replace(QLatin1String("<LF>"), QLatin1String("\n"));
-    return strValue;
+// One pass in place of three: the replacements bring in only CR and LF, which no escape word
+// contains, so taking "<CR><LF>", then "<CR>", then "<LF>" at each "<" gives what replacing
+// each word everywhere in turn gives.
+QString ReplaceEscapeWords(const QString& strValue) {
+    qsizetype nAt = strValue.indexOf(QLatin1Char('<'));
+    if (nAt < 0) return strValue;
+    QString strOut;
+    strOut.reserve(strValue.size());
+    strOut.append(QStringView(strValue).first(nAt));
+    const QStringView view(strValue);
+    while (nAt < view.size()) {
+        QStringView rest = view.sliced(nAt);
+        if (rest.startsWith(QLatin1String("<CR><LF>"))) {
+            strOut += QLatin1String("\r\n");
+            nAt += 8;
+        } else if (rest.startsWith(QLatin1String("<CR>"))) {
+            strOut += QLatin1Char('\r');
+            nAt += 4;
+        } else if (rest.startsWith(QLatin1String("<LF>"))) {
+            strOut += QLatin1Char('\n');
+            nAt += 4;
+        } else {
+            strOut += view[nAt];
+            ++nAt;
+        }
+    }
+    return strOut;
 }
 
 // One pass over the lines; keeps only the current section across lines.
 class IniParser {
 public:
-    explicit IniParser(MHash& store) : m_store(store), m_decoder(MakeCodePageDecoder()) {}
+    explicit IniParser(MHash& store)
+        : m_store(store), m_decoder(MakeCodePageDecoder()), m_bUtf8(CodePageIsUtf8()) {}
 
     void ParseLine(QByteArrayView line, bool bFirstLine) {
         if (bFirstLine && line.size() > 3 && line.startsWith("\xEF\xBB\xBF")) line = line.sliced(3);
@@ -64,12 +86,14 @@ public:
 private:
     QString Decode(QByteArrayView bytes) {
         bytes = UpToNul(bytes);
+        if (m_bUtf8) return QString::fromUtf8(bytes);
         m_decoder.resetState();
         return m_decoder.decode(bytes);
     }
 
     MHash& m_store;
     QStringDecoder m_decoder;
+    bool m_bUtf8;
     QByteArray m_section;
     // A section once found stays the answer for its name: the store only grows.
     MHashSection* m_pSection = nullptr;

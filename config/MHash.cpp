@@ -1,6 +1,7 @@
 #include "config/MHash.h"
 
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -41,10 +42,24 @@ int CompareNames(QStringView a, QStringView b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-MHashSection::MHashSection(QString strName)
+MHashSection::MHashSection(QString strName, void* pItemBlock)
     : m_strName(std::move(strName)),
-      m_items(new MHashItem[MHASH_ITEM_CAPACITY]),
+      m_items(static_cast<MHashItem*>(
+          pItemBlock ? pItemBlock : ::operator new(sizeof(MHashItem) * MHASH_ITEM_CAPACITY))),
       m_order(new std::uint16_t[MHASH_ITEM_CAPACITY]) {}
+
+MHashSection::~MHashSection() {
+    for (int i = 0; i < m_nCount; ++i) m_items[i].~MHashItem();
+    ::operator delete(m_items);
+}
+
+void* MHashSection::ReleaseItemBlock() {
+    for (int i = 0; i < m_nCount; ++i) m_items[i].~MHashItem();
+    m_nCount = 0;
+    void* pBlock = m_items;
+    m_items = static_cast<MHashItem*>(::operator new(0));
+    return pBlock;
+}
 
 bool MHashSection::Find(QStringView strKey, int& nPlace) const {
     return SearchNames(
@@ -56,23 +71,26 @@ bool MHashSection::HasKey(QStringView strKey) const {
     return Find(strKey, nPlace);
 }
 
-MHashItem& MHashSection::GetItem(QStringView strKey) {
+MHashItem& MHashSection::GetItem(const QString& strKey) {
     int nPlace = 0;
     if (Find(strKey, nPlace)) return m_items[m_order[nPlace]];
     if (m_nCount >= MHASH_ITEM_CAPACITY) return m_overflow;
     std::memmove(&m_order[nPlace + 1], &m_order[nPlace],
                  sizeof(std::uint16_t) * static_cast<size_t>(m_nCount - nPlace));
     m_order[nPlace] = static_cast<std::uint16_t>(m_nCount);
-    MHashItem& item = m_items[m_nCount];
-    item.key = strKey.toString();
-    item.value.clear();
+    MHashItem* pItem = new (&m_items[m_nCount]) MHashItem{strKey, QString()};
     ++m_nCount;
-    return item;
+    return *pItem;
 }
 
 MHash::MHash() = default;
 
-MHashSection& MHash::GetSection(QStringView strName) {
+MHash::~MHash() {
+    Clear();
+    for (void* pBlock : m_spareBlocks) ::operator delete(pBlock);
+}
+
+MHashSection& MHash::GetSection(const QString& strName) {
     int nPlace = 0;
     if (SearchNames(
             m_nCount, strName, [this](int i) { return QStringView(m_slots[i].name); }, nPlace)) {
@@ -80,14 +98,20 @@ MHashSection& MHash::GetSection(QStringView strName) {
     }
     if (m_nCount >= MHASH_SECTION_CAPACITY) return m_overflow;
     for (int i = m_nCount; i > nPlace; --i) m_slots[i] = std::move(m_slots[i - 1]);
-    m_slots[nPlace].name = strName.toString();
-    m_slots[nPlace].section = std::make_unique<MHashSection>(m_slots[nPlace].name);
+    void* pBlock = nullptr;
+    if (!m_spareBlocks.empty()) {
+        pBlock = m_spareBlocks.back();
+        m_spareBlocks.pop_back();
+    }
+    m_slots[nPlace].name = strName;
+    m_slots[nPlace].section = std::make_unique<MHashSection>(strName, pBlock);
     ++m_nCount;
     return *m_slots[nPlace].section;
 }
 
 void MHash::Clear() {
     for (int i = 0; i < m_nCount; ++i) {
+        m_spareBlocks.push_back(m_slots[i].section->ReleaseItemBlock());
         m_slots[i].section.reset();
         m_slots[i].name.clear();
     }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 inline constexpr int MHASH_SECTION_CAPACITY = 300;
 inline constexpr int MHASH_ITEM_CAPACITY = 3000;
@@ -20,15 +21,20 @@ struct MHashItem {
 // A section of up to 3000 items kept in ascending name order of their keys.
 class MHashSection {
 public:
-    explicit MHashSection(QString strName);
+    explicit MHashSection(QString strName, void* pItemBlock = nullptr);
+    ~MHashSection();
+    MHashSection(const MHashSection&) = delete;
+    MHashSection& operator=(const MHashSection&) = delete;
 
     // True when an item with that key exists; never inserts.
     bool HasKey(QStringView strKey) const;
     // The item with that key, inserted when missing; the overflow item when the section is
     // full and the key is missing.
-    MHashItem& GetItem(QStringView strKey);
+    MHashItem& GetItem(const QString& strKey);
 
     int Count() const { return m_nCount; }
+    // Empties the section and hands over its item block for a later section.
+    void* ReleaseItemBlock();
     // The item at a place 0 to Count()-1 of the name order.
     const MHashItem& ItemAt(int nPlace) const { return m_items[m_order[nPlace]]; }
 
@@ -41,8 +47,9 @@ private:
 
     int m_nCount = 0;
     // Items stay where they were first stored; the order table of 16-bit places is what moves
-    // on insertion, so filling a section costs little even in shuffled order.
-    std::unique_ptr<MHashItem[]> m_items;
+    // on insertion, so filling a section costs little even in shuffled order. The block for all
+    // 3000 items is reserved at once, but an item is built only when it is inserted.
+    MHashItem* m_items;
     std::unique_ptr<std::uint16_t[]> m_order;
 };
 
@@ -55,12 +62,13 @@ struct MHashSlot {
 class MHash {
 public:
     MHash();
+    ~MHash();
     MHash(const MHash&) = delete;
     MHash& operator=(const MHash&) = delete;
 
     // The section with that name, created when missing; the overflow section "OverFlow"
     // when the store is full and the name is missing.
-    MHashSection& GetSection(QStringView strName);
+    MHashSection& GetSection(const QString& strName);
 
     // Empties the store and fills it from an INI text file whose path is converted to the
     // code page. Returns the number of sections, or -1 when the file cannot be opened (a
@@ -77,5 +85,7 @@ public:
 private:
     int m_nCount = 0;
     MHashSlot m_slots[MHASH_SECTION_CAPACITY];
+    // Item blocks of deleted sections, so that reloading reuses memory already touched.
+    std::vector<void*> m_spareBlocks;
     MHashSection m_overflow{QStringLiteral("OverFlow")};
 };

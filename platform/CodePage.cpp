@@ -105,3 +105,5 @@ QString FromCodePage(QByteArrayView bytes) {
 QStringDecoder MakeCodePageDecoder() {
     return QStringDecoder(State().name.toLatin1().constData());
 }
+
+bool CodePageIsUtf8() { return State().bUtf8; }

@@ -20,3 +20,6 @@ QString FromCodePage(QByteArrayView bytes);
 
 // A decoder for the code page in force, for callers that decode many pieces in a row.
 QStringDecoder MakeCodePageDecoder();
+
+// True when the code page in force is UTF-8.
+bool CodePageIsUtf8();

@@ -51,7 +51,7 @@ TEST(IniLoader, LineEndsCrLfLfAndLoneCr) {
     EXPECT_EQ(c.LoadFromBytes(cr), 0);
     // A CR that is not part of a line end stays in the value (a trailing one is trimmed).
     EXPECT_EQ(c.LoadFromBytes("[S]\r\nk=a\rb\r\r\n"), 1);
-    EXPECT_EQ(c.GetSection(u"S").GetItem(u"k").value, QStringLiteral("a\rb"));
+    EXPECT_EQ(c.GetSection(QStringLiteral("S")).GetItem(QStringLiteral("k")).value, QStringLiteral("a\rb"));
 }
 
 TEST(IniLoader, EmptyAndCommentOnlyFilesAndReloading) {
@@ -71,13 +71,13 @@ TEST(IniLoader, CapacitiesApplyInFileOrder) {
     text += "last=one\n";
     MHash store;
     EXPECT_EQ(store.LoadFromBytes(text), 300);
-    MHashSection& s0 = store.GetSection(u"S0");
+    MHashSection& s0 = store.GetSection(QStringLiteral("S0"));
     EXPECT_EQ(s0.Count(), 3000);
     EXPECT_TRUE(s0.HasKey(u"key2998"));  // the 2999th key line of S0, after its k
     EXPECT_FALSE(s0.HasKey(u"key2999"));
     EXPECT_EQ(s0.m_overflow.value, QStringLiteral("one"));
     EXPECT_EQ(store.Overflow().Count(), 1);  // S300 went to the shared overflow section
-    EXPECT_EQ(store.GetSection(u"S300").GetItem(u"k").value, QStringLiteral("300"));
+    EXPECT_EQ(store.GetSection(QStringLiteral("S300")).GetItem(QStringLiteral("k")).value, QStringLiteral("300"));
 }
 
 TEST(IniLoader, CodePagesOfTheCatalogue) {
@@ -88,15 +88,15 @@ TEST(IniLoader, CodePagesOfTheCatalogue) {
         QStringEncoder gbk("GBK");
         QByteArray bytes = gbk.encode(strText);
         EXPECT_EQ(store.LoadFromBytes(bytes), 1);
-        EXPECT_EQ(store.GetSection(u"FAMILY").GetItem(u"01").value, QString::fromUtf8("温度模块"));
+        EXPECT_EQ(store.GetSection(QStringLiteral("FAMILY")).GetItem(QStringLiteral("01")).value, QString::fromUtf8("温度模块"));
     }
     {
         ScopedEnv env("QUORRIX_CODEPAGE", "UTF-8");
         EXPECT_EQ(store.LoadFromBytes(strText.toUtf8()), 1);
-        EXPECT_EQ(store.GetSection(u"FAMILY").GetItem(u"01").value, QString::fromUtf8("温度模块"));
+        EXPECT_EQ(store.GetSection(QStringLiteral("FAMILY")).GetItem(QStringLiteral("01")).value, QString::fromUtf8("温度模块"));
         // Invalid sequences decode to replacement characters.
         EXPECT_EQ(store.LoadFromBytes("[S]\nk=a\xff\xfe" "b\n"), 1);
-        EXPECT_EQ(store.GetSection(u"S").GetItem(u"k").value, QString::fromUtf8("a\uFFFD\uFFFDb"));
+        EXPECT_EQ(store.GetSection(QStringLiteral("S")).GetItem(QStringLiteral("k")).value, QString::fromUtf8("a\uFFFD\uFFFDb"));
     }
 }
 
@@ -120,4 +120,15 @@ TEST(IniLoader, FilesThatCannotBeOpened) {
 
     WriteAllBytes(tmp.File("DeviceList.Ini"), "[FAMILY]\n01=x\n");
     EXPECT_EQ(store.Load(QStringLiteral("./DeviceList.Ini")), 1);
+}
+
+TEST(IniLoader, EscapeWordsMatchReplacingEachWordInTurn) {
+    MHash store;
+    for (const char* pValue : {"<CR><CR><LF>", "<<LF>>", "<CR<LF>>", "<CR><LF><LF>", "a<LF", "<", "<<CR>LF>",
+                               "<cr><CR>", "<LF><CR><LF><CR>"}) {
+        QString strExpected = QString::fromLatin1(pValue);
+        strExpected.replace("<CR><LF>", "\r\n").replace("<CR>", "\r").replace("<LF>", "\n");
+        ASSERT_EQ(store.LoadFromBytes(QByteArray("[S]\nk=x") + pValue + "x\n"), 1);
+        EXPECT_EQ(store.GetSection(QStringLiteral("S")).GetItem(QStringLiteral("k")).value, "x" + strExpected + "x") << pValue;
+    }
 }
