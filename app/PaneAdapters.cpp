@@ -35,8 +35,9 @@ public:
     void DeleteHead(const QString& strRemoved, bool bScrollCaret) override {
         QTextCursor cursor(m_pWidget->document());
         cursor.setPosition(0);
-        cursor.setPosition(qMin(DocumentLength(strRemoved), m_pWidget->document()->characterCount() - 1),
-                           QTextCursor::KeepAnchor);
+        cursor.setPosition(
+            qMin(DocumentLength(strRemoved), m_pWidget->document()->characterCount() - 1),
+            QTextCursor::KeepAnchor);
         if (bScrollCaret) {
             m_pWidget->setTextCursor(cursor);
             m_pWidget->ensureCursorVisible();

@@ -54,9 +54,8 @@ QWidget* MakeControl(const ControlTemplate& t, QWidget* pParent) {
 }  // namespace
 
 CQuorrixDlg::CQuorrixDlg(QWidget* pParent)
-    : QDialog(pParent,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(pParent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_hIcon(QStringLiteral(":/icons/quorrix.png")) {
     m_hIcon.addFile(QStringLiteral(":/icons/quorrix-16.png"));
     m_hIcon.addFile(QStringLiteral(":/icons/quorrix-24.png"));

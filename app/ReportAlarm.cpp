@@ -11,6 +11,7 @@ int ReportAlarm(QString strText) {
     qsizetype nEnd = strText.size();
     while (nBegin < nEnd && IsLineBreak(strText[nBegin])) ++nBegin;
     while (nEnd > nBegin && IsLineBreak(strText[nEnd - 1])) --nEnd;
-    WriteLog(QStringLiteral("报警信息: ") + strText.mid(nBegin, nEnd - nBegin) + QLatin1String("\r\n"));
+    WriteLog(QStringLiteral("报警信息: ") + strText.mid(nBegin, nEnd - nBegin) +
+             QLatin1String("\r\n"));
     return 0;
 }

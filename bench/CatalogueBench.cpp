@@ -99,6 +99,24 @@ void Shapes(benchmark::internal::Benchmark* pBench) {
 }
 
 BENCHMARK(BM_MHashLoad)->Apply(Shapes);
+
+// Texts that a loader with a cost above linear would choke on.
+void BM_MHashLoadPathological(benchmark::State& state) {
+    QByteArray text;
+    if (state.range(0) == 0) {
+        text = "[S]\nk=" + QByteArray(1000000, ' ') + "v\n";  // a line of a million blanks
+    } else {
+        for (int i = 0; i < 1000000; ++i) text += "; a comment line\n";
+    }
+    MHash store;
+    for (auto _ : state) benchmark::DoNotOptimize(store.LoadFromBytes(text));
+    state.SetBytesProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_MHashLoadPathological)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("comments")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InihHashMap)->Apply(Shapes);
 BENCHMARK(BM_QSettingsIni)->Apply(Shapes);
 

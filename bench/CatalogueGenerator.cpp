@@ -25,7 +25,8 @@ QByteArray GenerateCatalogue(int nFamilies, int nDevices, bool bShuffled) {
         text += "[" + Code(f) + "]\n";
         for (int d = 0; d < nDevices; ++d) devices[static_cast<size_t>(d)] = d;
         if (bShuffled) std::shuffle(devices.begin(), devices.end(), random);
-        for (int d : devices) text += Code(d) + "=设备 " + Code(f) + "-" + Code(d) + " 通道<CR><LF>说明\n";
+        for (int d : devices)
+            text += Code(d) + "=设备 " + Code(f) + "-" + Code(d) + " 通道<CR><LF>说明\n";
     }
     return text;
 }

@@ -27,7 +27,8 @@ QByteArray Pattern(int nLength, int nSeed) {
 double Milliseconds(const std::vector<std::string>& argv, const std::string& out = "/dev/null") {
     auto start = std::chrono::steady_clock::now();
     SpawnAndWait(argv, out);
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
 }
 
 double Median(std::vector<double> values) {
@@ -46,16 +47,19 @@ QByteArray Sha(const QString& strPath) {
 int main() {
     QTemporaryDir dir;
     qputenv("XDG_STATE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("state"))));
-    auto path = [&dir](const char* p) { return dir.filePath(QString::fromLatin1(p)).toStdString(); };
+    auto path = [&dir](const char* p) {
+        return dir.filePath(QString::fromLatin1(p)).toStdString();
+    };
     QByteArray boot = Pattern(64 * 1024, 1);
     Write(QString::fromStdString(path("boot.bin")), boot);
     Write(QString::fromStdString(path("boot4k.bin")), boot.left(4096));
     Write(QString::fromStdString(path("app.bin")), Pattern(128 * 1024, 2));
-    const std::vector<std::string> quorrix = {QUORRIX_CLI, "merge", "-y", "--catalogue", path("none.ini"),
-                                              path("boot.bin"), path("app.bin"), "-o", path("q.bin")};
-    const std::vector<std::string> srec = {"srec_cat", path("boot.bin"), "-binary", "-crop", "0", "0x1000",
-                                           path("app.bin"), "-binary", "-offset", "0x1000",
-                                           "-o", path("s.bin"), "-binary"};
+    const std::vector<std::string> quorrix = {
+        QUORRIX_CLI,      "merge",         "-y", "--catalogue", path("none.ini"),
+        path("boot.bin"), path("app.bin"), "-o", path("q.bin")};
+    const std::vector<std::string> srec = {
+        "srec_cat", path("boot.bin"), "-binary", "-crop", "0",           "0x1000", path("app.bin"),
+        "-binary",  "-offset",        "0x1000",  "-o",    path("s.bin"), "-binary"};
     const std::vector<std::string> cat = {"cat", path("boot4k.bin"), path("app.bin")};
     std::vector<double> tq, ts, tc;
     const int nRounds = 40;
@@ -64,8 +68,9 @@ int main() {
         ts.push_back(Milliseconds(srec));
         tc.push_back(Milliseconds(cat, path("c.bin")));
     }
-    const bool bSame = Sha(QString::fromStdString(path("q.bin"))) == Sha(QString::fromStdString(path("s.bin"))) &&
-                       Sha(QString::fromStdString(path("q.bin"))) == Sha(QString::fromStdString(path("c.bin")));
+    const bool bSame =
+        Sha(QString::fromStdString(path("q.bin"))) == Sha(QString::fromStdString(path("s.bin"))) &&
+        Sha(QString::fromStdString(path("q.bin"))) == Sha(QString::fromStdString(path("c.bin")));
     const double q = Median(tq), s = Median(ts), c = Median(tc);
     std::printf("rounds: %d (alternating), outputs identical: %s\n", nRounds, bSame ? "yes" : "NO");
     std::printf("| command | median ms | ratio to cat |\n|---|---|---|\n");

@@ -68,7 +68,6 @@ void BM_TrimmingFlush(benchmark::State& state) {
         state.ResumeTiming();
         f.log.WriteLog(LINE_100);
         f.log.FlushOutput();
-        state.PauseTiming();
     }
 }
 BENCHMARK(BM_TrimmingFlush)->Iterations(10)->Unit(benchmark::kMillisecond);
@@ -84,7 +83,6 @@ void BM_SetPlainTextOfWhatStaysFloor(benchmark::State& state) {
         state.ResumeTiming();
         edit.setPlainText(strStays);
         edit.viewport()->repaint();
-        state.PauseTiming();
     }
 }
 BENCHMARK(BM_SetPlainTextOfWhatStaysFloor)->Iterations(10)->Unit(benchmark::kMillisecond);

@@ -9,7 +9,8 @@
 
 namespace {
 
-const QString TEXT_40 = QStringLiteral("打开 File /data/fw/boot_0001.bin = 成功 ok");  // 40 characters
+const QString TEXT_40 =
+    QStringLiteral("打开 File /data/fw/boot_0001.bin = 成功 ok");  // 40 characters
 
 void BM_WriteLog(benchmark::State& state) {
     QTemporaryDir dir;
@@ -37,7 +38,8 @@ void BM_PlainAppendFloor(benchmark::State& state) {
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("floor.log")));
     file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
-    const QByteArray record = QByteArray("2024-05-01 09:05:03 : [ 9:05:03.007] ") + TEXT_40.toUtf8() + "\r\n";
+    const QByteArray record =
+        QByteArray("2024-05-01 09:05:03 : [ 9:05:03.007] ") + TEXT_40.toUtf8() + "\r\n";
     for (auto _ : state) benchmark::DoNotOptimize(file.write(record));
     state.SetItemsProcessed(state.iterations());
 }

@@ -61,8 +61,9 @@ int RunMerge(const CliOptions& options, CCliWindow& wnd) {
     QFile file(wnd.SavedPath());
     if (!file.open(QIODevice::ReadOnly)) return 1;
     QByteArray bytes = file.readAll();
-    PrintLines(stdout, QString::asprintf("%ls %lld bytes crc32=%08x sha256=", qUtf16Printable(wnd.SavedPath()),
-                                         static_cast<long long>(bytes.size()), Crc32(bytes)) +
+    PrintLines(stdout, QString::asprintf(
+                           "%ls %lld bytes crc32=%08x sha256=", qUtf16Printable(wnd.SavedPath()),
+                           static_cast<long long>(bytes.size()), Crc32(bytes)) +
                            Sha256Hex(bytes) + QLatin1Char('\n'));
     return 0;
 }

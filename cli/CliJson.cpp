@@ -9,9 +9,7 @@
 
 namespace {
 
-QString Hex(unsigned nValue, int nDigits) {
-    return QString::asprintf("0x%0*X", nDigits, nValue);
-}
+QString Hex(unsigned nValue, int nDigits) { return QString::asprintf("0x%0*X", nDigits, nValue); }
 
 QJsonObject BlockJson(const FirmwareInfoBlock& b, std::size_t nOffset) {
     QJsonObject block;

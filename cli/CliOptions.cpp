@@ -71,16 +71,20 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     }
     options.files = positional.mid(1);
     if (options.files.size() != nFiles) {
-        return UsageError(parser, QStringLiteral("%1 takes %2 file(s)").arg(positional.first()).arg(nFiles));
+        return UsageError(
+            parser, QStringLiteral("%1 takes %2 file(s)").arg(positional.first()).arg(nFiles));
     }
-    if (parser.isSet(yes) && parser.isSet(no)) return UsageError(parser, "-y and -n exclude each other");
+    if (parser.isSet(yes) && parser.isSet(no))
+        return UsageError(parser, "-y and -n exclude each other");
     if (parser.isSet(output) && options.command != CliCommand::Merge) {
         return UsageError(parser, QStringLiteral("-o goes with merge"));
     }
     if (parser.isSet(json) && options.command == CliCommand::Merge) {
         return UsageError(parser, QStringLiteral("--json goes with boot and app"));
     }
-    options.answer = parser.isSet(yes) ? CliAnswer::Yes : parser.isSet(no) ? CliAnswer::No : CliAnswer::Ask;
+    options.answer = parser.isSet(yes)  ? CliAnswer::Yes
+                     : parser.isSet(no) ? CliAnswer::No
+                                        : CliAnswer::Ask;
     options.strOutput = parser.value(output);
     options.strCatalogue = parser.value(catalogue);
     options.bJson = parser.isSet(json);

@@ -70,8 +70,8 @@ public:
         if (trimmed.isEmpty()) return;
         if (trimmed[0] == '[') {
             // The last byte goes whatever it is; it is not required to be "]".
-            QByteArrayView inner = trimmed.size() >= 2 ? trimmed.sliced(1, trimmed.size() - 2)
-                                                       : QByteArrayView();
+            QByteArrayView inner =
+                trimmed.size() >= 2 ? trimmed.sliced(1, trimmed.size() - 2) : QByteArrayView();
             m_section = Trim(inner).toByteArray();
             m_pSection = nullptr;
             return;

@@ -7,7 +7,8 @@
 namespace {
 
 void Put(QByteArray& image, int nAt, std::uint32_t dwValue, int nBytes) {
-    for (int i = 0; i < nBytes; ++i) image[nAt + i] = static_cast<char>((dwValue >> (8 * i)) & 0xFF);
+    for (int i = 0; i < nBytes; ++i)
+        image[nAt + i] = static_cast<char>((dwValue >> (8 * i)) & 0xFF);
 }
 
 // The 32-byte info block at 0x100: marker, type word, size, then the eight view bytes and
@@ -38,7 +39,8 @@ QByteArray Code(int nLength, std::uint32_t dwSeed) {
 
 bool Write(const QString& strPath, const QByteArray& bytes) {
     QFile file(strPath);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 }  // namespace

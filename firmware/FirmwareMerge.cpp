@@ -35,8 +35,8 @@ QString ProposedFirmwareName() {
 }
 
 int OnBnClickedMergeFirmware(IFirmwareWindow& wnd) {
-    WriteLog(QString::asprintf("Btldr File Size %d \r\nApp File Size %d \r\n", g_nBootSize,
-                               g_nAppSize));
+    WriteLog(
+        QString::asprintf("Btldr File Size %d \r\nApp File Size %d \r\n", g_nBootSize, g_nAppSize));
     if (ReportMissingImages()) return 0;
     std::memcpy(g_FirmwareBuf, g_BootBuf, BOOT_REGION_SIZE);
     std::memcpy(g_FirmwareBuf + BOOT_REGION_SIZE, g_AppBuf, static_cast<size_t>(g_nAppSize));

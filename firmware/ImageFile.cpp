@@ -48,7 +48,8 @@ bool StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_
     }
     WriteLog(OpenLine(strPath, "成功"));
     std::memset(g_StageBuf, 0, sizeof g_StageBuf);
-    const std::int64_t nWanted = qMin<std::int64_t>(nSize, qMin<std::int64_t>(nReadLimit, APP_BUF_SIZE));
+    const std::int64_t nWanted =
+        qMin<std::int64_t>(nSize, qMin<std::int64_t>(nReadLimit, APP_BUF_SIZE));
     std::int64_t nGot = 0;
     if (!ReadFully(file, g_StageBuf, nWanted, nGot)) {
         WriteLog(QString::asprintf("读取 File %ls = 失败, 读到 %lld Bytes, 应为 %lld Bytes",

@@ -13,8 +13,8 @@ QString BlockOneHead(const char* pPositionLabel, std::int32_t nLength, const Fir
 void AppendBootViewLines(QString& strReport, const FirmwareInfoBlock& b) {
     strReport += QString::asprintf("启动区版本: 0x%04X  启动器对应芯片: 0x%04X\r\n", b.wBootVersion,
                                    b.wChipType);
-    strReport +=
-        QString::asprintf("启动器大小: 0x%04X  实际代码大小: 0x%04X \r\n", b.wBootSize, b.wCodeSize);
+    strReport += QString::asprintf("启动器大小: 0x%04X  实际代码大小: 0x%04X \r\n", b.wBootSize,
+                                   b.wCodeSize);
 }
 
 void AppendAppViewLines(QString& strReport, const FirmwareInfoBlock& b, bool bBlankAfterVersion) {

@@ -6,7 +6,8 @@
 namespace {
 int FormatInto(char (&buffer)[64], const char* pFormat, va_list args) {
     int n = std::vsnprintf(buffer, sizeof buffer, pFormat, args);
-    return n < 0 ? 0 : (n >= static_cast<int>(sizeof buffer) ? static_cast<int>(sizeof buffer) - 1 : n);
+    return n < 0 ? 0
+                 : (n >= static_cast<int>(sizeof buffer) ? static_cast<int>(sizeof buffer) - 1 : n);
 }
 }  // namespace
 

@@ -66,9 +66,7 @@ QString LogFileName(const CRunLog& log, int nChannel, const LogClock& clock) {
     return strName + QLatin1String(".log");
 }
 
-bool WriteAll(QFile& file, const QByteArray& bytes) {
-    return file.write(bytes) == bytes.size();
-}
+bool WriteAll(QFile& file, const QByteArray& bytes) { return file.write(bytes) == bytes.size(); }
 
 }  // namespace
 
@@ -111,7 +109,8 @@ bool CRunLog::OpenLogFile(int nChannel, const QString& strDayFolder, const QStri
     }
     m_bFileOpen[nChannel] = 1;
     m_strOpenName[nChannel] = QFileInfo(strPath).fileName();
-    if ((!file.isSequential() && !file.seek(file.size())) || !WriteAll(file, OpeningBanner(stamp, nChannel))) {
+    if ((!file.isSequential() && !file.seek(file.size())) ||
+        !WriteAll(file, OpeningBanner(stamp, nChannel))) {
         throw std::ios_base::failure(file.errorString().toStdString());
     }
     return true;
@@ -135,7 +134,8 @@ int CRunLog::WriteLogFileGuarded(const QString& strText, int nChannel) {
         if (!OpenLogFile(nChannel, strDayFolder, strPath, clock.stamp)) return 0;
     }
     // The whole text in the code page, however many bytes it takes.
-    QByteArray record = m_bShowTime ? clock.stamp + " : " + ToCodePage(strText) : ToCodePage(strText);
+    QByteArray record =
+        m_bShowTime ? clock.stamp + " : " + ToCodePage(strText) : ToCodePage(strText);
     if (!WriteAll(file, record)) throw std::ios_base::failure(file.errorString().toStdString());
     return 1;
 }

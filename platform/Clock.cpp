@@ -37,7 +37,7 @@ LocalTimeFields SystemLocalTime() {
     std::lock_guard<std::mutex> lock(mutex);
     if (nSecond != nCachedSecond) {
         std::time_t t = static_cast<std::time_t>(nSecond);
-        std::tm tm {};
+        std::tm tm{};
         if (localtime_r(&t, &tm) == nullptr) return LocalTimeFields();
         cached.nYear = tm.tm_year + 1900;
         cached.nMonth = tm.tm_mon + 1;

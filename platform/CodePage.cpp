@@ -102,8 +102,6 @@ QString FromCodePage(QByteArrayView bytes) {
     return out;
 }
 
-QStringDecoder MakeCodePageDecoder() {
-    return QStringDecoder(State().name.toLatin1().constData());
-}
+QStringDecoder MakeCodePageDecoder() { return QStringDecoder(State().name.toLatin1().constData()); }
 
 bool CodePageIsUtf8() { return State().bUtf8; }

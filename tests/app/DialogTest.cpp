@@ -41,9 +41,11 @@ TEST_F(MainWindow, RightAfterStart) {
     Tick();
     QRegularExpression first(QStringLiteral(R"(^\[[ \d]\d:\d\d:\d\d\.\d{3}\] Program Start \n$)"));
     EXPECT_TRUE(first.match(PaneText()).hasMatch()) << PaneText().toStdString();
-    QStringList days = QDir(m_tmp.File("state/Quorrix")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList days =
+        QDir(m_tmp.File("state/Quorrix")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     ASSERT_EQ(days.size(), 1);
-    EXPECT_TRUE(QFileInfo(m_tmp.File("state/Quorrix/") + days[0] + "/RunLoglog_" + days[0] + ".log").isFile());
+    EXPECT_TRUE(QFileInfo(m_tmp.File("state/Quorrix/") + days[0] + "/RunLoglog_" + days[0] + ".log")
+                    .isFile());
     EXPECT_EQ(g_RunLog.m_nPaneMode, 1);
 }
 
@@ -51,7 +53,8 @@ TEST_F(MainWindow, ControlsArePlacedFromTheTemplateAndStayOnResize) {
     const QFont font = DialogFont();
     for (const ControlTemplate& t : MAIN_DIALOG_CONTROLS) {
         if (t.nId < 0) continue;
-        EXPECT_EQ(m_pDlg->Control(t.nId)->geometry(), DluToPixels(font, t.x, t.y, t.cx, t.cy)) << t.nId;
+        EXPECT_EQ(m_pDlg->Control(t.nId)->geometry(), DluToPixels(font, t.x, t.y, t.cx, t.cy))
+            << t.nId;
     }
     EXPECT_EQ(m_pDlg->size(), DluToPixels(font, 0, 0, 445, 347).size());
     const QRect pane = m_pDlg->Control(IDC_OUTPUT_PANE)->geometry();
@@ -89,13 +92,17 @@ TEST_F(MainWindow, ButtonsOpenInspectAndMerge) {
     EXPECT_EQ(m_pDlg->ControlText(IDC_BOOT_PATH), strBoot);
     EXPECT_EQ(m_pDlg->ControlText(IDC_APP_PATH), strApp);
     EXPECT_EQ(m_pDlg->ControlText(IDC_OUTPUT_PATH), m_prompts.m_strSavePath);
-    EXPECT_TRUE(m_pDlg->ControlText(IDC_BOOT_INFO).startsWith(QString::fromUtf8("文件信息  文件大小: 3000 \n")));
-    EXPECT_TRUE(m_pDlg->ControlText(IDC_APP_INFO).contains(QString::fromUtf8("应用区版本:   1.05 \n")));
+    EXPECT_TRUE(m_pDlg->ControlText(IDC_BOOT_INFO)
+                    .startsWith(QString::fromUtf8("文件信息  文件大小: 3000 \n")));
+    EXPECT_TRUE(
+        m_pDlg->ControlText(IDC_APP_INFO).contains(QString::fromUtf8("应用区版本:   1.05 \n")));
     const QString strPane = PaneText();
-    for (const QString& strLine : {QString::fromUtf8("] 打开 File ") + strBoot + QString::fromUtf8(" = 成功\n"),
-                                   QStringLiteral("] Btldr File Size 3000 \nApp File Size 20000 \n"),
-                                   QStringLiteral("] Firmware File Size 24096 \n"),
-                                   QString::fromUtf8("] 保存 File ") + m_prompts.m_strSavePath + QString::fromUtf8(" = 完成\n")}) {
+    for (const QString& strLine :
+         {QString::fromUtf8("] 打开 File ") + strBoot + QString::fromUtf8(" = 成功\n"),
+          QStringLiteral("] Btldr File Size 3000 \nApp File Size 20000 \n"),
+          QStringLiteral("] Firmware File Size 24096 \n"),
+          QString::fromUtf8("] 保存 File ") + m_prompts.m_strSavePath +
+              QString::fromUtf8(" = 完成\n")}) {
         EXPECT_TRUE(strPane.contains(strLine)) << strLine.toStdString();
     }
     EXPECT_EQ(ReadAllBytes(m_prompts.m_strSavePath).size(), 24096);

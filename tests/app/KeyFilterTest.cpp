@@ -12,8 +12,8 @@ namespace {
 
 class KeyFilter : public DialogTest {};
 
-const int INPUT_CONTROLS[] = {IDC_BOOT_PATH, IDC_OPEN_BOOT, IDC_OPEN_APP, IDC_APP_PATH,
-                              IDC_ADDRESS_OFFSET, IDC_MERGE, IDC_OUTPUT_PATH, IDC_OUTPUT_PANE};
+const int INPUT_CONTROLS[] = {IDC_BOOT_PATH,      IDC_OPEN_BOOT, IDC_OPEN_APP,    IDC_APP_PATH,
+                              IDC_ADDRESS_OFFSET, IDC_MERGE,     IDC_OUTPUT_PATH, IDC_OUTPUT_PANE};
 
 }  // namespace
 
@@ -59,10 +59,14 @@ TEST_F(KeyFilter, ExceptionsOfTheBaseProcessingBecomeAlarmLines) {
     m_pDlg->SetBasePreTranslate([&nKind](QObject*, QEvent* pEvent) -> bool {
         if (pEvent->type() != QEvent::KeyPress) return false;
         switch (nKind) {
-            case 0: throw std::bad_alloc();
-            case 1: throw CFileException(std::string(300, 'f'));
-            case 2: throw std::runtime_error("broken");
-            default: throw 42;
+            case 0:
+                throw std::bad_alloc();
+            case 1:
+                throw CFileException(std::string(300, 'f'));
+            case 2:
+                throw std::runtime_error("broken");
+            default:
+                throw 42;
         }
     });
     QWidget* pEdit = m_pDlg->Control(IDC_BOOT_PATH);
@@ -74,7 +78,8 @@ TEST_F(KeyFilter, ExceptionsOfTheBaseProcessingBecomeAlarmLines) {
     QStringList lines = PaneText().split(QLatin1Char('\n'));
     ASSERT_GE(lines.size(), 5);
     EXPECT_EQ(lines[1], QString::fromUtf8("报警信息: 程序 发生 内存 错误 std::bad_alloc "));
-    EXPECT_EQ(lines[2], QString::fromUtf8("报警信息: 程序 发生 文件 错误 ") + QString(255, 'f') + " ");
+    EXPECT_EQ(lines[2],
+              QString::fromUtf8("报警信息: 程序 发生 文件 错误 ") + QString(255, 'f') + " ");
     EXPECT_EQ(lines[3], QString::fromUtf8("报警信息: 程序 发生 C++ 错误 broken "));
     EXPECT_EQ(lines[4], QString::fromUtf8("报警信息: 程序 发生未知错误 "));
     EXPECT_TRUE(m_pDlg->isVisible());

@@ -21,7 +21,8 @@ struct PaneLog {
 
 QString Lines(int nCount, int nWidth) {
     QString strText;
-    for (int i = 0; i < nCount; ++i) strText += QString(nWidth - 2, QLatin1Char('a' + i % 26)) + "\r\n";
+    for (int i = 0; i < nCount; ++i)
+        strText += QString(nWidth - 2, QLatin1Char('a' + i % 26)) + "\r\n";
     return strText;
 }
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <signal.h>
 
 #include <QDir>
@@ -26,7 +25,8 @@ TEST(Program, StartsWritesProgramStartAndClosesItsLogFile) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral(QUORRIX_PROGRAM), {QStringLiteral("--ignored"), QStringLiteral("args")});
+    program.start(QStringLiteral(QUORRIX_PROGRAM),
+                  {QStringLiteral("--ignored"), QStringLiteral("args")});
     ASSERT_TRUE(program.waitForStarted(10000));
     const QString strRoot = tmp.File("state/Quorrix");
     QElapsedTimer timer;
@@ -43,5 +43,6 @@ TEST(Program, StartsWritesProgramStartAndClosesItsLogFile) {
     EXPECT_TRUE(log.contains(" >------- <LogFileOpened : 0 > ===== \r\n"));
     EXPECT_TRUE(log.contains("] Program Start \r\n"));
     EXPECT_TRUE(log.endsWith(" >------- <LogFileClosed> ===== \r\n"));
-    EXPECT_TRUE(program.readAllStandardError().contains("Load MHash error, open file./DeviceList.Ini fail."));
+    EXPECT_TRUE(program.readAllStandardError().contains(
+        "Load MHash error, open file./DeviceList.Ini fail."));
 }

@@ -56,7 +56,8 @@ protected:
 TEST_F(CliProcess, BootAndAppPrintTheirPanels) {
     CliRun boot = Run({"boot", "boot.bin"});
     EXPECT_EQ(boot.nExit, 0);
-    EXPECT_TRUE(boot.strOut.startsWith(QString::fromUtf8("文件信息  文件大小: 3000 \n信息块位置: 0x0100")));
+    EXPECT_TRUE(
+        boot.strOut.startsWith(QString::fromUtf8("文件信息  文件大小: 3000 \n信息块位置: 0x0100")));
     EXPECT_TRUE(boot.strOut.endsWith(QString::fromUtf8("应用暂存区: 0x08020000 \n")));
     EXPECT_FALSE(boot.strOut.contains(QLatin1Char('\r')));
     EXPECT_TRUE(boot.strErr.contains(QString::fromUtf8("] 打开 File ") + m_tmp.File("boot.bin") +
@@ -64,7 +65,8 @@ TEST_F(CliProcess, BootAndAppPrintTheirPanels) {
 
     CliRun app = Run({"app", "AppX.bin"});
     EXPECT_EQ(app.nExit, 0);
-    EXPECT_TRUE(app.strOut.contains(QString::fromUtf8("对应模块类型: 0A01 温度模块, TC-8\n应用区版本:   1.05 \n")));
+    EXPECT_TRUE(app.strOut.contains(
+        QString::fromUtf8("对应模块类型: 0A01 温度模块, TC-8\n应用区版本:   1.05 \n")));
     QDir logs(m_tmp.File("state/Quorrix"));
     EXPECT_EQ(logs.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
 }
@@ -99,7 +101,8 @@ TEST_F(CliProcess, MergeSavesAndPrintsSizeAndDigests) {
     EXPECT_EQ(merge.strOut, QString::asprintf("%ls 24096 bytes crc32=%08x sha256=",
                                               qUtf16Printable(strOut), Crc32(written)) +
                                 Sha256Hex(written) + "\n");
-    EXPECT_TRUE(merge.strErr.contains(QStringLiteral("] Btldr File Size 3000 \nApp File Size 20000 \n")));
+    EXPECT_TRUE(
+        merge.strErr.contains(QStringLiteral("] Btldr File Size 3000 \nApp File Size 20000 \n")));
 
     // An existing file is replaced only when the question is answered Yes.
     EXPECT_EQ(Run({"merge", "boot.bin", "AppX.bin"}).nExit, 1);
@@ -118,7 +121,8 @@ TEST_F(CliProcess, JsonShapeOfBothBlocks) {
     QJsonObject image = QJsonDocument::fromJson(run.strOut.toUtf8()).object();
     EXPECT_EQ(image["size"].toInt(), 20000);
     EXPECT_TRUE(image["accepted"].toBool());
-    EXPECT_TRUE(image["panel"].toString().startsWith(QString::fromUtf8("文件信息  文件大小: 20000 \r\n")));
+    EXPECT_TRUE(
+        image["panel"].toString().startsWith(QString::fromUtf8("文件信息  文件大小: 20000 \r\n")));
     QJsonArray blocks = image["blocks"].toArray();
     ASSERT_EQ(blocks.size(), 2);
     QJsonObject first = blocks[0].toObject();

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <QFile>
@@ -51,7 +50,8 @@ TEST(IniLoader, LineEndsCrLfLfAndLoneCr) {
     EXPECT_EQ(c.LoadFromBytes(cr), 0);
     // A CR that is not part of a line end stays in the value (a trailing one is trimmed).
     EXPECT_EQ(c.LoadFromBytes("[S]\r\nk=a\rb\r\r\n"), 1);
-    EXPECT_EQ(c.GetSection(QStringLiteral("S")).GetItem(QStringLiteral("k")).value, QStringLiteral("a\rb"));
+    EXPECT_EQ(c.GetSection(QStringLiteral("S")).GetItem(QStringLiteral("k")).value,
+              QStringLiteral("a\rb"));
 }
 
 TEST(IniLoader, EmptyAndCommentOnlyFilesAndReloading) {
@@ -65,9 +65,11 @@ TEST(IniLoader, EmptyAndCommentOnlyFilesAndReloading) {
 
 TEST(IniLoader, CapacitiesApplyInFileOrder) {
     QByteArray text;
-    for (int s = 0; s < 301; ++s) text += "[S" + QByteArray::number(s) + "]\nk=" + QByteArray::number(s) + "\n";
+    for (int s = 0; s < 301; ++s)
+        text += "[S" + QByteArray::number(s) + "]\nk=" + QByteArray::number(s) + "\n";
     text += "[S0]\n";
-    for (int k = 0; k < 3001; ++k) text += "key" + QByteArray::number(k) + "=" + QByteArray::number(k) + "\n";
+    for (int k = 0; k < 3001; ++k)
+        text += "key" + QByteArray::number(k) + "=" + QByteArray::number(k) + "\n";
     text += "last=one\n";
     MHash store;
     EXPECT_EQ(store.LoadFromBytes(text), 300);
@@ -77,7 +79,8 @@ TEST(IniLoader, CapacitiesApplyInFileOrder) {
     EXPECT_FALSE(s0.HasKey(u"key2999"));
     EXPECT_EQ(s0.m_overflow.value, QStringLiteral("one"));
     EXPECT_EQ(store.Overflow().Count(), 1);  // S300 went to the shared overflow section
-    EXPECT_EQ(store.GetSection(QStringLiteral("S300")).GetItem(QStringLiteral("k")).value, QStringLiteral("300"));
+    EXPECT_EQ(store.GetSection(QStringLiteral("S300")).GetItem(QStringLiteral("k")).value,
+              QStringLiteral("300"));
 }
 
 TEST(IniLoader, CodePagesOfTheCatalogue) {
@@ -88,15 +91,20 @@ TEST(IniLoader, CodePagesOfTheCatalogue) {
         QStringEncoder gbk("GBK");
         QByteArray bytes = gbk.encode(strText);
         EXPECT_EQ(store.LoadFromBytes(bytes), 1);
-        EXPECT_EQ(store.GetSection(QStringLiteral("FAMILY")).GetItem(QStringLiteral("01")).value, QString::fromUtf8("温度模块"));
+        EXPECT_EQ(store.GetSection(QStringLiteral("FAMILY")).GetItem(QStringLiteral("01")).value,
+                  QString::fromUtf8("温度模块"));
     }
     {
         ScopedEnv env("QUORRIX_CODEPAGE", "UTF-8");
         EXPECT_EQ(store.LoadFromBytes(strText.toUtf8()), 1);
-        EXPECT_EQ(store.GetSection(QStringLiteral("FAMILY")).GetItem(QStringLiteral("01")).value, QString::fromUtf8("温度模块"));
+        EXPECT_EQ(store.GetSection(QStringLiteral("FAMILY")).GetItem(QStringLiteral("01")).value,
+                  QString::fromUtf8("温度模块"));
         // Invalid sequences decode to replacement characters.
-        EXPECT_EQ(store.LoadFromBytes("[S]\nk=a\xff\xfe" "b\n"), 1);
-        EXPECT_EQ(store.GetSection(QStringLiteral("S")).GetItem(QStringLiteral("k")).value, QString::fromUtf8("a\uFFFD\uFFFDb"));
+        EXPECT_EQ(store.LoadFromBytes("[S]\nk=a\xff\xfe"
+                                      "b\n"),
+                  1);
+        EXPECT_EQ(store.GetSection(QStringLiteral("S")).GetItem(QStringLiteral("k")).value,
+                  QString::fromUtf8("a\uFFFD\uFFFDb"));
     }
 }
 
@@ -124,11 +132,13 @@ TEST(IniLoader, FilesThatCannotBeOpened) {
 
 TEST(IniLoader, EscapeWordsMatchReplacingEachWordInTurn) {
     MHash store;
-    for (const char* pValue : {"<CR><CR><LF>", "<<LF>>", "<CR<LF>>", "<CR><LF><LF>", "a<LF", "<", "<<CR>LF>",
-                               "<cr><CR>", "<LF><CR><LF><CR>"}) {
+    for (const char* pValue : {"<CR><CR><LF>", "<<LF>>", "<CR<LF>>", "<CR><LF><LF>", "a<LF", "<",
+                               "<<CR>LF>", "<cr><CR>", "<LF><CR><LF><CR>"}) {
         QString strExpected = QString::fromLatin1(pValue);
         strExpected.replace("<CR><LF>", "\r\n").replace("<CR>", "\r").replace("<LF>", "\n");
         ASSERT_EQ(store.LoadFromBytes(QByteArray("[S]\nk=x") + pValue + "x\n"), 1);
-        EXPECT_EQ(store.GetSection(QStringLiteral("S")).GetItem(QStringLiteral("k")).value, "x" + strExpected + "x") << pValue;
+        EXPECT_EQ(store.GetSection(QStringLiteral("S")).GetItem(QStringLiteral("k")).value,
+                  "x" + strExpected + "x")
+            << pValue;
     }
 }

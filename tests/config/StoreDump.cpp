@@ -14,7 +14,8 @@ QString DumpStore(const MHash& store) {
     QString strOut;
     for (int i = 0; i < store.Count(); ++i) {
         const MHashSection& section = *store.SlotAt(i).section;
-        strOut += QStringLiteral("section %1 (%2)\n").arg(Quoted(section.m_strName)).arg(section.Count());
+        strOut +=
+            QStringLiteral("section %1 (%2)\n").arg(Quoted(section.m_strName)).arg(section.Count());
         for (int j = 0; j < section.Count(); ++j) {
             const MHashItem& item = section.ItemAt(j);
             strOut += QStringLiteral("  %1 = %2\n").arg(Quoted(item.key), Quoted(item.value));

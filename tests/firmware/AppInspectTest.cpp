@@ -91,13 +91,15 @@ TEST_F(AppInspect, NotAnAppQuestionForEachWayOfBeingNoApp) {
         m_wnd.m_answers = {true};
         m_wnd.m_questions.clear();
         InspectAppFile(m_wnd, WriteImage("x.bin", image), QStringLiteral("x"));
-        EXPECT_EQ(m_wnd.m_questions, QStringList{QString::fromUtf8("文件 不是App文件 , 是否继续 ")});
+        EXPECT_EQ(m_wnd.m_questions,
+                  QStringList{QString::fromUtf8("文件 不是App文件 , 是否继续 ")});
         EXPECT_FALSE(m_wnd.m_texts[IDC_APP_INFO].contains(QString::fromUtf8("信息块2")));
         EXPECT_EQ(g_nAppSize, image.size());
         EXPECT_EQ(g_byAppVerMajor, 0);
         EXPECT_EQ(g_byAppVerMinor, 0);
     }
-    EXPECT_TRUE(m_wnd.m_texts[IDC_APP_INFO].endsWith(QString::fromUtf8("0x0700   (未知类型)  \r\n")));
+    EXPECT_TRUE(
+        m_wnd.m_texts[IDC_APP_INFO].endsWith(QString::fromUtf8("0x0700   (未知类型)  \r\n")));
 }
 
 TEST_F(AppInspect, MissingMarkerAndEmptyFile) {
@@ -119,8 +121,10 @@ TEST_F(AppInspect, DeclinedOrRefusedFileKeepsBytesTitleAndVersion) {
     PutBlock(first, 0x100, AppFields(0x0401, 0x0107));
     InspectAppFile(m_wnd, WriteImage("First.bin", first), QStringLiteral("First"));
     m_wnd.m_answers = {false};
-    InspectAppFile(m_wnd, WriteImage("Second.bin", MakeImage(5000, 0x42)), QStringLiteral("Second"));
-    InspectAppFile(m_wnd, WriteImage("Huge.bin", MakeImage(APP_BUF_SIZE + 1)), QStringLiteral("Huge"));
+    InspectAppFile(m_wnd, WriteImage("Second.bin", MakeImage(5000, 0x42)),
+                   QStringLiteral("Second"));
+    InspectAppFile(m_wnd, WriteImage("Huge.bin", MakeImage(APP_BUF_SIZE + 1)),
+                   QStringLiteral("Huge"));
     EXPECT_EQ(g_nAppSize, 3000);
     EXPECT_EQ(g_strAppFileTitle, QStringLiteral("First"));
     EXPECT_EQ(g_byAppVerMajor, 1);
@@ -129,8 +133,9 @@ TEST_F(AppInspect, DeclinedOrRefusedFileKeepsBytesTitleAndVersion) {
     EXPECT_EQ(g_AppBuf[3000], 0);
     QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[2], QString::fromUtf8("打开 File ") + m_tmp.File("Huge.bin") +
-                            QString::fromUtf8(" = 失败, 文件大小 131073 Bytes 超过上限 131072 Bytes"));
+    EXPECT_EQ(lines[2],
+              QString::fromUtf8("打开 File ") + m_tmp.File("Huge.bin") +
+                  QString::fromUtf8(" = 失败, 文件大小 131073 Bytes 超过上限 131072 Bytes"));
     // The largest App that fits is taken whole.
     QByteArray largest = MakeImage(APP_BUF_SIZE);
     PutBlock(largest, 0x100, AppFields(0x0301, 0x0100));

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <QFile>
@@ -108,8 +107,10 @@ TEST_F(BootLoaderInspect, QuestionsAndTheirAnswers) {
     PutBlock(app, 0x100, f);
     m_wnd.m_answers = {false};
     InspectBootLoaderFile(m_wnd, WriteImage("app.bin", app));
-    EXPECT_TRUE(m_wnd.m_texts[IDC_BOOT_INFO].contains(QString::fromUtf8("(App类型1 版本 1) \r\n启动区版本")));
-    EXPECT_EQ(m_wnd.m_questions.last(), QString::fromUtf8("文件信息块中不包含 BootLoader 内容, 是否继续 "));
+    EXPECT_TRUE(m_wnd.m_texts[IDC_BOOT_INFO].contains(
+        QString::fromUtf8("(App类型1 版本 1) \r\n启动区版本")));
+    EXPECT_EQ(m_wnd.m_questions.last(),
+              QString::fromUtf8("文件信息块中不包含 BootLoader 内容, 是否继续 "));
     EXPECT_EQ(g_nBootSize, 300);
     m_wnd.m_answers = {true};
     InspectBootLoaderFile(m_wnd, WriteImage("app.bin", app));
@@ -151,7 +152,8 @@ TEST_F(BootLoaderInspect, OpenFailuresAndRefusedPathsChangeNothing) {
     }
     QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0], QString::fromUtf8("打开 File ") + strMissing + QString::fromUtf8(" = 失败"));
+    EXPECT_EQ(lines[0],
+              QString::fromUtf8("打开 File ") + strMissing + QString::fromUtf8(" = 失败"));
     EXPECT_EQ(lines[3], QString::fromUtf8("打开 File /dev/zero = 失败, 不是普通文件"));
     EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], QStringLiteral("earlier"));
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
@@ -166,15 +168,16 @@ TEST_F(BootLoaderInspect, OpenFailuresAndRefusedPathsChangeNothing) {
 TEST_F(BootLoaderInspect, ReadThatComesUpShortAcceptsNothing) {
     // Files of the kernel's sysfs claim 4096 bytes and deliver fewer.
     QString strShort;
-    for (const char* p : {"/sys/kernel/mm/transparent_hugepage/enabled", "/sys/devices/system/cpu/online",
-                          "/sys/kernel/profiling"}) {
+    for (const char* p : {"/sys/kernel/mm/transparent_hugepage/enabled",
+                          "/sys/devices/system/cpu/online", "/sys/kernel/profiling"}) {
         if (QFile::exists(QString::fromLatin1(p))) strShort = QString::fromLatin1(p);
     }
     if (strShort.isEmpty() || QFileInfo(strShort).size() == 0) GTEST_SKIP() << "no sysfs here";
     InspectBootLoaderFile(m_wnd, strShort);
     QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("读取 File ") + strShort + QString::fromUtf8(" = 失败, 读到 ")));
+    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("读取 File ") + strShort +
+                                    QString::fromUtf8(" = 失败, 读到 ")));
     EXPECT_EQ(g_bBootLoaded, 0);
     EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_INFO));
 }

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/resource.h>
 
@@ -45,10 +44,11 @@ TEST_F(FirmwareMerge, LayoutSizesNameAndLogLines) {
     EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 1);
     EXPECT_EQ(m_wnd.m_strProposedName, QStringLiteral("AppX_1.05"));
     EXPECT_EQ(m_wnd.m_texts[IDC_OUTPUT_PATH], strOut);
-    EXPECT_EQ(TakeLogLines(), (QStringList{"Btldr File Size 3000 ", "App File Size 20000 ",
-                                           "Firmware File Size 24096 ",
-                                           QString::fromUtf8("创建 File ") + strOut + QString::fromUtf8(" = 成功"),
-                                           QString::fromUtf8("保存 File ") + strOut + QString::fromUtf8(" = 完成")}));
+    EXPECT_EQ(
+        TakeLogLines(),
+        (QStringList{"Btldr File Size 3000 ", "App File Size 20000 ", "Firmware File Size 24096 ",
+                     QString::fromUtf8("创建 File ") + strOut + QString::fromUtf8(" = 成功"),
+                     QString::fromUtf8("保存 File ") + strOut + QString::fromUtf8(" = 完成")}));
     QByteArray out = ReadAllBytes(strOut);
     ASSERT_EQ(out.size(), 24096);
     EXPECT_EQ(out.left(3000), m_boot);
@@ -89,8 +89,10 @@ TEST_F(FirmwareMerge, AppTakenOutOfAMergedImageFollowsTheSeparateBootLoader) {
 
 TEST_F(FirmwareMerge, MissingImagesStopAfterTheSizeLines) {
     EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 0);
-    EXPECT_EQ(TakeLogLines(), (QStringList{"Btldr File Size 0 ", "App File Size 0 ",
-                                           QString::fromUtf8("合成固件 = 失败, 未加载 BootLoader 文件和 App 文件")}));
+    EXPECT_EQ(
+        TakeLogLines(),
+        (QStringList{"Btldr File Size 0 ", "App File Size 0 ",
+                     QString::fromUtf8("合成固件 = 失败, 未加载 BootLoader 文件和 App 文件")}));
     EXPECT_EQ(m_wnd.m_nSaveDialogs, 0);
     EXPECT_EQ(ProposedFirmwareName(), QStringLiteral("_all"));
 
@@ -119,7 +121,8 @@ TEST_F(FirmwareMerge, FailedCreateAndFailedWriteLeaveTheOldFile) {
     const QString strNoFolder = m_tmp.File("no/such/folder/out.bin");
     m_wnd.m_strSavePath = strNoFolder;
     EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 0);
-    EXPECT_EQ(TakeLogLines().last(), QString::fromUtf8("创建 File ") + strNoFolder + QString::fromUtf8(" = 失败"));
+    EXPECT_EQ(TakeLogLines().last(),
+              QString::fromUtf8("创建 File ") + strNoFolder + QString::fromUtf8(" = 失败"));
     EXPECT_EQ(m_wnd.m_texts[IDC_OUTPUT_PATH], strNoFolder);
 
     // A write that fails half-way (the file size limit stands in for a full disk).
@@ -137,6 +140,7 @@ TEST_F(FirmwareMerge, FailedCreateAndFailedWriteLeaveTheOldFile) {
     EXPECT_EQ(nSaved, 0);
     QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("保存 File ") + strOld + QString::fromUtf8(" = 失败, ")));
+    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("保存 File ") + strOld +
+                                    QString::fromUtf8(" = 失败, ")));
     EXPECT_EQ(ReadAllBytes(strOld), QByteArray("the old firmware"));
 }

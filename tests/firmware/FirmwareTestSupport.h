@@ -23,7 +23,7 @@ public:
 
     QMap<int, QString> m_texts;
     QStringList m_questions;
-    std::deque<bool> m_answers;      // an unscripted question fails the test
+    std::deque<bool> m_answers;       // an unscripted question fails the test
     std::deque<QString> m_openPaths;  // empty: the dialog is cancelled
     QString m_strSavePath;            // empty: the dialog is cancelled
     QString m_strProposedName;

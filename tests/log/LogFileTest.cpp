@@ -16,7 +16,6 @@ namespace {
 
 QStringList g_errors;
 
-
 }  // namespace
 
 TEST(LogFile, MidnightClosesYesterdaysFileAndOpensTodays) {
@@ -33,8 +32,7 @@ TEST(LogFile, MidnightClosesYesterdaysFileAndOpensTodays) {
         clock.Set(At(2024, 5, 2, 8, 0, 0, 0));
     }
     EXPECT_EQ(ReadAllBytes(DayFile(strRoot, QStringLiteral("2024-05-01"))),
-              Opening("2024-05-01 23:59:59") +
-                  "2024-05-01 23:59:59 : [23:59:59.999] before\r\n" +
+              Opening("2024-05-01 23:59:59") + "2024-05-01 23:59:59 : [23:59:59.999] before\r\n" +
                   Closing("2024-05-02 00:00:00"));
     EXPECT_EQ(ReadAllBytes(DayFile(strRoot, QStringLiteral("2024-05-02"))),
               Opening("2024-05-02 00:00:00") + "2024-05-02 00:00:00 : [ 0:00:00.000] after\r\n" +
@@ -134,7 +132,8 @@ TEST(LogFile, FailedOpenIsQueuedAtEveryTextAndRetried) {
     log.m_bShowTime = 0;
     log.WriteLog(QStringLiteral("one"));
     log.WriteLog(QStringLiteral("two"));
-    const QString strFail = QString::fromUtf8("日志文件 ") + strPath + QString::fromUtf8(" 操作失败\r\n");
+    const QString strFail =
+        QString::fromUtf8("日志文件 ") + strPath + QString::fromUtf8(" 操作失败\r\n");
     EXPECT_EQ(log.m_strPending[0], QStringLiteral("one\r\n") + strFail + "two\r\n" + strFail);
     EXPECT_EQ(log.m_nPaneTextLength[0], 10);
     EXPECT_EQ(log.m_bFileOpen[0], 0);

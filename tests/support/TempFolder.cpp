@@ -5,8 +5,7 @@
 #include <QDir>
 #include <QFile>
 
-TempFolder::TempFolder()
-    : m_strOldCwd(QDir::currentPath()), m_oldState(qgetenv("XDG_STATE_HOME")) {
+TempFolder::TempFolder() : m_strOldCwd(QDir::currentPath()), m_oldState(qgetenv("XDG_STATE_HOME")) {
     EXPECT_TRUE(m_dir.isValid());
     QDir::setCurrent(m_dir.path());
     qputenv("XDG_STATE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("state"))));
