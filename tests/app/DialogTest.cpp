@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
 
 #include "app/DialogLayout.h"
 #include "firmware/Workspace.h"
@@ -121,4 +123,34 @@ TEST_F(MainWindow, CancellingADialogChangesNothing) {
     Tick();
     EXPECT_EQ(PaneText(), strPaneBefore);
     EXPECT_EQ(g_bBootLoaded + g_bAppLoaded, 0);
+}
+
+TEST_F(MainWindow, OnlyThePaneTimerFlushesThePane) {
+    Tick();
+    const QString strBefore = PaneText();
+    WriteLog(QStringLiteral("waiting"));
+    QTimerEvent other(m_pDlg->PaneTimerId() + 1000);
+    QCoreApplication::sendEvent(m_pDlg.get(), &other);
+    EXPECT_EQ(PaneText(), strBefore);
+    QTimerEvent pane(m_pDlg->PaneTimerId());
+    QCoreApplication::sendEvent(m_pDlg.get(), &pane);
+    EXPECT_TRUE(PaneText().endsWith(QStringLiteral("] waiting\n")));
+}
+
+TEST_F(MainWindow, F1OpensTheAboutBoxAndEscapeClosesIt) {
+    QString strTitle;
+    bool bClosedByEscape = false;
+    QTimer::singleShot(100, [&] {
+        QWidget* pAbout = QApplication::activeModalWidget();
+        if (pAbout == nullptr) return;
+        strTitle = pAbout->windowTitle();
+        QTest::keyClick(pAbout, Qt::Key_Escape);  // the box keeps the usual meaning of Escape
+        bClosedByEscape = !pAbout->isVisible();
+        if (!bClosedByEscape) pAbout->close();
+    });
+    QTest::keyClick(m_pDlg.get(), Qt::Key_F1);
+    EXPECT_EQ(strTitle, QString::fromUtf8("关于 Quorrix"));
+    EXPECT_TRUE(bClosedByEscape);
+    EXPECT_TRUE(m_pDlg->isVisible());
+    EXPECT_EQ(m_pDlg->ControlText(IDC_ADDRESS_OFFSET), QStringLiteral("4096"));
 }

@@ -181,3 +181,17 @@ TEST_F(BootLoaderInspect, ReadThatComesUpShortAcceptsNothing) {
     EXPECT_EQ(g_bBootLoaded, 0);
     EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_INFO));
 }
+
+TEST_F(BootLoaderInspect, BootLoaderOfTwoGibibytesIsRefusedBeforeReading) {
+    const QString strHuge = m_tmp.File("huge.bin");
+    QFile file(strHuge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    if (!file.resize(Q_INT64_C(0x80000000))) GTEST_SKIP() << "no sparse files here";
+    file.close();
+    InspectBootLoaderFile(m_wnd, strHuge);
+    EXPECT_EQ(TakeLogLines(),
+              QStringList{QString::fromUtf8("打开 File ") + strHuge +
+                          QString::fromUtf8(" = 失败, 文件大小 2147483648 Bytes 超过上限 2147483647 Bytes")});
+    EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_INFO));
+    EXPECT_EQ(g_bBootLoaded, 0);
+}
