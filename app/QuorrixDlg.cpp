@@ -12,7 +12,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/DialogLayout.h"
-#include "firmware/Inspect.h"
+#include "firmware/Handlers.h"
 #include "log/RunLog.h"
 #include "platform/FileSystem.h"
 

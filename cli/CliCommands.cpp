@@ -9,7 +9,7 @@
 #include "cli/Digest.h"
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
-#include "firmware/Inspect.h"
+#include "firmware/Handlers.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/FileSystem.h"

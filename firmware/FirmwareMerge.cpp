@@ -3,7 +3,7 @@
 
 #include "firmware/FirmwareWindow.h"
 #include "firmware/InfoBlock.h"
-#include "firmware/Inspect.h"
+#include "firmware/Handlers.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "firmware/FirmwareWindow.h"
-#include "firmware/Inspect.h"
+#include "firmware/Handlers.h"
 #include "log/RunLog.h"
 
 namespace {

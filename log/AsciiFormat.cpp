@@ -4,27 +4,27 @@
 #include <cstdio>
 
 namespace {
-int FormatInto(char (&buffer)[64], const char* pFormat, va_list args) {
+QByteArray VFormatAscii(const char* pFormat, va_list args) {
+    char buffer[64];
     int n = std::vsnprintf(buffer, sizeof buffer, pFormat, args);
-    return n < 0 ? 0
-                 : (n >= static_cast<int>(sizeof buffer) ? static_cast<int>(sizeof buffer) - 1 : n);
+    if (n < 0) n = 0;
+    if (n >= static_cast<int>(sizeof buffer)) n = static_cast<int>(sizeof buffer) - 1;
+    return QByteArray(buffer, n);
 }
 }  // namespace
 
 QByteArray FormatAsciiBytes(const char* pFormat, ...) {
-    char buffer[64];
     va_list args;
     va_start(args, pFormat);
-    int n = FormatInto(buffer, pFormat, args);
+    QByteArray text = VFormatAscii(pFormat, args);
     va_end(args);
-    return QByteArray(buffer, n);
+    return text;
 }
 
 QString FormatAscii(const char* pFormat, ...) {
-    char buffer[64];
     va_list args;
     va_start(args, pFormat);
-    int n = FormatInto(buffer, pFormat, args);
+    QByteArray text = VFormatAscii(pFormat, args);
     va_end(args);
-    return QString::fromLatin1(buffer, n);
+    return QString::fromLatin1(text);
 }

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <cstring>
 
-#include "firmware/Inspect.h"
+#include "firmware/Handlers.h"
 #include "firmware/Workspace.h"
 #include "tests/firmware/FirmwareTestSupport.h"
 

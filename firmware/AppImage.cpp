@@ -5,7 +5,7 @@
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
 #include "firmware/InfoReport.h"
-#include "firmware/Inspect.h"
+#include "firmware/Handlers.h"
 #include "firmware/Workspace.h"
 
 namespace {

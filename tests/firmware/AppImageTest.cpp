@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "firmware/Inspect.h"
+#include "firmware/Handlers.h"
 #include "firmware/Workspace.h"
 #include "tests/firmware/FirmwareTestSupport.h"
 
