@@ -1,10 +1,10 @@
 #include <cstring>
 
 #include "firmware/FirmwareWindow.h"
+#include "firmware/Handlers.h"
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
 #include "firmware/InfoReport.h"
-#include "firmware/Handlers.h"
 #include "firmware/Workspace.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <cstring>
 
 #include "firmware/FirmwareWindow.h"
-#include "firmware/InfoBlock.h"
 #include "firmware/Handlers.h"
+#include "firmware/InfoBlock.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 

@@ -191,7 +191,8 @@ TEST_F(BootLoaderInspect, BootLoaderOfTwoGibibytesIsRefusedBeforeReading) {
     InspectBootLoaderFile(m_wnd, strHuge);
     EXPECT_EQ(TakeLogLines(),
               QStringList{QString::fromUtf8("打开 File ") + strHuge +
-                          QString::fromUtf8(" = 失败, 文件大小 2147483648 Bytes 超过上限 2147483647 Bytes")});
+                          QString::fromUtf8(
+                              " = 失败, 文件大小 2147483648 Bytes 超过上限 2147483647 Bytes")});
     EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_INFO));
     EXPECT_EQ(g_bBootLoaded, 0);
 }
