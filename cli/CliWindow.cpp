@@ -27,7 +27,6 @@ bool CCliWindow::AskYesNo(const QString& strQuestion) {
     PrintLines(stderr, QStringLiteral("问题: ") + strQuestion + QLatin1Char('\n'));
     const bool bYes = Answer();
     PrintLines(stderr, bYes ? QStringLiteral("回答: 是\n") : QStringLiteral("回答: 否\n"));
-    if (!bYes) m_bDeclined = true;
     return bYes;
 }
 

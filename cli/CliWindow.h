@@ -21,7 +21,6 @@ public:
     void SetSavePath(const QString& strPath) { m_strSavePath = strPath; }
     QString Text(int nId) const { return m_texts.value(nId); }
     bool HasText(int nId) const { return m_texts.contains(nId); }
-    bool Declined() const { return m_bDeclined; }
     QString SavedPath() const { return m_strChosenSave; }
 
 private:
@@ -32,5 +31,4 @@ private:
     QString m_strOpenPath;
     QString m_strSavePath;
     QString m_strChosenSave;
-    bool m_bDeclined = false;
 };

@@ -10,7 +10,6 @@ std::atomic<PaneBinder> g_pfnBinder{nullptr};
 }
 
 void SetPaneBinder(PaneBinder pfnBinder) { g_pfnBinder.store(pfnBinder); }
-PaneBinder CurrentPaneBinder() { return g_pfnBinder.load(); }
 
 int CRunLog::AttachOutputWnd(QObject* pWnd) {
     if (pWnd == nullptr) return 0;
@@ -29,7 +28,7 @@ int CRunLog::AttachOutputWnd(QObject* pWnd) {
     if (nMode != 1 && nMode != 2) return 1;
     IOutputPane* pPane = pPermanent;
     if (pPane == nullptr) {
-        PaneBinder pfnBinder = CurrentPaneBinder();
+        PaneBinder pfnBinder = g_pfnBinder.load();
         std::unique_ptr<IOutputPane> owned = pfnBinder ? pfnBinder(pWnd, nMode) : nullptr;
         if (!owned) return 1;
         pPane = owned.get();

@@ -33,4 +33,3 @@ using PaneBinder = std::unique_ptr<IOutputPane> (*)(QObject* pWnd, int nPaneMode
 
 // Installed once by the window program; without one, edit controls link nothing.
 void SetPaneBinder(PaneBinder pfnBinder);
-PaneBinder CurrentPaneBinder();

@@ -54,11 +54,6 @@ LocalTimeFields SystemLocalTime() {
 
 }  // namespace
 
-QDateTime CurrentDateTime() {
-    ClockFunction pfn = g_pfnClock.load();
-    return pfn ? pfn() : QDateTime::currentDateTime();
-}
-
 void SetClock(ClockFunction pfnClock) { g_pfnClock.store(pfnClock); }
 
 LocalTimeFields CurrentLocalTime() {

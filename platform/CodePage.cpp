@@ -79,11 +79,10 @@ QByteArray EncodeWithQuestionMarks(QStringEncoder& encoder, const QString& strTe
 
 }  // namespace
 
-QString CodePageName() { return State().name; }
-
 QByteArray ToCodePage(const QString& strText) {
     CodePageState& state = State();
-    // Every UTF-16 text has a UTF-8 form, but a lone surrogate becomes "?" there too.
+    // toUtf8 is the fast road; a text with surrogates takes the encoder, which turns a lone
+    // surrogate into "?" as it does for any character without a mapping.
     if (state.bUtf8) {
         bool bLoneSurrogate = false;
         for (QChar c : strText) bLoneSurrogate = bLoneSurrogate || c.isSurrogate();
@@ -93,13 +92,6 @@ QByteArray ToCodePage(const QString& strText) {
     QByteArray out = state.encoder.encode(strText);
     if (!state.encoder.hasError()) return out;
     return EncodeWithQuestionMarks(state.encoder, strText);
-}
-
-QString FromCodePage(QByteArrayView bytes) {
-    CodePageState& state = State();
-    state.decoder.resetState();
-    QString out = state.decoder.decode(bytes);
-    return out;
 }
 
 QStringDecoder MakeCodePageDecoder() { return QStringDecoder(State().name.toLatin1().constData()); }

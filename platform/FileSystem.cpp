@@ -51,11 +51,6 @@ int CreateFolderTree(const QString& strPath) {
     return errno != 0 ? errno : EIO;
 }
 
-bool IsRegularFile(const QString& strPath) {
-    QFileInfo info(strPath);
-    return info.exists() && info.isFile();
-}
-
 bool ReadRegularFile(const QByteArray& nativePath, QByteArray& contents) {
     contents.clear();
 #ifdef Q_OS_WIN

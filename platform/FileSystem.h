@@ -19,9 +19,6 @@ QString LogRootFolder();
 // "already exists" code (EEXIST) when it was there, another error code otherwise.
 int CreateFolderTree(const QString& strPath);
 
-// True for an existing regular file (after links); false for folders, FIFOs, devices, nothing.
-bool IsRegularFile(const QString& strPath);
-
 // Reads a whole regular file named by its path in the code page. Returns false, without
 // blocking, when the file cannot be opened or is not a regular file (a folder, FIFO, device).
 bool ReadRegularFile(const QByteArray& nativePath, QByteArray& contents);
