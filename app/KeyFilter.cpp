@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include <new>
 
-#include "app/AppExceptions.h"
 #include "app/QuorrixDlg.h"
 #include "app/ReportAlarm.h"
+#include "log/FileException.h"
 
 namespace {
 

@@ -84,15 +84,13 @@ private:
     int m_nKind;
 };
 
-std::unique_ptr<IOutputPane> BindPane(QObject* pWnd, int nPaneMode) {
-    if (nPaneMode == 1) {
-        if (auto* pEdit = qobject_cast<QPlainTextEdit*>(pWnd)) {
-            return std::make_unique<TextPane<QPlainTextEdit>>(pEdit, 1);
-        }
-    } else if (nPaneMode == 2) {
-        if (auto* pRich = qobject_cast<QTextEdit*>(pWnd)) {
-            return std::make_unique<TextPane<QTextEdit>>(pRich, 2);
-        }
+// A plain-text edit is an edit pane, a rich-text edit a rich edit pane, nothing else is a pane.
+std::unique_ptr<IOutputPane> BindPane(QObject* pWnd) {
+    if (auto* pEdit = qobject_cast<QPlainTextEdit*>(pWnd)) {
+        return std::make_unique<TextPane<QPlainTextEdit>>(pEdit, 1);
+    }
+    if (auto* pRich = qobject_cast<QTextEdit*>(pWnd)) {
+        return std::make_unique<TextPane<QTextEdit>>(pRich, 2);
     }
     return nullptr;
 }

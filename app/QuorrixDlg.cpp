@@ -94,11 +94,7 @@ bool CQuorrixDlg::OnInitDialog() {
     m_bInitialized = true;
     setWindowIcon(m_hIcon);
     g_RunLog.AttachOutputWnd(Control(IDC_OUTPUT_PANE));
-    g_RunLog.m_bPaneEnabled[0] = 1;
-    g_RunLog.m_bFileEnabled[0] = 1;
-    g_RunLog.SetLogPath(LogRootFolder(), QStringLiteral("RunLog"));
-    g_RunLog.m_bShowThreadId = 0;
-    g_RunLog.m_bShowTag = 0;
+    ConfigureRunLog(g_RunLog, LogRootFolder());
     WriteLog(QStringLiteral("Program Start \r\n"));
     m_nPaneTimer = startTimer(PANE_TIMER_PERIOD_MS);
     SetControlText(IDC_ADDRESS_OFFSET, QString::asprintf("%d", 4096));

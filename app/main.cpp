@@ -2,8 +2,10 @@
 #include <QApplication>
 
 #include "app/QuorrixApp.h"
+#include "platform/Signals.h"
 
 int main(int argc, char** argv) {
+    IgnoreBrokenPipe();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorrix"));
     QApplication::setApplicationVersion(QStringLiteral(QUORRIX_VERSION));

@@ -1,7 +1,6 @@
 #include "cli/CliCommands.h"
 
-#include <QFile>
-#include <QJsonDocument>
+#include <QJsonArray>
 #include <QJsonObject>
 
 #include "cli/CliJson.h"
@@ -10,6 +9,8 @@
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
 #include "firmware/Handlers.h"
+#include "firmware/ImageFile.h"
+#include "firmware/InfoBlock.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/FileSystem.h"
@@ -21,11 +22,7 @@ class CliRunLog {
 public:
     CliRunLog() {
         g_RunLog.AttachOutputWnd(&m_pane);
-        g_RunLog.m_bPaneEnabled[0] = 1;
-        g_RunLog.m_bFileEnabled[0] = 1;
-        g_RunLog.SetLogPath(LogRootFolder(), QStringLiteral("RunLog"));
-        g_RunLog.m_bShowThreadId = 0;
-        g_RunLog.m_bShowTag = 0;
+        ConfigureRunLog(g_RunLog, LogRootFolder());
     }
     ~CliRunLog() {
         g_RunLog.FlushOutput();
@@ -36,35 +33,115 @@ private:
     CStderrPane m_pane;
 };
 
-int PrintInspection(const CliOptions& options, const CCliWindow& wnd, int nPanel, bool bAccepted) {
+// One input opened as its button would open it. The error is empty when it was taken.
+QJsonObject OpenInput(CCliWindow& wnd, const QString& strPath, void (*pfnOpen)(IFirmwareWindow&),
+                      const std::uint8_t& bLoaded) {
+    wnd.SetOpenPath(strPath);
+    pfnOpen(wnd);
     g_RunLog.FlushOutput();
+    // Each input is opened once in a run, so the flag tells whether this one was taken.
+    if (LastStageResult() == StageResult::Staged && bLoaded) return QJsonObject();
+    return InputErrorJson(strPath, LastStageResult());
+}
+
+// What an accepted App records for a merge, which the panel does not show.
+void PrintAppRecord() {
+    PrintLines(stderr, QString::asprintf(
+                           "recorded: App version %ls, %d bytes; merge proposes %ls.bin\n",
+                           qUtf16Printable(FormatAppVersion(g_byAppVerMajor, g_byAppVerMinor)),
+                           g_nAppSize, qUtf16Printable(ProposedFirmwareName())));
+}
+
+int PrintInspection(const CliOptions& options, const CCliWindow& wnd, int nPanel,
+                    const QJsonObject& error) {
+    const QString strPath = options.files.first();
     if (options.bJson) {
-        QJsonObject image = ImageJson(options.files.first());
-        image[QStringLiteral("accepted")] = bAccepted;
-        image[QStringLiteral("panel")] = wnd.Text(nPanel);
-        PrintLines(stdout, QString::fromUtf8(QJsonDocument(image).toJson()));
+        QJsonObject image;
+        if (!error.isEmpty() && error.value(QStringLiteral("code")) != QLatin1String("declined")) {
+            image[QStringLiteral("file")] = strPath;
+            image[QStringLiteral("error")] = error;
+        } else {
+            image = ImageJson(strPath);
+            image[QStringLiteral("panel")] = wnd.Text(nPanel);
+        }
+        image[QStringLiteral("accepted")] = error.isEmpty();
+        PrintJson(image);
     } else if (wnd.HasText(nPanel)) {
         QString strPanel = wnd.Text(nPanel);
         PrintLines(stdout, strPanel.endsWith(QLatin1String("\r\n")) ? strPanel : strPanel + "\n");
     }
-    return bAccepted ? 0 : 1;
+    if (error.isEmpty() && nPanel == IDC_APP_INFO) PrintAppRecord();
+    return error.isEmpty() ? 0 : 1;
+}
+
+QString ModuleNameOfApp() {
+    const FirmwareInfoBlock block = FirmwareInfoBlock::Read(g_AppBuf, INFO_BLOCK1_OFFSET);
+    return block.HasMarker() ? GetDeviceName(block.wModuleType) : QString();
+}
+
+void PrintMergeJson(const CliOptions& options, const QString& strOutput, const QByteArray& bytes) {
+    QJsonObject document;
+    document[QStringLiteral("inputs")] =
+        QJsonArray{InputFileJson(options.files[0]), InputFileJson(options.files[1])};
+    document[QStringLiteral("output")] = OutputJson(strOutput, bytes);
+    document[QStringLiteral("version")] = FormatAppVersion(g_byAppVerMajor, g_byAppVerMinor);
+    const QString strModule = ModuleNameOfApp();
+    document[QStringLiteral("moduleName")] = strModule.isNull() ? QJsonValue() : strModule;
+    PrintJson(document);
+}
+
+// The bytes of the merged image, as they were written; never read back from the file.
+QByteArray MergedBytes() {
+    return QByteArray(reinterpret_cast<const char*>(g_FirmwareBuf), g_nFirmwareSize);
+}
+
+QString DigestLine(const QString& strOutput, const QByteArray& bytes) {
+    return QString::asprintf("%ls %lld bytes crc32=%08x sha256=", qUtf16Printable(strOutput),
+                             static_cast<long long>(bytes.size()), Crc32(bytes)) +
+           Sha256Hex(bytes) + QLatin1Char('\n');
+}
+
+int FailMerge(const CliOptions& options, const QJsonObject& error) {
+    if (options.bJson) PrintJson(QJsonObject{{QStringLiteral("error"), error}});
+    return 1;
+}
+
+int SaveMerged(const CliOptions& options, CCliWindow& wnd, QString& strOutput) {
+    if (options.strOutput == QLatin1String("-")) {
+        strOutput = QStringLiteral("-");
+        if (!MergeFirmwareImages()) return 0;
+        const QByteArray bytes = MergedBytes();
+        PrintBytes(stdout, bytes.constData(), bytes.size());
+        return StdoutError() == 0 ? 1 : 0;
+    }
+    wnd.SetSavePath(options.strOutput);
+    const int nSaved = OnBnClickedMergeFirmware(wnd);
+    strOutput = wnd.SavedPath();
+    return nSaved;
 }
 
 int RunMerge(const CliOptions& options, CCliWindow& wnd) {
-    wnd.SetOpenPath(options.files[0]);
-    OnBnClickedOpenBootLoader(wnd);
-    wnd.SetOpenPath(options.files[1]);
-    OnBnClickedOpenApp(wnd);
-    wnd.SetSavePath(options.strOutput);
-    if (!OnBnClickedMergeFirmware(wnd)) return 1;
+    const QJsonObject bootError =
+        OpenInput(wnd, options.files[0], &OnBnClickedOpenBootLoader, g_bBootLoaded);
+    const QJsonObject appError =
+        OpenInput(wnd, options.files[1], &OnBnClickedOpenApp, g_bAppLoaded);
+    QString strOutput;
+    const int nSaved = SaveMerged(options, wnd, strOutput);
     g_RunLog.FlushOutput();
-    QFile file(wnd.SavedPath());
-    if (!file.open(QIODevice::ReadOnly)) return 1;
-    QByteArray bytes = file.readAll();
-    PrintLines(stdout, QString::asprintf(
-                           "%ls %lld bytes crc32=%08x sha256=", qUtf16Printable(wnd.SavedPath()),
-                           static_cast<long long>(bytes.size()), Crc32(bytes)) +
-                           Sha256Hex(bytes) + QLatin1Char('\n'));
+    if (!bootError.isEmpty()) return FailMerge(options, bootError);
+    if (!appError.isEmpty()) return FailMerge(options, appError);
+    if (!nSaved) {
+        return FailMerge(options,
+                         strOutput.isEmpty()
+                             ? ErrorJson("declined", QStringLiteral("the output was not replaced"))
+                             : ErrorJson("save-failed", strOutput + QStringLiteral(": not saved")));
+    }
+    const QByteArray bytes = MergedBytes();
+    if (options.bJson) {
+        PrintMergeJson(options, strOutput, bytes);
+    } else {
+        PrintLines(strOutput == QLatin1String("-") ? stderr : stdout, DigestLine(strOutput, bytes));
+    }
     return 0;
 }
 
@@ -73,16 +150,16 @@ int RunMerge(const CliOptions& options, CCliWindow& wnd) {
 int RunCli(const CliOptions& options) {
     CliRunLog runLog;
     g_DeviceList.Load(options.strCatalogue);
-    CCliWindow wnd(options.answer);
+    CCliWindow wnd(options.answer, options.bForce);
     switch (options.command) {
         case CliCommand::Boot:
-            wnd.SetOpenPath(options.files.first());
-            OnBnClickedOpenBootLoader(wnd);
-            return PrintInspection(options, wnd, IDC_BOOT_INFO, g_bBootLoaded != 0);
+            return PrintInspection(
+                options, wnd, IDC_BOOT_INFO,
+                OpenInput(wnd, options.files.first(), &OnBnClickedOpenBootLoader, g_bBootLoaded));
         case CliCommand::App:
-            wnd.SetOpenPath(options.files.first());
-            OnBnClickedOpenApp(wnd);
-            return PrintInspection(options, wnd, IDC_APP_INFO, g_bAppLoaded != 0);
+            return PrintInspection(
+                options, wnd, IDC_APP_INFO,
+                OpenInput(wnd, options.files.first(), &OnBnClickedOpenApp, g_bAppLoaded));
         case CliCommand::Merge:
             return RunMerge(options, wnd);
     }

@@ -1,13 +1,20 @@
 #include "cli/CliJson.h"
 
+#include <QCryptographicHash>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
 
+#include "cli/Digest.h"
+#include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
+#include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
+#include "platform/FileOpen.h"
 
 namespace {
+
+constexpr int JSON_SCHEMA_VERSION = 1;
 
 QString Hex(unsigned nValue, int nDigits) { return QString::asprintf("0x%0*X", nDigits, nValue); }
 
@@ -40,17 +47,68 @@ QJsonObject BlockJson(const FirmwareInfoBlock& b, std::size_t nOffset) {
 QJsonObject ImageJson(const QString& strPath) {
     // The first bytes as the inspection sees them: zero past the file's end.
     QByteArray head(INFO_BLOCK2_OFFSET + INFO_BLOCK_LENGTH, '\0');
-    QFile file(strPath);
-    if (QFileInfo(strPath).isFile() && file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    qint64 nSize = 0;
+    if (OpenRegularFile(QFile::encodeName(strPath), file) == FileOpenResult::Opened) {
+        nSize = file.size();
         QByteArray bytes = file.read(head.size());
         head.replace(0, bytes.size(), bytes);
     }
     const auto* p = reinterpret_cast<const unsigned char*>(head.constData());
     QJsonObject image;
     image[QStringLiteral("file")] = strPath;
-    image[QStringLiteral("size")] = static_cast<double>(QFileInfo(strPath).size());
+    image[QStringLiteral("size")] = static_cast<double>(nSize);
     image[QStringLiteral("blocks")] =
         QJsonArray{BlockJson(FirmwareInfoBlock::Read(p, INFO_BLOCK1_OFFSET), INFO_BLOCK1_OFFSET),
                    BlockJson(FirmwareInfoBlock::Read(p, INFO_BLOCK2_OFFSET), INFO_BLOCK2_OFFSET)};
     return image;
+}
+
+QJsonObject ErrorJson(const char* pCode, const QString& strMessage) {
+    return QJsonObject{{QStringLiteral("code"), QString::fromLatin1(pCode)},
+                       {QStringLiteral("message"), strMessage}};
+}
+
+QJsonObject InputErrorJson(const QString& strPath, StageResult result) {
+    switch (result) {
+        case StageResult::OpenFailed:
+            return ErrorJson("open-failed", strPath + QStringLiteral(": cannot be opened"));
+        case StageResult::NotRegular:
+            return ErrorJson("not-regular-file", strPath + QStringLiteral(": not a regular file"));
+        case StageResult::Locked:
+            return ErrorJson("locked", strPath + QStringLiteral(": locked by another program"));
+        case StageResult::TooLarge:
+            return ErrorJson("too-large", strPath + QStringLiteral(": larger than allowed"));
+        case StageResult::ReadFailed:
+            return ErrorJson("read-failed", strPath + QStringLiteral(": could not be read whole"));
+        case StageResult::Staged:
+            break;
+    }
+    return ErrorJson("declined",
+                     strPath + QStringLiteral(": not taken, a question was answered No"));
+}
+
+QJsonObject InputFileJson(const QString& strPath) {
+    QFile file;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    qint64 nSize = 0;
+    if (OpenRegularFile(QFile::encodeName(strPath), file) == FileOpenResult::Opened) {
+        nSize = file.size();
+        hash.addData(&file);
+    }
+    return QJsonObject{{QStringLiteral("file"), strPath},
+                       {QStringLiteral("size"), static_cast<double>(nSize)},
+                       {QStringLiteral("sha256"), QString::fromLatin1(hash.result().toHex())}};
+}
+
+QJsonObject OutputJson(const QString& strPath, const QByteArray& bytes) {
+    return QJsonObject{{QStringLiteral("file"), strPath},
+                       {QStringLiteral("size"), static_cast<double>(bytes.size())},
+                       {QStringLiteral("crc32"), QString::asprintf("%08x", Crc32(bytes))},
+                       {QStringLiteral("sha256"), Sha256Hex(bytes)}};
+}
+
+void PrintJson(QJsonObject document) {
+    document[QStringLiteral("schemaVersion")] = JSON_SCHEMA_VERSION;
+    PrintLines(stdout, QString::fromUtf8(QJsonDocument(document).toJson()));
 }

@@ -1,13 +1,25 @@
 #include "cli/CliOptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
 
+// The usage line names the program, not the path it was started by.
+QString HelpText(const QCommandLineParser& parser) {
+    QString strText = parser.helpText();
+    const QString strProgram = QCoreApplication::arguments().value(0);
+    const qsizetype nAt = strProgram.isEmpty() ? -1 : strText.indexOf(strProgram);
+    if (nAt >= 0 && nAt < strText.indexOf(QLatin1Char('\n'))) {
+        strText.replace(nAt, strProgram.size(), QStringLiteral("quorrix-cli"));
+    }
+    return strText;
+}
+
 CliParse UsageError(const QCommandLineParser& parser, const QString& strReason) {
     std::fprintf(stderr, "quorrix-cli: %s\n\n%s", qUtf8Printable(strReason),
-                 qUtf8Printable(parser.helpText()));
+                 qUtf8Printable(HelpText(parser)));
     return CliParse::UsageError;
 }
 
@@ -33,9 +45,16 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Inspects boot-loader and App images and merges them into one firmware file.\n\n"
-        "  boot FILE              show the boot-loader report of FILE\n"
-        "  app FILE               show the App report of FILE\n"
-        "  merge BOOT APP [-o OUT]  merge both images and save the firmware file"));
+        "  boot FILE                show the boot-loader report of FILE\n"
+        "  app FILE                 show the App report of FILE and what a merge records\n"
+        "  merge BOOT APP [-o OUT]  merge both images and save the firmware file\n\n"
+        "merge saves to OUT, by default to the proposed name in the current folder:\n"
+        "<App file title>_<version>.bin, or <App file title>_all.bin for an App without a\n"
+        "version. OUT may be a folder (the proposed name inside it) or - (standard output).\n"
+        "Questions are answered by -y or -n, else at the terminal (y/yes/n/no, 是/否);\n"
+        "when standard input is no terminal, or at its end, the answer is No.\n\n"
+        "Exit status: 0 done; 1 an input refused, a question answered No, or a write\n"
+        "failed; 2 wrong usage."));
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("boot, app or merge"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("image files"),
                                  QStringLiteral("FILE..."));
@@ -50,14 +69,16 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
                                  QStringLiteral("The device catalogue (default ./DeviceList.Ini)."),
                                  QStringLiteral("PATH"), options.strCatalogue);
     QCommandLineOption json(QStringLiteral("json"),
-                            QStringLiteral("boot and app: print the decoded blocks as JSON."));
-    parser.addOptions({yes, no, output, catalogue, json});
+                            QStringLiteral("Print the result as JSON on standard output."));
+    QCommandLineOption force({QStringLiteral("f"), QStringLiteral("force")},
+                             QStringLiteral("merge: replace an existing OUT without asking."));
+    parser.addOptions({yes, no, force, output, catalogue, json});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
     if (!parser.parse(arguments)) return UsageError(parser, parser.errorText());
     if (parser.isSet(help)) {
-        std::fputs(qUtf8Printable(parser.helpText()), stdout);
+        std::fputs(qUtf8Printable(HelpText(parser)), stdout);
         return CliParse::ExitOk;
     }
     if (parser.isSet(version)) {
@@ -66,21 +87,32 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     }
     QStringList positional = parser.positionalArguments();
     int nFiles = 0;
-    if (positional.isEmpty() || !CommandOf(positional.first(), options.command, nFiles)) {
+    if (positional.isEmpty()) {
         return UsageError(parser, QStringLiteral("a command is needed: boot, app or merge"));
+    }
+    if (!CommandOf(positional.first(), options.command, nFiles)) {
+        return UsageError(parser, QStringLiteral("unknown command \"%1\": use boot, app or merge")
+                                      .arg(positional.first()));
     }
     options.files = positional.mid(1);
     if (options.files.size() != nFiles) {
         return UsageError(
             parser, QStringLiteral("%1 takes %2 file(s)").arg(positional.first()).arg(nFiles));
     }
+    if (options.files.contains(QString()) ||
+        (parser.isSet(output) && parser.value(output).isEmpty())) {
+        return UsageError(parser, QStringLiteral("an empty path names no file"));
+    }
     if (parser.isSet(yes) && parser.isSet(no))
         return UsageError(parser, "-y and -n exclude each other");
     if (parser.isSet(output) && options.command != CliCommand::Merge) {
         return UsageError(parser, QStringLiteral("-o goes with merge"));
     }
-    if (parser.isSet(json) && options.command == CliCommand::Merge) {
-        return UsageError(parser, QStringLiteral("--json goes with boot and app"));
+    if (parser.isSet(force) && options.command != CliCommand::Merge) {
+        return UsageError(parser, QStringLiteral("-f goes with merge"));
+    }
+    if (parser.isSet(json) && parser.value(output) == QLatin1String("-")) {
+        return UsageError(parser, QStringLiteral("--json and -o - would both use standard output"));
     }
     options.answer = parser.isSet(yes)  ? CliAnswer::Yes
                      : parser.isSet(no) ? CliAnswer::No
@@ -88,5 +120,6 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     options.strOutput = parser.value(output);
     options.strCatalogue = parser.value(catalogue);
     options.bJson = parser.isSet(json);
+    options.bForce = parser.isSet(force);
     return CliParse::Run;
 }

@@ -11,10 +11,12 @@ enum class CliAnswer { Ask, Yes, No };
 struct CliOptions {
     CliCommand command = CliCommand::Boot;
     QStringList files;  // BOOT and/or APP
-    QString strOutput;  // -o, merge only; empty: the proposed name in the current folder
+    QString strOutput;  // -o, merge only; empty: the proposed name in the current folder; a
+                        // folder: the proposed name there; "-": standard output
     QString strCatalogue = QStringLiteral("./DeviceList.Ini");
     CliAnswer answer = CliAnswer::Ask;
     bool bJson = false;
+    bool bForce = false;  // replace an existing output without asking
 };
 
 enum class CliParse { Run, ExitOk, UsageError };

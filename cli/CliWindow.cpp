@@ -4,21 +4,16 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <cstdio>
 #include <iostream>
-#include <string>
 
+#include "cli/CliAnswer.h"
 #include "cli/StderrPane.h"
 #include "log/RunLog.h"
 
 bool CCliWindow::Answer() {
     if (m_answer == CliAnswer::Yes) return true;
     if (m_answer == CliAnswer::No || !::isatty(STDIN_FILENO)) return false;
-    std::fputs("[y/N] ", stderr);
-    std::fflush(stderr);
-    std::string line;
-    if (!std::getline(std::cin, line)) return false;
-    return line == "y" || line == "Y" || line == "yes" || line == "是";
+    return ReadAnswer(std::cin, stderr);
 }
 
 bool CCliWindow::AskYesNo(const QString& strQuestion) {
@@ -37,11 +32,13 @@ bool CCliWindow::ChooseOpenFile(QString& strPath) {
 
 bool CCliWindow::ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
                                 QString& strPath) {
-    QString strChosen = m_strSavePath;
-    if (strChosen.isEmpty()) strChosen = strProposedName + QLatin1Char('.') + strDefaultExt;
+    const QString strProposedFile = strProposedName + QLatin1Char('.') + strDefaultExt;
+    QString strChosen = m_strSavePath.isEmpty() ? strProposedFile : m_strSavePath;
+    // A folder as the output takes the proposed name inside it, as the save dialog would.
+    if (QFileInfo(strChosen).isDir()) strChosen = QDir(strChosen).filePath(strProposedFile);
     strPath = QFileInfo(strChosen).absoluteFilePath();
-    // The save dialog asks before it replaces a file; so does the terminal.
-    if (QFileInfo::exists(strPath) &&
+    // The save dialog asks before it replaces a file; so does the terminal, unless forced.
+    if (!m_bForce && QFileInfo(strPath).isFile() &&
         !AskYesNo(QDir::toNativeSeparators(strPath) + QStringLiteral(" 已存在。\r\n要替换它吗?"))) {
         return false;
     }

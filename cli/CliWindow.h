@@ -9,7 +9,7 @@
 // by -y/-n or at the terminal, and the file dialogs return the paths of the command line.
 class CCliWindow : public IFirmwareWindow {
 public:
-    explicit CCliWindow(CliAnswer answer) : m_answer(answer) {}
+    CCliWindow(CliAnswer answer, bool bForce) : m_answer(answer), m_bForce(bForce) {}
 
     void SetControlText(int nId, const QString& strText) override { m_texts[nId] = strText; }
     bool AskYesNo(const QString& strQuestion) override;
@@ -27,6 +27,7 @@ private:
     bool Answer();
 
     CliAnswer m_answer;
+    bool m_bForce;
     QMap<int, QString> m_texts;
     QString m_strOpenPath;
     QString m_strSavePath;

@@ -1,27 +1,19 @@
 #include "cli/Digest.h"
 
+#include <zlib.h>
+
 #include <QCryptographicHash>
-#include <array>
-
-namespace {
-
-std::array<std::uint32_t, 256> MakeCrcTable() {
-    std::array<std::uint32_t, 256> table{};
-    for (std::uint32_t i = 0; i < 256; ++i) {
-        std::uint32_t c = i;
-        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[i] = c;
-    }
-    return table;
-}
-
-}  // namespace
 
 std::uint32_t Crc32(const QByteArray& bytes) {
-    static const std::array<std::uint32_t, 256> table = MakeCrcTable();
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (char c : bytes) crc = table[(crc ^ static_cast<unsigned char>(c)) & 0xFF] ^ (crc >> 8);
-    return crc ^ 0xFFFFFFFFu;
+    uLong crc = crc32(0L, Z_NULL, 0);
+    const auto* p = reinterpret_cast<const Bytef*>(bytes.constData());
+    for (qsizetype nLeft = bytes.size(); nLeft > 0;) {
+        const uInt n = static_cast<uInt>(qMin<qsizetype>(nLeft, 1 << 30));
+        crc = crc32(crc, p, n);
+        p += n;
+        nLeft -= n;
+    }
+    return static_cast<std::uint32_t>(crc);
 }
 
 QString Sha256Hex(const QByteArray& bytes) {

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QObject>
 #include <cstdio>
 
 #include "log/OutputPane.h"
 
 // The command-line tool's output pane: every run-log text goes to standard error, with each
 // "\r\n" as a line end.
-class CStderrPane : public QObject, public IOutputPane {
+class CStderrPane : public IOutputPane {
 public:
     int PaneKind() const override { return 1; }
     bool Exists() const override { return true; }
@@ -20,5 +19,12 @@ public:
     void Repaint() override {}
 };
 
-// Prints text to a stream as UTF-8 with "\r\n" turned into line ends.
+// Prints text to a stream as UTF-8 with "\r\n" turned into line ends. A failed write to
+// standard output is remembered (StdoutError); one to standard error is let go, so a closed
+// terminal never ends the run.
 void PrintLines(std::FILE* pStream, QString strText);
+// Writes bytes as they are, with the same bookkeeping.
+void PrintBytes(std::FILE* pStream, const char* pData, qsizetype nSize);
+
+// The first error number of a failed write to standard output, 0 when every write succeeded.
+int StdoutError();

@@ -1,21 +1,45 @@
 // quorrix-cli: the firmware core for build pipelines.
 #include <QCoreApplication>
+#include <cerrno>
+#include <cstdio>
 
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
+#include "cli/StderrPane.h"
+#include "platform/FileOpen.h"
+#include "platform/Signals.h"
+
+namespace {
+
+// Output that never arrived is a failure, however well the work went.
+int CheckStdout(int nStatus) {
+    int nError = StdoutError();
+    errno = 0;
+    if (nError == 0 && (std::fflush(stdout) != 0 || std::ferror(stdout))) {
+        nError = errno != 0 ? errno : EIO;
+    }
+    if (nError == 0) return nStatus;
+    std::fprintf(stderr, "quorrix-cli: cannot write to standard output: %s\n",
+                 qUtf8Printable(SystemErrorText(nError)));
+    return 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    // A closed standard error must not end the run before its log file is written.
+    IgnoreBrokenPipe();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorrix-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORRIX_VERSION));
     CliOptions options;
     switch (ParseCliOptions(QCoreApplication::arguments(), options)) {
         case CliParse::ExitOk:
-            return 0;
+            return CheckStdout(0);
         case CliParse::UsageError:
             return 2;
         case CliParse::Run:
             break;
     }
-    return RunCli(options);
+    return CheckStdout(RunCli(options));
 }

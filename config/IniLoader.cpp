@@ -87,8 +87,7 @@ private:
     QString Decode(QByteArrayView bytes) {
         bytes = UpToNul(bytes);
         if (m_bUtf8) return QString::fromUtf8(bytes);
-        m_decoder.resetState();
-        return m_decoder.decode(bytes);
+        return FromCodePage(m_decoder, bytes);
     }
 
     MHash& m_store;

@@ -1,16 +1,45 @@
+#include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <cstring>
 
 #include "firmware/FirmwareWindow.h"
 #include "firmware/Handlers.h"
+#include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
+#include "platform/FileOpen.h"
 
 namespace {
 
-QString FileLine(const char* pVerb, const QString& strPath, const QString& strOutcome) {
-    return QString::asprintf("%s File %ls = ", pVerb, qUtf16Printable(strPath)) + strOutcome;
+// A folder that refuses the temporary file may still hold a file the user can write; then the
+// file is written in place, which is not atomic.
+bool OpenInPlace(QSaveFile& file, const QFileInfo& target) {
+    if (!target.isFile() || !target.isWritable()) return false;
+    file.setDirectWriteFallback(true);
+    return file.open(QIODevice::WriteOnly);
+}
+
+// The system's reason when there is one: QSaveFile may only say "Unknown error".
+QString FailureReason(const QSaveFile& file, int nError) {
+    return nError != 0 ? SystemErrorText(nError) : file.errorString();
+}
+
+bool WriteAndCommit(QSaveFile& file, QString& strError) {
+    const qint64 nSize = g_nFirmwareSize;
+    errno = 0;
+    if (file.write(reinterpret_cast<const char*>(g_FirmwareBuf), nSize) != nSize) {
+        strError = FailureReason(file, errno);
+        file.cancelWriting();
+        return false;
+    }
+    errno = 0;
+    if (!file.commit()) {
+        strError = FailureReason(file, errno);
+        return false;
+    }
+    return true;
 }
 
 // Without both images there is nothing to merge; saying which is missing beats saving a
@@ -34,7 +63,7 @@ QString ProposedFirmwareName() {
     return g_strAppFileTitle + QLatin1String("_all");
 }
 
-int OnBnClickedMergeFirmware(IFirmwareWindow& wnd) {
+int MergeFirmwareImages() {
     WriteLog(
         QString::asprintf("Btldr File Size %d \r\nApp File Size %d \r\n", g_nBootSize, g_nAppSize));
     if (ReportMissingImages()) return 0;
@@ -42,7 +71,11 @@ int OnBnClickedMergeFirmware(IFirmwareWindow& wnd) {
     std::memcpy(g_FirmwareBuf + BOOT_REGION_SIZE, g_AppBuf, static_cast<size_t>(g_nAppSize));
     g_nFirmwareSize = g_nAppSize + static_cast<std::int32_t>(BOOT_REGION_SIZE);
     WriteLog(QString::asprintf("Firmware File Size %d \r\n", g_nFirmwareSize));
+    return 1;
+}
 
+int OnBnClickedMergeFirmware(IFirmwareWindow& wnd) {
+    if (!MergeFirmwareImages()) return 0;
     QString strPath;
     if (!wnd.ChooseSaveFile(ProposedFirmwareName(), QStringLiteral("bin"), strPath)) return 0;
     wnd.SetControlText(IDC_OUTPUT_PATH, strPath);
@@ -50,25 +83,28 @@ int OnBnClickedMergeFirmware(IFirmwareWindow& wnd) {
 }
 
 int SaveFirmwareFile(const QString& strPath) {
+    const QFileInfo target(strPath);
+    // Replacing a device, FIFO or folder with a regular file would destroy it.
+    if (target.exists() && !target.isFile()) {
+        WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, 不是普通文件")));
+        return 0;
+    }
     QSaveFile file(strPath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        WriteLog(FileLine("创建", strPath, QStringLiteral("失败")));
+    const bool bDirect = !file.open(QIODevice::WriteOnly) && OpenInPlace(file, target);
+    if (!file.isOpen()) {
+        WriteLog(FileLogLine("创建", strPath, QStringLiteral("失败")));
         return 0;
     }
-    WriteLog(FileLine("创建", strPath, QStringLiteral("成功")));
-    const qint64 nSize = g_nFirmwareSize;
-    bool bWritten = file.write(reinterpret_cast<const char*>(g_FirmwareBuf), nSize) == nSize;
-    QString strError = file.errorString();
-    if (!bWritten) {
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        bWritten = false;
-        strError = file.errorString();
+    WriteLog(FileLogLine("创建", strPath, QStringLiteral("成功")));
+    if (bDirect) {
+        WriteLog(
+            FileLogLine("保存", strPath, QStringLiteral("直接写入, 文件夹不可写, 不是原子保存")));
     }
-    if (!bWritten) {
-        WriteLog(FileLine("保存", strPath, QStringLiteral("失败, ") + strError));
+    QString strError;
+    if (!WriteAndCommit(file, strError)) {
+        WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, ") + strError));
         return 0;
     }
-    WriteLog(FileLine("保存", strPath, QStringLiteral("完成")));
+    WriteLog(FileLogLine("保存", strPath, QStringLiteral("完成")));
     return 1;
 }

@@ -27,6 +27,10 @@ QString FileTitleOf(const QString& strPath);
 // user chooses. Returns 1 when a firmware file was saved.
 int OnBnClickedMergeFirmware(IFirmwareWindow& wnd);
 
+// Builds the merged image in g_FirmwareBuf from the accepted images, with the size lines in
+// the run log. Returns 1 when built, 0 (with the reason logged) when an image is missing.
+int MergeFirmwareImages();
+
 // The proposed name of the merged file: title + "_" + version, or title + "_all".
 QString ProposedFirmwareName();
 

@@ -1,14 +1,16 @@
 #include <QDir>
 #include <QFileInfo>
-#include <ios>
 #include <new>
 
 #include "log/AsciiFormat.h"
+#include "log/FileException.h"
 #include "log/LogErrorHandler.h"
+#include "log/LogFileName.h"
+#include "log/LogText.h"
 #include "log/RunLog.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
-#include "platform/FileLock.h"
+#include "platform/FileOpen.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -17,19 +19,21 @@ constexpr int ERROR_TEXT_LIMIT = 2048;
 
 // One reading of the calendar clock gives the file name and the stamps of one call.
 struct LogClock {
-    QString strDate;
-    int nHour = -1;
+    LocalTimeFields now;
     QByteArray stamp;  // "%04d-%02d-%02d %02d:%02d:%02d"
 };
 
 LogClock ReadLogClock() {
-    const LocalTimeFields now = CurrentLocalTime();
     LogClock clock;
-    clock.stamp = FormatAsciiBytes("%04d-%02d-%02d %02d:%02d:%02d", now.nYear, now.nMonth, now.nDay,
-                                   now.nHour, now.nMinute, now.nSecond);
-    clock.strDate = QString::fromLatin1(clock.stamp.constData(), clock.stamp.indexOf(' '));
-    clock.nHour = now.nHour;
+    clock.now = CurrentLocalTime();
+    const LocalTimeFields& t = clock.now;
+    clock.stamp = FormatAsciiBytes("%04d-%02d-%02d %02d:%02d:%02d", t.nYear, t.nMonth, t.nDay,
+                                   t.nHour, t.nMinute, t.nSecond);
     return clock;
+}
+
+QString DateOf(const LocalTimeFields& now) {
+    return FormatAscii("%04d-%02d-%02d", now.nYear, now.nMonth, now.nDay);
 }
 
 QByteArray OpeningBanner(const QByteArray& stamp, int nChannel) {
@@ -48,27 +52,26 @@ QString ResolveFolder(const QString& strFolder) {
     return strResult;
 }
 
-// Empty when the channel cannot be named (outside 0 to 9 with the long patterns).
-QString LogFileName(const CRunLog& log, int nChannel, const LogClock& clock) {
-    const bool bPlain = nChannel == 0 && log.m_bPlainFileName == 1;
-    QString strName;
-    strName.reserve(log.m_strLogName.size() + 40);
-    strName += log.m_strLogName;
-    strName += QLatin1String("log");
-    if (bPlain) {
-        strName += QLatin1Char('_') + clock.strDate;
-    } else {
-        if (nChannel < 0 || nChannel >= LOG_CHANNEL_COUNT) return QString();
-        strName += FormatAscii("[%d]_", nChannel) + log.m_strChannelName[nChannel] +
-                   QLatin1Char('_') + clock.strDate;
-    }
-    if (log.m_bHourlyFile) strName += FormatAscii("_%02d", clock.nHour);
-    return strName + QLatin1String(".log");
+QString ErrorMessage(const QString& strError) {
+    return QStringLiteral("发生错误 ") + strError.left(ERROR_TEXT_LIMIT);
 }
 
-bool WriteAll(QFile& file, const QByteArray& bytes) { return file.write(bytes) == bytes.size(); }
+void Append(QFile& file, const QByteArray& bytes) {
+    QString strError;
+    if (!AppendWhole(file, bytes, strError)) throw CFileException(strError.toStdString());
+}
 
 }  // namespace
+
+QString LogFileName(const CRunLog& log, int nChannel, const LocalTimeFields& now) {
+    const bool bPlain = nChannel == 0 && log.m_bPlainFileName == 1;
+    if (!bPlain && (nChannel < 0 || nChannel >= LOG_CHANNEL_COUNT)) return QString();
+    QString strName = log.m_strLogName + QLatin1String("log");
+    if (!bPlain) strName += FormatAscii("[%d]_", nChannel) + log.m_strChannelName[nChannel];
+    strName += QLatin1Char('_') + DateOf(now);
+    if (log.m_bHourlyFile) strName += FormatAscii("_%02d", now.nHour);
+    return strName + QLatin1String(".log");
+}
 
 int CRunLog::JoinPath(QString strBase, QString strRelative, QString& strResult) {
     strResult = ToNativeSeparators(strBase + NativeSeparator() + strRelative);
@@ -97,46 +100,63 @@ bool CRunLog::OpenLogFile(int nChannel, const QString& strDayFolder, const QStri
     CreateFolderTree(ResolveFolder(strDayFolder));
     QFile& file = m_file[nChannel];
     file.setFileName(strPath);
-    // Read-write keeps an existing file's content; the lock keeps a second copy of the tool
-    // from writing into the same file.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !LockFileExclusive(file)) {
-        file.close();
+    // Every running copy appends to the same file of the day; each record is one append, so
+    // records of several copies alternate whole and none is refused.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         m_bFileOpen[nChannel] = 0;
         m_strPending[nChannel] +=
-            QString::asprintf("日志文件 %ls 操作失败", qUtf16Printable(strPath)) +
-            QLatin1String("\r\n");
+            QStringLiteral("日志文件 ") + PathForLog(strPath) + QStringLiteral(" 操作失败\r\n");
         return false;
     }
     m_bFileOpen[nChannel] = 1;
     m_strOpenName[nChannel] = QFileInfo(strPath).fileName();
-    if ((!file.isSequential() && !file.seek(file.size())) ||
-        !WriteAll(file, OpeningBanner(stamp, nChannel))) {
-        throw std::ios_base::failure(file.errorString().toStdString());
-    }
+    Append(file, OpeningBanner(stamp, nChannel));
     return true;
 }
 
-int CRunLog::WriteLogFileGuarded(const QString& strText, int nChannel) {
-    LogClock clock = ReadLogClock();
-    QString strName = LogFileName(*this, nChannel, clock);
-    if (strName.isEmpty()) return 0;
-    QFile& file = m_file[nChannel];
-    if (m_bFileOpen[nChannel] && m_strOpenName[nChannel] != strName) {
-        bool bWritten = WriteAll(file, ClosingBanner(clock.stamp));
-        file.close();
-        m_bFileOpen[nChannel] = 0;
-        if (!bWritten) throw std::ios_base::failure(file.errorString().toStdString());
+// At the change of day the old file gets its closing banner. When that fails, the failure is
+// reported and returned as a line for the new file, so the text that met it is not lost.
+QString CRunLog::RotateLogFile(int nChannel, const QByteArray& stamp) {
+    QString strError;
+    const bool bWritten = AppendWhole(m_file[nChannel], ClosingBanner(stamp), strError);
+    m_file[nChannel].close();
+    m_bFileOpen[nChannel] = 0;
+    if (bWritten) return QString();
+    const QString strMessage = ErrorMessage(strError);
+    ReportFailure(strMessage, nChannel);
+    return strMessage + QLatin1String("\r\n");
+}
+
+QByteArray CRunLog::Record(const QByteArray& stamp, const QString& strText) const {
+    // The whole text in the code page, however many bytes it takes.
+    return m_bShowTime ? stamp + " : " + ToCodePage(strText) : ToCodePage(strText);
+}
+
+void CRunLog::ReportFailure(const QString& strMessage, int nChannel) {
+    if (nChannel >= 0 && nChannel < LOG_CHANNEL_COUNT) {
+        m_strPending[nChannel] += strMessage + QLatin1String("\r\n");
     }
+    ReportLogError(strMessage);
+}
+
+int CRunLog::WriteLogFileGuarded(const QString& strText, int nChannel) {
+    const LogClock clock = ReadLogClock();
+    const QString strName = LogFileName(*this, nChannel, clock.now);
+    if (strName.isEmpty()) return 0;
+    QString strFailure;
+    if (m_bFileOpen[nChannel] && m_strOpenName[nChannel] != strName) {
+        strFailure = RotateLogFile(nChannel, clock.stamp);
+    }
+    // A handler that reported a failure may have opened the file again meanwhile.
     if (!m_bFileOpen[nChannel]) {
         // Folder and path are only needed to open, not for every record.
-        QString strDayFolder = ToNativeSeparators(m_strLogDir + NativeSeparator() + clock.strDate);
+        QString strDayFolder =
+            ToNativeSeparators(m_strLogDir + NativeSeparator() + DateOf(clock.now));
         QString strPath = strDayFolder + NativeSeparator() + strName;
         if (!OpenLogFile(nChannel, strDayFolder, strPath, clock.stamp)) return 0;
     }
-    // The whole text in the code page, however many bytes it takes.
-    QByteArray record =
-        m_bShowTime ? clock.stamp + " : " + ToCodePage(strText) : ToCodePage(strText);
-    if (!WriteAll(file, record)) throw std::ios_base::failure(file.errorString().toStdString());
+    if (!strFailure.isEmpty()) Append(m_file[nChannel], Record(clock.stamp, strFailure));
+    Append(m_file[nChannel], Record(clock.stamp, strText));
     return 1;
 }
 
@@ -144,19 +164,16 @@ int CRunLog::WriteLogFile(QString strText, int nChannel) {
     QString strError;
     try {
         return WriteLogFileGuarded(strText, nChannel);
+    } catch (const CFileException& e) {
+        strError = QString::fromUtf8(e.what());
     } catch (const std::exception& e) {
-        strError = QString::fromLocal8Bit(e.what()).left(ERROR_TEXT_LIMIT);
+        strError = QString::fromLocal8Bit(e.what());
     } catch (...) {
         strError.clear();
     }
-    QString strMessage = QString::asprintf("发生错误 %ls", qUtf16Printable(strError));
-    if (nChannel >= 0 && nChannel < LOG_CHANNEL_COUNT) {
-        m_strPending[nChannel] += strMessage + QLatin1String("\r\n");
-    }
-    ReportLogError(strMessage);
+    ReportFailure(ErrorMessage(strError), nChannel);
     return 0;
 }
-
 void CRunLog::CloseLogFiles() {
     QMutexLocker locker(&m_lock);
     for (int i = 0; i < LOG_CHANNEL_COUNT; ++i) {

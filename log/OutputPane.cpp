@@ -1,5 +1,6 @@
 #include "log/OutputPane.h"
 
+#include <QMutexLocker>
 #include <QObject>
 #include <atomic>
 
@@ -13,32 +14,34 @@ void SetPaneBinder(PaneBinder pfnBinder) { g_pfnBinder.store(pfnBinder); }
 
 int CRunLog::AttachOutputWnd(QObject* pWnd) {
     if (pWnd == nullptr) return 0;
+    // An object that is its own pane is used as it is; for any other control the binder makes
+    // an adapter of the run log's own, which it owns and drops again on detach.
+    if (auto* pPane = dynamic_cast<IOutputPane*>(pWnd)) return AttachOutputWnd(pPane);
     if (m_nPaneMode != 0) DetachOutputWnd();
-    // An object that is its own pane is used as it is; any other control gets an adapter of
-    // the run log's own, which it owns and drops again on detach.
-    IOutputPane* pPermanent = dynamic_cast<IOutputPane*>(pWnd);
-    int nMode = 0;
-    if (pPermanent != nullptr) {
-        nMode = pPermanent->PaneKind();
-    } else if (pWnd->inherits("QPlainTextEdit")) {
-        nMode = 1;
-    } else if (pWnd->inherits("QTextEdit")) {
-        nMode = 2;
+    PaneBinder pfnBinder = g_pfnBinder.load();
+    std::unique_ptr<IOutputPane> owned = pfnBinder ? pfnBinder(pWnd) : nullptr;
+    if (owned) {
+        IOutputPane* pPane = owned.get();  // read before the pointer moves on
+        LinkPane(pPane, std::move(owned));
     }
-    if (nMode != 1 && nMode != 2) return 1;
-    IOutputPane* pPane = pPermanent;
-    if (pPane == nullptr) {
-        PaneBinder pfnBinder = g_pfnBinder.load();
-        std::unique_ptr<IOutputPane> owned = pfnBinder ? pfnBinder(pWnd, nMode) : nullptr;
-        if (!owned) return 1;
-        pPane = owned.get();
-        (nMode == 1 ? m_editPane : m_richPane) = std::move(owned);
-    }
-    m_bPaneOwned = pPermanent == nullptr ? 1 : 0;
+    return 1;
+}
+
+int CRunLog::AttachOutputWnd(IOutputPane* pPane) {
+    if (pPane == nullptr) return 0;
+    if (m_nPaneMode != 0) DetachOutputWnd();
+    LinkPane(pPane, nullptr);
+    return 1;
+}
+
+void CRunLog::LinkPane(IOutputPane* pPane, std::unique_ptr<IOutputPane> owned) {
+    const int nMode = pPane->PaneKind();
+    if (nMode != 1 && nMode != 2) return;
+    m_bPaneOwned = owned ? 1 : 0;
+    (nMode == 1 ? m_editPane : m_richPane) = std::move(owned);
     (nMode == 1 ? m_pEditWnd : m_pRichWnd) = pPane;
     pPane->Configure();
     m_nPaneMode = nMode;
-    return 1;
 }
 
 int CRunLog::DetachOutputWnd() {
@@ -73,7 +76,7 @@ void CRunLog::FlushIntoPane(IOutputPane& pane, bool bRich) {
 int CRunLog::FlushOutput() {
     if (m_bPauseOutput) return 0;
     if (m_bPending[0] == 0) return 0;
-    if (!m_lock.tryLock(-1)) return -1;
+    QMutexLocker locker(&m_lock);
     if (m_nPaneMode == 1 && m_pEditWnd != nullptr && m_pEditWnd->Exists()) {
         FlushIntoPane(*m_pEditWnd, false);
     } else if (m_nPaneMode == 2 && m_pRichWnd != nullptr && m_pRichWnd->Exists()) {
@@ -81,6 +84,5 @@ int CRunLog::FlushOutput() {
     }
     m_strPending[0].clear();
     m_bPending[0] = 0;
-    m_lock.unlock();
     return 0;
 }

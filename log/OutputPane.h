@@ -28,8 +28,9 @@ public:
     virtual void Repaint() = 0;
 };
 
-// Makes the run log's own adapter for a control of the given kind (1 edit, 2 rich edit).
-using PaneBinder = std::unique_ptr<IOutputPane> (*)(QObject* pWnd, int nPaneMode);
+// Makes the run log's own adapter for a control: an edit (kind 1) or rich edit (kind 2) pane,
+// or nullptr for a control that is neither.
+using PaneBinder = std::unique_ptr<IOutputPane> (*)(QObject* pWnd);
 
-// Installed once by the window program; without one, edit controls link nothing.
+// Installed once by the window program; without one, controls link nothing.
 void SetPaneBinder(PaneBinder pfnBinder);

@@ -67,3 +67,11 @@ void CRunLog::WriteLog(QString strText) {
     if (m_bPaneEnabled[0]) QueueForPane(strText);
     if (m_bFileEnabled[0]) WriteLogFile(strText, 0);
 }
+
+void ConfigureRunLog(CRunLog& log, const QString& strLogRoot) {
+    log.m_bPaneEnabled[0] = 1;
+    log.m_bFileEnabled[0] = 1;
+    log.SetLogPath(strLogRoot, QStringLiteral("RunLog"));
+    log.m_bShowThreadId = 0;
+    log.m_bShowTag = 0;
+}

@@ -42,13 +42,15 @@ public:
     // strResult = base + separator + relative, with the platform's separators. Returns 1.
     static int JoinPath(QString strBase, QString strRelative, QString& strResult);
 
-    // Links a control as the output pane: a QPlainTextEdit is an edit pane, a QTextEdit a rich
-    // edit pane, an IOutputPane object brings its own kind. Returns 0 for no object, else 1
-    // (also when the object is of another kind and nothing is linked).
+    // Links a control as the output pane: an IOutputPane object brings its own kind; for any
+    // other control the installed pane binder decides (an edit or rich edit adapter, or
+    // nothing). Returns 0 for no object, else 1 (also when nothing is linked).
     int AttachOutputWnd(QObject* pWnd);
+    // Links a pane that is no control of its own (the command-line tool's standard error).
+    int AttachOutputWnd(IOutputPane* pPane);
     // Unlinks the pane; returns 1.
     int DetachOutputWnd();
-    // Moves the pending text of channel 0 into the pane. Returns 0, or -1 when m_lock is busy.
+    // Moves the pending text of channel 0 into the pane. Returns 0; waits for m_lock.
     int FlushOutput();
 
     // Closes every open log file with its closing banner (done by the destructor too).
@@ -88,10 +90,16 @@ private:
     QString m_strOpenName[LOG_CHANNEL_COUNT];  // final path component of each open file
 
     QString StampText(QString strText) const;
+    // Links a pane of kind 1 or 2; bOwned when the run log made the adapter itself.
+    void LinkPane(IOutputPane* pPane, std::unique_ptr<IOutputPane> owned);
     void QueueForPane(const QString& strText);
     int WriteLogFileGuarded(const QString& strText, int nChannel);
     bool OpenLogFile(int nChannel, const QString& strDayFolder, const QString& strPath,
                      const QByteArray& stamp);
+    QString RotateLogFile(int nChannel, const QByteArray& stamp);
+    QByteArray Record(const QByteArray& stamp, const QString& strText) const;
+    // Queues a failure line for the pane and hands it to the log error handler.
+    void ReportFailure(const QString& strMessage, int nChannel);
     void FlushIntoPane(IOutputPane& pane, bool bRich);
 };
 
@@ -99,3 +107,7 @@ extern CRunLog g_RunLog;
 
 // The run log's one entry for the rest of the system: g_RunLog.WriteLog.
 void WriteLog(QString strText);
+
+// The run log as both programs use it: channel 0 on for pane and file, the day's files below
+// strLogRoot named "RunLog", no tags. The pane is linked by the caller.
+void ConfigureRunLog(CRunLog& log, const QString& strLogRoot);

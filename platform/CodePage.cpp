@@ -3,20 +3,10 @@
 #include <langinfo.h>
 
 #include <QMutex>
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <clocale>
-#include <cstdlib>
 
 namespace {
-
-struct CodePageState {
-    QByteArray env;  // value of QUORRIX_CODEPAGE the encoders were made for
-    QString name;
-    bool bUtf8 = true;
-    QStringEncoder encoder{QStringConverter::Utf8};
-    QStringDecoder decoder{QStringConverter::Utf8};
-};
 
 QByteArray LocaleCodeset() {
     static const QByteArray codeset = [] {
@@ -36,25 +26,32 @@ bool IsUtf8Name(const QByteArray& name) {
     return n == "UTF-8" || n == "UTF8";
 }
 
+struct CodePageState {
+    QMutex mutex;
+    QByteArray name = "UTF-8";
+    bool bUtf8 = true;
+    QStringEncoder encoder{QStringConverter::Utf8};
+
+    // Under mutex.
+    void Select(const QByteArray& wanted) {
+        QByteArray chosen = wanted.isEmpty() ? LocaleCodeset() : wanted;
+        if (!QStringEncoder(chosen.constData()).isValid() ||
+            !QStringDecoder(chosen.constData()).isValid()) {
+            chosen = "UTF-8";
+        }
+        name = chosen;
+        bUtf8 = IsUtf8Name(chosen);
+        encoder = QStringEncoder(chosen.constData());
+    }
+};
+
 // Never destroyed: the run log writes its closing banner during static destruction.
 CodePageState& State() {
-    static CodePageState* pState = new CodePageState;
-    static QMutex* pMutex = new QMutex;
-    QMutexLocker locker(pMutex);
-    // getenv, not qgetenv: this runs for every log record and must not allocate.
-    const char* pEnv = std::getenv("QUORRIX_CODEPAGE");
-    QByteArrayView env = pEnv ? QByteArrayView(pEnv) : QByteArrayView();
-    if (pState->name.isEmpty() || env != QByteArrayView(pState->env)) {
-        QByteArray name = env.isEmpty() ? LocaleCodeset() : env.toByteArray();
-        QStringEncoder encoder(name.constData());
-        QStringDecoder decoder(name.constData());
-        if (!encoder.isValid() || !decoder.isValid()) name = "UTF-8";
-        pState->env = env.toByteArray();
-        pState->bUtf8 = IsUtf8Name(name);
-        pState->name = QString::fromLatin1(name);
-        pState->encoder = QStringEncoder(name.constData());
-        pState->decoder = QStringDecoder(name.constData());
-    }
+    static CodePageState* pState = [] {
+        auto* p = new CodePageState;
+        p->Select(qgetenv("QUORRIX_CODEPAGE"));
+        return p;
+    }();
     return *pState;
 }
 
@@ -81,12 +78,13 @@ QByteArray EncodeWithQuestionMarks(QStringEncoder& encoder, const QString& strTe
 
 QByteArray ToCodePage(const QString& strText) {
     CodePageState& state = State();
+    QMutexLocker locker(&state.mutex);
     // toUtf8 is the fast road; a text with surrogates takes the encoder, which turns a lone
     // surrogate into "?" as it does for any character without a mapping.
     if (state.bUtf8) {
-        bool bLoneSurrogate = false;
-        for (QChar c : strText) bLoneSurrogate = bLoneSurrogate || c.isSurrogate();
-        if (!bLoneSurrogate) return strText.toUtf8();
+        bool bSurrogate = false;
+        for (QChar c : strText) bSurrogate = bSurrogate || c.isSurrogate();
+        if (!bSurrogate) return strText.toUtf8();
     }
     state.encoder.resetState();
     QByteArray out = state.encoder.encode(strText);
@@ -94,6 +92,32 @@ QByteArray ToCodePage(const QString& strText) {
     return EncodeWithQuestionMarks(state.encoder, strText);
 }
 
-QStringDecoder MakeCodePageDecoder() { return QStringDecoder(State().name.toLatin1().constData()); }
+QStringDecoder MakeCodePageDecoder() {
+    CodePageState& state = State();
+    QMutexLocker locker(&state.mutex);
+    return QStringDecoder(state.name.constData());
+}
 
-bool CodePageIsUtf8() { return State().bUtf8; }
+QString FromCodePage(QStringDecoder& decoder, QByteArrayView bytes) {
+    decoder.resetState();
+    QString strText = decoder.decode(bytes);
+    // A sequence still open at the end stays in the decoder's state; a line end after it
+    // makes the decoder give it up as a replacement character.
+    QString strRest = decoder.decode(QByteArrayView("\n", 1));
+    if (strRest.size() > 1 && strRest.endsWith(QLatin1Char('\n'))) {
+        strText += QString(strRest.size() - 1, QChar::ReplacementCharacter);
+    }
+    return strText;
+}
+
+bool CodePageIsUtf8() {
+    CodePageState& state = State();
+    QMutexLocker locker(&state.mutex);
+    return state.bUtf8;
+}
+
+void SetCodePage(const QByteArray& name) {
+    CodePageState& state = State();
+    QMutexLocker locker(&state.mutex);
+    state.Select(name);
+}

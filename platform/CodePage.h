@@ -7,12 +7,21 @@
 
 // The one process-wide 8-bit code page of the catalogue, its path and the log files: the
 // locale's codeset (the C/POSIX locale counts as UTF-8), unless QUORRIX_CODEPAGE names another.
+// The variable is read once, at the first use.
 
-// UTF-16 to the code page; a character without a mapping becomes "?".
+// UTF-16 to the code page; a character without a mapping becomes "?". Safe from any thread.
 QByteArray ToCodePage(const QString& strText);
 
-// A decoder for the code page in force; invalid byte sequences become replacement characters.
+// A decoder for the code page in force.
 QStringDecoder MakeCodePageDecoder();
+
+// Bytes of the code page to UTF-16 with a decoder made by MakeCodePageDecoder: every invalid
+// or incomplete sequence, a lone lead byte at the end too, becomes U+FFFD.
+QString FromCodePage(QStringDecoder& decoder, QByteArrayView bytes);
 
 // True when the code page in force is UTF-8.
 bool CodePageIsUtf8();
+
+// Puts another code page in force, as QUORRIX_CODEPAGE would at start-up (tests); an empty
+// name goes back to the locale's codeset, an unknown one to UTF-8.
+void SetCodePage(const QByteArray& name);

@@ -1,14 +1,11 @@
 #include "platform/FileSystem.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 
-#ifndef Q_OS_WIN
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "platform/FileOpen.h"
 
 QChar NativeSeparator() {
 #ifdef Q_OS_WIN
@@ -53,28 +50,8 @@ int CreateFolderTree(const QString& strPath) {
 
 bool ReadRegularFile(const QByteArray& nativePath, QByteArray& contents) {
     contents.clear();
-#ifdef Q_OS_WIN
-    QFile file(QString::fromLocal8Bit(nativePath));
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) return false;
-    contents = file.readAll();
+    QFile file;
+    if (OpenRegularFile(nativePath, file) != FileOpenResult::Opened) return false;
+    contents = file.readAll();  // a read error ends the input; what was read stays
     return true;
-#else
-    // Non-blocking, so that a FIFO given as the path never hangs the open.
-    int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;  // a read error ends the input; what was read stays
-        contents.append(buffer, n);
-    }
-    ::close(fd);
-    return true;
-#endif
 }

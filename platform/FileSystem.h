@@ -19,6 +19,6 @@ QString LogRootFolder();
 // "already exists" code (EEXIST) when it was there, another error code otherwise.
 int CreateFolderTree(const QString& strPath);
 
-// Reads a whole regular file named by its path in the code page. Returns false, without
-// blocking, when the file cannot be opened or is not a regular file (a folder, FIFO, device).
+// Reads a whole regular file named by its path in native bytes (see OpenRegularFile). Returns
+// false, without blocking, when the file cannot be opened or is not a regular file.
 bool ReadRegularFile(const QByteArray& nativePath, QByteArray& contents);

@@ -3,8 +3,8 @@
 #include <QTest>
 #include <new>
 
-#include "app/AppExceptions.h"
 #include "app/ReportAlarm.h"
+#include "log/FileException.h"
 #include "log/RunLog.h"
 #include "tests/app/AppTestSupport.h"
 

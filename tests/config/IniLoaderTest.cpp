@@ -87,15 +87,19 @@ TEST(IniLoader, CodePagesOfTheCatalogue) {
     const QString strText = QString::fromUtf8("[FAMILY]\n01=温度模块\n");
     MHash store;
     {
-        ScopedEnv env("QUORRIX_CODEPAGE", "GBK");
+        ScopedCodePage codePage("GBK");
         QStringEncoder gbk("GBK");
         QByteArray bytes = gbk.encode(strText);
         EXPECT_EQ(store.LoadFromBytes(bytes), 1);
         EXPECT_EQ(store.GetSection(QStringLiteral("FAMILY")).GetItem(QStringLiteral("01")).value,
                   QString::fromUtf8("温度模块"));
+        // A lead byte with nothing after it is no character, but it is not dropped either.
+        store.LoadFromBytes("[S]\nk=a\x81\n");
+        EXPECT_EQ(store.GetSection(QStringLiteral("S")).GetItem(QStringLiteral("k")).value,
+                  QString::fromUtf8("a\uFFFD"));
     }
     {
-        ScopedEnv env("QUORRIX_CODEPAGE", "UTF-8");
+        ScopedCodePage codePage("UTF-8");
         EXPECT_EQ(store.LoadFromBytes(strText.toUtf8()), 1);
         EXPECT_EQ(store.GetSection(QStringLiteral("FAMILY")).GetItem(QStringLiteral("01")).value,
                   QString::fromUtf8("温度模块"));

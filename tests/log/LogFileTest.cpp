@@ -4,12 +4,17 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
+#include <memory>
+#include <vector>
 
 #include "log/LogErrorHandler.h"
+#include "log/LogFileName.h"
 #include "log/RunLog.h"
-#include "platform/FileLock.h"
+#include "platform/FileOpen.h"
 #include "tests/log/LogTestSupport.h"
 #include "tests/support/Clock.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -24,7 +29,7 @@ TEST(LogFile, MidnightClosesYesterdaysFileAndOpensTodays) {
     const QString strRoot = tmp.File(QStringLiteral("logs"));
     {
         CRunLog log;
-        ConfigureLikeWindow(log, strRoot);
+        ConfigureRunLog(log, strRoot);
         EXPECT_TRUE(QFileInfo(strRoot + QStringLiteral("/2024-05-01")).isDir());
         log.WriteLog(QStringLiteral("before"));
         clock.Set(At(2024, 5, 2, 0, 0, 0, 0));
@@ -44,7 +49,7 @@ TEST(LogFile, HourlyFilesChangeAtTheFullHour) {
     FakeClock clock(At(2024, 5, 1, 14, 30, 0));
     const QString strDay = tmp.File(QStringLiteral("logs/2024-05-01/"));
     CRunLog log;
-    ConfigureLikeWindow(log, tmp.File(QStringLiteral("logs")));
+    ConfigureRunLog(log, tmp.File(QStringLiteral("logs")));
     log.m_bHourlyFile = 1;
     log.WriteLog(QStringLiteral("half past two"));
     clock.Set(At(2024, 5, 1, 15, 0, 0));
@@ -56,25 +61,21 @@ TEST(LogFile, HourlyFilesChangeAtTheFullHour) {
                     .endsWith("2024-05-01 15:00:00 : [15:00:00.000] three\r\n"));
 }
 
-TEST(LogFile, LongNamePatternsAndChannelsOutOfRange) {
-    TempFolder tmp;
-    FakeClock clock(At(2024, 5, 1, 10, 0, 0));
-    const QString strDay = tmp.File(QStringLiteral("logs/2024-05-01/"));
+TEST(LogFile, NamesAreAFunctionOfChannelOptionsAndTime) {
     CRunLog log;
-    ConfigureLikeWindow(log, tmp.File(QStringLiteral("logs")));
-    EXPECT_EQ(log.WriteLogFile(QStringLiteral("three\r\n"), 3), 1);
-    EXPECT_TRUE(QFile::exists(strDay + QStringLiteral("RunLoglog[3]__2024-05-01.log")));
+    log.m_strLogName = QStringLiteral("RunLog");
+    const LocalTimeFields t{2024, 5, 1, 10, 0, 0, 0};
+    EXPECT_EQ(LogFileName(log, 0, t), QStringLiteral("RunLoglog_2024-05-01.log"));
+    EXPECT_EQ(LogFileName(log, 3, t), QStringLiteral("RunLoglog[3]__2024-05-01.log"));
     log.m_strChannelName[4] = QStringLiteral("dev");
     log.m_bHourlyFile = 1;
-    EXPECT_EQ(log.WriteLogFile(QStringLiteral("four\r\n"), 4), 1);
-    EXPECT_TRUE(QFile::exists(strDay + QStringLiteral("RunLoglog[4]_dev_2024-05-01_10.log")));
+    EXPECT_EQ(LogFileName(log, 4, t), QStringLiteral("RunLoglog[4]_dev_2024-05-01_10.log"));
     log.m_bHourlyFile = 0;
     log.m_bPlainFileName = 0;
-    EXPECT_EQ(log.WriteLogFile(QStringLiteral("zero\r\n"), 0), 1);
-    EXPECT_TRUE(QFile::exists(strDay + QStringLiteral("RunLoglog[0]__2024-05-01.log")));
+    EXPECT_EQ(LogFileName(log, 0, t), QStringLiteral("RunLoglog[0]__2024-05-01.log"));
+    EXPECT_TRUE(LogFileName(log, 10, t).isEmpty());
+    EXPECT_TRUE(LogFileName(log, -1, t).isEmpty());
     EXPECT_EQ(log.WriteLogFile(QStringLiteral("x"), 10), 0);
-    EXPECT_EQ(log.WriteLogFile(QStringLiteral("x"), -1), 0);
-    EXPECT_EQ(QDir(strDay).entryList(QDir::Files).size(), 3);
 }
 
 TEST(LogFile, FolderResolutionAndSetLogPathResult) {
@@ -98,9 +99,9 @@ TEST(LogFile, CodePageOfTheRecords) {
     const QString strRoot = tmp.File(QStringLiteral("logs"));
     const QString strFile = DayFile(strRoot, QStringLiteral("2024-05-01"));
     {
-        ScopedEnv env("QUORRIX_CODEPAGE", "GBK");
+        ScopedCodePage codePage("GBK");
         CRunLog log;
-        ConfigureLikeWindow(log, strRoot);
+        ConfigureRunLog(log, strRoot);
         log.m_bShowTime = 0;
         log.WriteLog(QString::fromUtf8("打开"));
         log.WriteLog(QString::fromUtf8("x😀y"));
@@ -111,9 +112,9 @@ TEST(LogFile, CodePageOfTheRecords) {
     EXPECT_TRUE(gbk.contains("x?y\r\n"));
     QFile::remove(strFile);
     {
-        ScopedEnv env("QUORRIX_CODEPAGE", "UTF-8");
+        ScopedCodePage codePage("UTF-8");
         CRunLog log;
-        ConfigureLikeWindow(log, strRoot);
+        ConfigureRunLog(log, strRoot);
         log.m_bShowTime = 0;
         log.WriteLog(QString(1000, QChar(0x6253)));  // three bytes each in UTF-8
     }
@@ -128,7 +129,7 @@ TEST(LogFile, FailedOpenIsQueuedAtEveryTextAndRetried) {
     const QString strRoot = tmp.File(QStringLiteral("blocker/logs"));
     const QString strPath = DayFile(strRoot, QStringLiteral("2024-05-01"));
     CRunLog log;
-    ConfigureLikeWindow(log, strRoot);
+    ConfigureRunLog(log, strRoot);
     log.m_bShowTime = 0;
     log.WriteLog(QStringLiteral("one"));
     log.WriteLog(QStringLiteral("two"));
@@ -144,26 +145,80 @@ TEST(LogFile, FailedOpenIsQueuedAtEveryTextAndRetried) {
     EXPECT_TRUE(ReadAllBytes(strPath).endsWith("three\r\n"));
 }
 
-TEST(LogFile, FileHeldByAnotherWriterIsNotWritten) {
+TEST(LogFile, TwentyCopiesAtOnceKeepEveryRecordWhole) {
+    TempFolder tmp;
+    const QString strRoot = tmp.File(QStringLiteral("logs"));
+    constexpr int COPIES = 20;
+    constexpr int LINES = 40;
+    std::vector<std::unique_ptr<QProcess>> children;
+    for (int nCopy = 0; nCopy < COPIES; ++nCopy) {
+        QStringList arguments{strRoot};
+        for (int nLine = 0; nLine < LINES; ++nLine) {
+            arguments << QStringLiteral("copy %1 line %2 ").arg(nCopy).arg(nLine) +
+                             QString(60, 'x');
+        }
+        children.push_back(std::make_unique<QProcess>());
+        children.back()->start(QStringLiteral(RUNLOG_CHILD), arguments);
+    }
+    for (auto& child : children) {
+        ASSERT_TRUE(child->waitForFinished(60000));
+        ASSERT_EQ(child->exitCode(), 0);
+    }
+    const QStringList days = QDir(strRoot).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(days.size(), 1);  // a run across midnight would split the records
+    const QString strContent = QString::fromUtf8(ReadAllBytes(DayFile(strRoot, days.first())));
+    EXPECT_EQ(strContent.count(QStringLiteral("<LogFileOpened : 0 >")), COPIES);
+    EXPECT_EQ(strContent.count(QStringLiteral("<LogFileClosed>")), COPIES);
+    const QRegularExpression record(
+        QStringLiteral(R"(: \[[ \d]\d:\d\d:\d\d\.\d{3}\] copy (\d+) line (\d+) x{60}\r\n)"));
+    QSet<QString> seen;
+    for (auto match = record.globalMatch(strContent); match.hasNext();) {
+        const QRegularExpressionMatch m = match.next();
+        seen.insert(m.captured(1) + QLatin1Char('/') + m.captured(2));
+    }
+    EXPECT_EQ(seen.size(), COPIES * LINES);
+}
+
+TEST(LogFile, ARecordThatDoesNotFitIsCutBackWhole) {
     TempFolder tmp;
     FakeClock clock(At(2024, 5, 1, 10, 0, 0));
     const QString strRoot = tmp.File(QStringLiteral("logs"));
     const QString strPath = DayFile(strRoot, QStringLiteral("2024-05-01"));
     CRunLog log;
-    ConfigureLikeWindow(log, strRoot);
+    ConfigureRunLog(log, strRoot);
+    log.WriteLog(QStringLiteral("fits"));
+    const qint64 nBefore = QFileInfo(strPath).size();
+    {
+        FileSizeLimit limit(nBefore + 10);
+        g_errors.clear();
+        SetLogErrorHandler([](const QString& strMessage) { g_errors.append(strMessage); });
+        log.WriteLog(QStringLiteral("a record far longer than the ten bytes that still fit"));
+        SetLogErrorHandler(nullptr);
+    }
+    EXPECT_EQ(QFileInfo(strPath).size(), nBefore);
+    ASSERT_EQ(g_errors.size(), 1);
+    EXPECT_EQ(g_errors[0], QString::fromUtf8("发生错误 ") + SystemErrorText(EFBIG));
+    log.WriteLog(QStringLiteral("after"));
+    EXPECT_TRUE(ReadAllBytes(strPath).endsWith(
+        "[10:00:00.000] fits\r\n2024-05-01 10:00:00 : [10:00:00.000] after\r\n"));
+}
+
+TEST(LogFile, AFailedCloseAtMidnightKeepsTheTextInTheNewFile) {
+    TempFolder tmp;
+    FakeClock clock(At(2024, 5, 1, 23, 59, 59));
+    const QString strRoot = tmp.File(QStringLiteral("logs"));
+    CRunLog log;
+    ConfigureRunLog(log, strRoot);
     log.m_bShowTime = 0;
-    QFile holder(strPath);
-    ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(LockFileExclusive(holder));
-    log.WriteLog(QStringLiteral("held"));
-    log.WriteLog(QStringLiteral("still held"));
-    EXPECT_EQ(log.m_strPending[0].count(QString::fromUtf8(" 操作失败\r\n")), 2);
-    EXPECT_TRUE(log.m_strPending[0].endsWith(QString::fromUtf8("操作失败\r\n")));
-    holder.close();
-    log.WriteLog(QStringLiteral("free"));
-    QByteArray content = ReadAllBytes(strPath);
-    EXPECT_FALSE(content.contains("held"));
-    EXPECT_TRUE(content.endsWith("free\r\n"));
+    log.WriteLog(QString(600, 'a'));
+    FileSizeLimit limit(QFileInfo(DayFile(strRoot, QStringLiteral("2024-05-01"))).size() + 5);
+    SetLogErrorHandler([](const QString&) {});
+    clock.Set(At(2024, 5, 2, 0, 0, 0));
+    log.WriteLog(QStringLiteral("first of the day"));
+    SetLogErrorHandler(nullptr);
+    const QByteArray today = ReadAllBytes(DayFile(strRoot, QStringLiteral("2024-05-02")));
+    EXPECT_EQ(today, Opening("2024-05-02 00:00:00") + QString::fromUtf8("发生错误 ").toUtf8() +
+                         SystemErrorText(EFBIG).toUtf8() + "\r\nfirst of the day\r\n");
 }
 
 TEST(LogFile, TwoRunsOnOneDayAppendWithTheirOwnBanners) {
@@ -199,7 +254,7 @@ TEST(LogFile, WriteErrorIsReportedAndAHandlerMayWriteAgain) {
     static int s_nDepth = 0;
     CRunLog log;
     s_pLog = &log;
-    ConfigureLikeWindow(log, strRoot);
+    ConfigureRunLog(log, strRoot);
     log.m_bShowTime = 0;
     SetLogErrorHandler([](const QString& strMessage) {
         g_errors.append(strMessage);

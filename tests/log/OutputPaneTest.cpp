@@ -6,8 +6,8 @@
 
 namespace {
 
-// A pane that is its own window object; it records what the run log asks of it.
-class FakePane : public QObject, public IOutputPane {
+// A pane that is no window object; it records what the run log asks of it.
+class FakePane : public IOutputPane {
 public:
     explicit FakePane(int nKind) : m_nKind(nKind) {}
     int PaneKind() const override { return m_nKind; }
@@ -45,7 +45,7 @@ CRunLog& PaneLog(CRunLog& log) {
 
 TEST(OutputPane, AttachRulesAndDetach) {
     CRunLog log;
-    EXPECT_EQ(log.AttachOutputWnd(nullptr), 0);
+    EXPECT_EQ(log.AttachOutputWnd(static_cast<QObject*>(nullptr)), 0);
     QObject other;
     EXPECT_EQ(log.AttachOutputWnd(&other), 1);
     EXPECT_EQ(log.m_nPaneMode, 0);
@@ -59,7 +59,7 @@ TEST(OutputPane, AttachRulesAndDetach) {
     EXPECT_EQ(log.m_nPaneMode, 2);
     EXPECT_EQ(log.m_pEditWnd, nullptr);
     EXPECT_EQ(log.m_pRichWnd, &second);
-    EXPECT_EQ(log.AttachOutputWnd(nullptr), 0);
+    EXPECT_EQ(log.AttachOutputWnd(static_cast<QObject*>(nullptr)), 0);
     EXPECT_EQ(log.m_nPaneMode, 2);  // a non-window leaves the linked pane linked
     EXPECT_EQ(log.DetachOutputWnd(), 1);
     EXPECT_EQ(log.m_nPaneMode, 0);

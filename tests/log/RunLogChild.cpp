@@ -1,10 +1,10 @@
-// Writes one text to the run log and exits; the closing banner comes from static destruction.
+// Writes its texts to the run log and exits; the closing banner comes from static destruction.
 #include "log/RunLog.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) return 2;
+    if (argc < 3) return 2;
     g_RunLog.m_bFileEnabled[0] = 1;
     g_RunLog.SetLogPath(QString::fromLocal8Bit(argv[1]), QStringLiteral("RunLog"));
-    WriteLog(QString::fromUtf8(argv[2]));
+    for (int i = 2; i < argc; ++i) WriteLog(QString::fromUtf8(argv[i]));
     return 0;
 }

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include "platform/CodePage.h"
+
 TempFolder::TempFolder() : m_strOldCwd(QDir::currentPath()), m_oldState(qgetenv("XDG_STATE_HOME")) {
     EXPECT_TRUE(m_dir.isValid());
     QDir::setCurrent(m_dir.path());
@@ -40,3 +42,6 @@ void WriteAllBytes(const QString& strPath, const QByteArray& bytes) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
+
+ScopedCodePage::ScopedCodePage(const QByteArray& name) { SetCodePage(name); }
+ScopedCodePage::~ScopedCodePage() { SetCodePage(QByteArray()); }

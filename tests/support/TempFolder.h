@@ -30,5 +30,12 @@ private:
     bool m_bHadOld;
 };
 
+// Puts a code page in force for one scope, as QUORRIX_CODEPAGE would at start-up.
+class ScopedCodePage {
+public:
+    explicit ScopedCodePage(const QByteArray& name);
+    ~ScopedCodePage();
+};
+
 QByteArray ReadAllBytes(const QString& strPath);
 void WriteAllBytes(const QString& strPath, const QByteArray& bytes);

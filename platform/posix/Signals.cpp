@@ -1,0 +1,5 @@
+#include "platform/Signals.h"
+
+#include <csignal>
+
+void IgnoreBrokenPipe() { std::signal(SIGPIPE, SIG_IGN); }

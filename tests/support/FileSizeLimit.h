@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Limits the size any file of this process may grow to, for one scope: writes past it fail
+// with EFBIG as on a full disk, without filling one.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 nBytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+};
