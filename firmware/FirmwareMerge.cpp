@@ -13,33 +13,29 @@
 
 namespace {
 
-// A folder that refuses the temporary file may still hold a file the user can write; then the
-// file is written in place, which is not atomic.
-bool OpenInPlace(QSaveFile& file, const QFileInfo& target) {
-    if (!target.isFile() || !target.isWritable()) return false;
-    file.setDirectWriteFallback(true);
-    return file.open(QIODevice::WriteOnly);
-}
-
 // The system's reason when there is one: QSaveFile may only say "Unknown error".
-QString FailureReason(const QSaveFile& file, int nError) {
+QString FailureReason(const QFileDevice& file, int nError) {
     return nError != 0 ? SystemErrorText(nError) : file.errorString();
 }
 
-bool WriteAndCommit(QSaveFile& file, QString& strError) {
+// Writes the merged image; finish commits or closes. The reason of a failure in strError.
+template <typename TFile, typename TFinish>
+bool WriteImage(TFile& file, TFinish finish, QString& strError) {
     const qint64 nSize = g_nFirmwareSize;
     errno = 0;
-    if (file.write(reinterpret_cast<const char*>(g_FirmwareBuf), nSize) != nSize) {
-        strError = FailureReason(file, errno);
-        file.cancelWriting();
-        return false;
+    if (file.write(reinterpret_cast<const char*>(g_FirmwareBuf), nSize) == nSize) {
+        errno = 0;
+        if (finish(file)) return true;
     }
-    errno = 0;
-    if (!file.commit()) {
-        strError = FailureReason(file, errno);
-        return false;
-    }
-    return true;
+    strError = FailureReason(file, errno);
+    return false;
+}
+
+bool Commit(QSaveFile& file) { return file.commit(); }
+bool FlushAndClose(QFile& file) {
+    const bool bFlushed = file.flush();
+    file.close();
+    return bFlushed && file.error() == QFileDevice::NoError;
 }
 
 // Without both images there is nothing to merge; saying which is missing beats saving a
@@ -89,22 +85,27 @@ int SaveFirmwareFile(const QString& strPath) {
         WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, 不是普通文件")));
         return 0;
     }
+    QString strError;
     QSaveFile file(strPath);
-    const bool bDirect = !file.open(QIODevice::WriteOnly) && OpenInPlace(file, target);
-    if (!file.isOpen()) {
-        WriteLog(FileLogLine("创建", strPath, QStringLiteral("失败")));
-        return 0;
-    }
-    WriteLog(FileLogLine("创建", strPath, QStringLiteral("成功")));
-    if (bDirect) {
+    bool bSaved = false;
+    if (file.open(QIODevice::WriteOnly)) {
+        WriteLog(FileLogLine("创建", strPath, QStringLiteral("成功")));
+        bSaved = WriteImage(file, &Commit, strError);
+    } else {
+        // A folder that refuses the temporary file may still hold a file the user can write;
+        // it is then written in place, which is not atomic.
+        QFile direct(strPath);
+        if (!target.isFile() || !target.isWritable() ||
+            !direct.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            WriteLog(FileLogLine("创建", strPath, QStringLiteral("失败")));
+            return 0;
+        }
+        WriteLog(FileLogLine("创建", strPath, QStringLiteral("成功")));
         WriteLog(
             FileLogLine("保存", strPath, QStringLiteral("直接写入, 文件夹不可写, 不是原子保存")));
+        bSaved = WriteImage(direct, &FlushAndClose, strError);
     }
-    QString strError;
-    if (!WriteAndCommit(file, strError)) {
-        WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, ") + strError));
-        return 0;
-    }
-    WriteLog(FileLogLine("保存", strPath, QStringLiteral("完成")));
-    return 1;
+    WriteLog(FileLogLine("保存", strPath,
+                         bSaved ? QStringLiteral("完成") : QStringLiteral("失败, ") + strError));
+    return bSaved ? 1 : 0;
 }

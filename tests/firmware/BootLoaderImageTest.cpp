@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <QFile>
@@ -195,4 +196,34 @@ TEST_F(BootLoaderInspect, BootLoaderOfTwoGibibytesIsRefusedBeforeReading) {
                               " = 失败, 文件大小 2147483648 Bytes 超过上限 2147483647 Bytes")});
     EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_INFO));
     EXPECT_EQ(g_bBootLoaded, 0);
+}
+
+TEST_F(BootLoaderInspect, ReadersShareALockThatAWriterCanHold) {
+    QByteArray boot = MakeImage(3000);
+    BlockFields b;
+    b.wType = 0x0102;
+    PutBlock(boot, 0x100, b);
+    const QString strPath = WriteImage("boot.bin", boot);
+    QFile reader(strPath);
+    ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
+    ASSERT_EQ(::flock(reader.handle(), LOCK_SH), 0);
+    EXPECT_EQ(InspectBootLoaderFile(m_wnd, strPath), 1);  // another reader does not keep it out
+    reader.close();
+    QFile writer(strPath);
+    ASSERT_TRUE(writer.open(QIODevice::ReadWrite));
+    ASSERT_EQ(::flock(writer.handle(), LOCK_EX), 0);
+    TakeLogLines();
+    EXPECT_EQ(InspectBootLoaderFile(m_wnd, strPath), 0);
+    EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("打开 File ") + strPath +
+                                          QString::fromUtf8(" = 失败, 文件被其他程序占用")});
+}
+
+TEST_F(BootLoaderInspect, ControlCharactersOfAPathCannotStartARecord) {
+    const QString strPath = m_tmp.File(QString::fromUtf8("x = 成功\r\n[ 9:00:00.000] 保存 File a\x01"));
+    WriteAllBytes(strPath, MakeImage(300));
+    m_wnd.m_answers.push_back(false);
+    InspectBootLoaderFile(m_wnd, strPath);  // opened by its real name, then declined
+    const QStringList lines = TakeLogLines();
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines[0].endsWith(QString::fromUtf8("x = 成功\\r\\n[ 9:00:00.000] 保存 File a\\x01 = 成功")));
 }

@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <cstring>
 
 #include "firmware/Handlers.h"
 #include "firmware/Workspace.h"
+#include "platform/FileOpen.h"
 #include "tests/firmware/FirmwareTestSupport.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace {
 
@@ -33,6 +38,15 @@ protected:
     QByteArray m_boot;
     QByteArray m_app;
 };
+
+// Root writes into any folder it may not write; the immutable flag stops even root.
+bool FolderRefusesNewFiles(const QString& strFolder, bool bRefuse) {
+    if (::geteuid() != 0) {
+        return ::chmod(QFile::encodeName(strFolder).constData(), bRefuse ? 0555 : 0755) == 0;
+    }
+    return QProcess::execute(QStringLiteral("chattr"),
+                             {bRefuse ? QStringLiteral("+i") : QStringLiteral("-i"), strFolder}) == 0;
+}
 
 }  // namespace
 
@@ -128,19 +142,49 @@ TEST_F(FirmwareMerge, FailedCreateAndFailedWriteLeaveTheOldFile) {
     // A write that fails half-way (the file size limit stands in for a full disk).
     const QString strOld = m_tmp.File("old.bin");
     WriteAllBytes(strOld, "the old firmware");
-    struct rlimit old {};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 8192;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    int nSaved = SaveFirmwareFile(strOld);
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    ::signal(SIGXFSZ, oldHandler);
+    int nSaved = 0;
+    {
+        FileSizeLimit limit(8192);
+        nSaved = SaveFirmwareFile(strOld);
+    }
     EXPECT_EQ(nSaved, 0);
     QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("保存 File ") + strOld +
-                                    QString::fromUtf8(" = 失败, ")));
+    // The system's own reason, not "Unknown error".
+    EXPECT_EQ(lines[1], QString::fromUtf8("保存 File ") + strOld + QString::fromUtf8(" = 失败, ") +
+                            SystemErrorText(EFBIG));
     EXPECT_EQ(ReadAllBytes(strOld), QByteArray("the old firmware"));
+}
+
+TEST_F(FirmwareMerge, ATargetThatIsNoRegularFileIsNeverReplaced) {
+    LoadBoth(4096, 20000);
+    const QString strFifo = m_tmp.File("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(strFifo).constData(), 0600), 0);
+    const QString strNull = m_tmp.File("null.bin");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), strNull));
+    for (const QString& strTarget : {strFifo, strNull, m_tmp.Path()}) {
+        EXPECT_EQ(SaveFirmwareFile(strTarget), 0);
+        EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("保存 File ") + strTarget +
+                                              QString::fromUtf8(" = 失败, 不是普通文件")});
+    }
+    EXPECT_TRUE(QFileInfo(strFifo).exists() && !QFileInfo(strFifo).isFile());
+    EXPECT_EQ(QFileInfo(strNull).symLinkTarget(), QStringLiteral("/dev/null"));
+}
+
+TEST_F(FirmwareMerge, AFileInAFolderThatRefusesNewFilesIsWrittenInPlace) {
+    LoadBoth(4096, 20000);
+    const QString strFolder = m_tmp.File("locked");
+    const QString strTarget = strFolder + QStringLiteral("/fw.bin");
+    ASSERT_TRUE(QDir().mkpath(strFolder));
+    WriteAllBytes(strTarget, "old");
+    if (!FolderRefusesNewFiles(strFolder, true)) GTEST_SKIP() << "cannot lock a folder here";
+    const int nSaved = SaveFirmwareFile(strTarget);
+    FolderRefusesNewFiles(strFolder, false);
+    EXPECT_EQ(nSaved, 1);
+    const QStringList lines = TakeLogLines();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[1], QString::fromUtf8("保存 File ") + strTarget +
+                            QString::fromUtf8(" = 直接写入, 文件夹不可写, 不是原子保存"));
+    EXPECT_EQ(ReadAllBytes(strTarget),
+              QByteArray(reinterpret_cast<const char*>(g_FirmwareBuf), g_nFirmwareSize));
 }
