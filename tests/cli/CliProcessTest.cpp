@@ -37,8 +37,9 @@ protected:
         WriteAllBytes(m_tmp.File("bare.bin"), MakeImage(500));
     }
 
-    CliRun Run(const QStringList& arguments) {
+    CliRun Run(const QStringList& arguments, const QString& strStdout = QString()) {
         QProcess process;
+        if (!strStdout.isEmpty()) process.setStandardOutputFile(strStdout);
         process.setWorkingDirectory(m_tmp.Path());
         process.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
         process.start(QStringLiteral(QUORRIX_CLI), arguments);
@@ -144,4 +145,82 @@ TEST_F(CliProcess, JsonShapeOfBothBlocks) {
     EXPECT_EQ(QJsonDocument::fromJson(bare.strOut.toUtf8())["blocks"][0]["moduleName"].toString(),
               QStringLiteral("Device 0A(01)"));
     EXPECT_TRUE(bare.strErr.contains(QStringLiteral("Load MHash error, open filenone.ini fail.")));
+}
+
+TEST_F(CliProcess, UsageFaultsAreNamed) {
+    CliRun empty = Run({"boot", ""});
+    EXPECT_EQ(empty.nExit, 2);
+    EXPECT_TRUE(empty.strErr.startsWith(QStringLiteral("quorrix-cli: an empty path names no file")));
+    CliRun unknown = Run({"foo"});
+    EXPECT_EQ(unknown.nExit, 2);
+    EXPECT_TRUE(unknown.strErr.startsWith(QStringLiteral("quorrix-cli: unknown command \"foo\"")));
+    CliRun help = Run({"--help"});
+    EXPECT_TRUE(help.strOut.startsWith(QStringLiteral("Usage: quorrix-cli [options]")));
+    EXPECT_TRUE(help.strOut.contains(QStringLiteral("Exit status: 0 done; 1 an input refused")));
+    EXPECT_TRUE(help.strOut.contains(QStringLiteral("when standard input is no terminal")));
+    CliRun app = Run({"app", "AppX.bin"});
+    EXPECT_TRUE(app.strErr.endsWith(
+        QStringLiteral("recorded: App version 1.05, 20000 bytes; merge proposes AppX_1.05.bin\n")));
+}
+
+TEST_F(CliProcess, ClosedOrFullOutputsAreFailuresButNeverEndTheRun) {
+    CliRun full = Run({"boot", "boot.bin"}, QStringLiteral("/dev/full"));
+    EXPECT_EQ(full.nExit, 1);
+    EXPECT_TRUE(full.strErr.contains(
+        QStringLiteral("quorrix-cli: cannot write to standard output: No space left on device")));
+    // Standard error closed after its first byte: the run still ends well, with its banner.
+    QProcess shell;
+    shell.setWorkingDirectory(m_tmp.Path());
+    shell.start(QStringLiteral("bash"),
+                {QStringLiteral("-c"), QStringLiteral("\"$0\" merge -y boot.bin AppX.bin 2>&1 >/dev/null "
+                                                      "| head -c1 >/dev/null; exit ${PIPESTATUS[0]}"),
+                 QStringLiteral(QUORRIX_CLI)});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    EXPECT_EQ(shell.exitCode(), 0);
+    const QString strDays = m_tmp.File("state/Quorrix");
+    const QString strDay = QDir(strDays).entryList(QDir::Dirs | QDir::NoDotAndDotDot).value(0);
+    const QByteArray log = ReadAllBytes(strDays + "/" + strDay + "/RunLoglog_" + strDay + ".log");
+    EXPECT_TRUE(log.endsWith(" >------- <LogFileClosed> ===== \r\n"));
+}
+
+TEST_F(CliProcess, OutputToAFolderToStandardOutputAndForced) {
+    ASSERT_TRUE(QDir(m_tmp.Path()).mkdir("out"));
+    EXPECT_EQ(Run({"merge", "boot.bin", "AppX.bin", "-o", "out"}).nExit, 0);
+    const QByteArray merged = ReadAllBytes(m_tmp.File("out/AppX_1.05.bin"));
+    ASSERT_EQ(merged.size(), 24096);
+    CliRun piped = Run({"merge", "boot.bin", "AppX.bin", "-o", "-"}, m_tmp.File("piped.bin"));
+    EXPECT_EQ(piped.nExit, 0);
+    EXPECT_EQ(ReadAllBytes(m_tmp.File("piped.bin")), merged);
+    EXPECT_TRUE(piped.strErr.endsWith(QStringLiteral("- 24096 bytes crc32=%1 sha256=%2\n")
+                                          .arg(Crc32(merged), 8, 16, QLatin1Char('0'))
+                                          .arg(Sha256Hex(merged))));
+    // -n declines the contents questions, -f still replaces; a write-only file is no reason
+    // to miss the digest, which comes from the bytes written.
+    const QString strOld = m_tmp.File("out/AppX_1.05.bin");
+    WriteAllBytes(strOld, "old");
+    QFile::setPermissions(strOld, QFileDevice::WriteOwner);
+    EXPECT_EQ(Run({"merge", "-n", "boot.bin", "AppX.bin", "-o", "out"}).nExit, 1);
+    CliRun forced = Run({"merge", "-n", "-f", "boot.bin", "AppX.bin", "-o", "out"});
+    EXPECT_EQ(forced.nExit, 0);
+    EXPECT_TRUE(forced.strOut.contains(Sha256Hex(merged)));
+    EXPECT_FALSE(forced.strErr.contains(QString::fromUtf8("问题:")));
+}
+
+TEST_F(CliProcess, JsonGivesErrorsInsteadOfZeroedBlocksAndDescribesAMerge) {
+    CliRun missing = Run({"boot", "--json", "missing.bin"});
+    EXPECT_EQ(missing.nExit, 1);
+    QJsonObject refused = QJsonDocument::fromJson(missing.strOut.toUtf8()).object();
+    EXPECT_EQ(refused["schemaVersion"].toInt(), 1);
+    EXPECT_EQ(refused["error"].toObject()["code"].toString(), QStringLiteral("open-failed"));
+    EXPECT_FALSE(refused.contains("blocks"));
+    CliRun merge = Run({"merge", "--json", "boot.bin", "AppX.bin"});
+    ASSERT_EQ(merge.nExit, 0);
+    QJsonObject done = QJsonDocument::fromJson(merge.strOut.toUtf8()).object();
+    const QByteArray written = ReadAllBytes(m_tmp.File("AppX_1.05.bin"));
+    EXPECT_EQ(done["schemaVersion"].toInt(), 1);
+    EXPECT_EQ(done["output"].toObject()["sha256"].toString(), Sha256Hex(written));
+    EXPECT_EQ(done["output"].toObject()["size"].toInt(), 24096);
+    EXPECT_EQ(done["inputs"][1].toObject()["sha256"].toString(), Sha256Hex(ReadAllBytes(m_tmp.File("AppX.bin"))));
+    EXPECT_EQ(done["version"].toString(), QStringLiteral("1.05"));
+    EXPECT_EQ(done["moduleName"].toString(), QString::fromUtf8("温度模块, TC-8"));
 }
