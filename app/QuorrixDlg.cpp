@@ -127,17 +127,13 @@ void CQuorrixDlg::SetControlText(int nId, const QString& strText) {
     }
 }
 
-bool CQuorrixDlg::AskYesNo(const QString& strQuestion) {
-    return m_pPrompts->AskYesNo(this, strQuestion);
-}
+bool CQuorrixDlg::AskYesNo(const QString& strQuestion) { return m_pPrompts->AskYesNo(strQuestion); }
 
-bool CQuorrixDlg::ChooseOpenFile(QString& strPath) {
-    return m_pPrompts->ChooseOpenFile(this, strPath);
-}
+bool CQuorrixDlg::ChooseOpenFile(QString& strPath) { return m_pPrompts->ChooseOpenFile(strPath); }
 
 bool CQuorrixDlg::ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
                                  QString& strPath) {
-    return m_pPrompts->ChooseSaveFile(this, strProposedName, strDefaultExt, strPath);
+    return m_pPrompts->ChooseSaveFile(strProposedName, strDefaultExt, strPath);
 }
 
 void CQuorrixDlg::OnBnClickedOpenBootLoader() { ::OnBnClickedOpenBootLoader(*this); }

@@ -24,7 +24,7 @@ public:
     int PaneTimerId() const { return m_nPaneTimer; }
 
     // The prompts behind the file dialogs and questions; the window does not own them.
-    void SetPrompts(IUserPrompts* pPrompts) { m_pPrompts = pPrompts; }
+    void SetPrompts(IFirmwarePrompts* pPrompts) { m_pPrompts = pPrompts; }
 
     // Key events of the window and its controls pass here before they are delivered. True
     // consumes the event.
@@ -60,7 +60,7 @@ private:
     QMap<int, QWidget*> m_controls;
     int m_nPaneTimer = 0;
     bool m_bInitialized = false;
-    CQtPrompts m_qtPrompts;
-    IUserPrompts* m_pPrompts = &m_qtPrompts;
+    CQtPrompts m_qtPrompts{this};
+    IFirmwarePrompts* m_pPrompts = &m_qtPrompts;
     std::function<bool(QObject*, QEvent*)> m_fnBasePreTranslate;
 };

@@ -8,20 +8,20 @@ QString ForDisplay(QString strText) {
     return strText;
 }
 
-bool CQtPrompts::AskYesNo(QWidget* pOwner, const QString& strQuestion) {
+bool CQtPrompts::AskYesNo(const QString& strQuestion) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorrix"), ForDisplay(strQuestion),
-                    QMessageBox::Yes | QMessageBox::No, pOwner);
+                    QMessageBox::Yes | QMessageBox::No, m_pOwner);
     return box.exec() == QMessageBox::Yes;
 }
 
-bool CQtPrompts::ChooseOpenFile(QWidget* pOwner, QString& strPath) {
-    strPath = QFileDialog::getOpenFileName(pOwner);
+bool CQtPrompts::ChooseOpenFile(QString& strPath) {
+    strPath = QFileDialog::getOpenFileName(m_pOwner);
     return !strPath.isEmpty();
 }
 
-bool CQtPrompts::ChooseSaveFile(QWidget* pOwner, const QString& strProposedName,
-                                const QString& strDefaultExt, QString& strPath) {
-    QFileDialog dialog(pOwner);
+bool CQtPrompts::ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
+                                QString& strPath) {
+    QFileDialog dialog(m_pOwner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);  // asks before replacing a file
     dialog.setDefaultSuffix(strDefaultExt);
     dialog.selectFile(strProposedName);

@@ -2,26 +2,21 @@
 
 #include <QString>
 
+#include "firmware/FirmwareWindow.h"
+
 class QWidget;
 
-// The file dialogs and yes/no questions of the window, replaceable so that tests can script
-// them.
-class IUserPrompts {
+// QFileDialog and QMessageBox (Yes and No, no icon, caption "Quorrix"), owned by a window.
+class CQtPrompts : public IFirmwarePrompts {
 public:
-    virtual ~IUserPrompts() = default;
-    virtual bool AskYesNo(QWidget* pOwner, const QString& strQuestion) = 0;
-    virtual bool ChooseOpenFile(QWidget* pOwner, QString& strPath) = 0;
-    virtual bool ChooseSaveFile(QWidget* pOwner, const QString& strProposedName,
-                                const QString& strDefaultExt, QString& strPath) = 0;
-};
+    explicit CQtPrompts(QWidget* pOwner) : m_pOwner(pOwner) {}
+    bool AskYesNo(const QString& strQuestion) override;
+    bool ChooseOpenFile(QString& strPath) override;
+    bool ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
+                        QString& strPath) override;
 
-// QFileDialog and QMessageBox (Yes and No, no icon, caption "Quorrix").
-class CQtPrompts : public IUserPrompts {
-public:
-    bool AskYesNo(QWidget* pOwner, const QString& strQuestion) override;
-    bool ChooseOpenFile(QWidget* pOwner, QString& strPath) override;
-    bool ChooseSaveFile(QWidget* pOwner, const QString& strProposedName,
-                        const QString& strDefaultExt, QString& strPath) override;
+private:
+    QWidget* m_pOwner;
 };
 
 // A message box shows CR LF line ends as plain line ends.

@@ -16,12 +16,12 @@ enum : int {
     IDC_ADDRESS_OFFSET = 1010,
 };
 
-// What the firmware code needs of its window. The window program, the command-line tool and
-// the tests each implement it.
-class IFirmwareWindow {
+// The dialogs and questions the firmware code asks for. The window program shows them, the
+// command-line tool answers them from its command line, and a scripted double answers them
+// for tests, fuzzing and the screenshot tool.
+class IFirmwarePrompts {
 public:
-    virtual ~IFirmwareWindow() = default;
-    virtual void SetControlText(int nId, const QString& strText) = 0;
+    virtual ~IFirmwarePrompts() = default;
     // A yes/no question; true for Yes.
     virtual bool AskYesNo(const QString& strQuestion) = 0;
     // A file to open; false when cancelled.
@@ -30,4 +30,10 @@ public:
     // false when cancelled.
     virtual bool ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
                                 QString& strPath) = 0;
+};
+
+// What the firmware code needs of its window: the prompts, and the texts of its controls.
+class IFirmwareWindow : public IFirmwarePrompts {
+public:
+    virtual void SetControlText(int nId, const QString& strText) = 0;
 };

@@ -7,28 +7,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "firmware/FirmwareWindow.h"
 #include "firmware/Handlers.h"
+#include "firmware/ScriptedWindow.h"
 #include "log/RunLog.h"
 
 namespace {
-
-class AlternatingWindow : public IFirmwareWindow {
-public:
-    explicit AlternatingWindow(QString strOut) : m_strOut(std::move(strOut)) {}
-    void SetControlText(int, const QString& strText) override { m_nChars += strText.size(); }
-    bool AskYesNo(const QString&) override { return (m_nQuestions++ % 2) == 0; }
-    bool ChooseOpenFile(QString&) override { return false; }
-    bool ChooseSaveFile(const QString&, const QString&, QString& strPath) override {
-        strPath = m_strOut;
-        return true;
-    }
-
-private:
-    QString m_strOut;
-    qsizetype m_nChars = 0;
-    int m_nQuestions = 0;
-};
 
 QString FuzzFile(const char* pSuffix) {
     return QDir::tempPath() + QStringLiteral("/quorrix-fuzz-%1.%2").arg(::getpid()).arg(pSuffix);
@@ -44,7 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
     file.write(reinterpret_cast<const char*>(pData), static_cast<qint64>(nSize));
     file.close();
-    AlternatingWindow wnd(strOut);
+    CScriptedWindow wnd;  // questions answered Yes and No in turn
+    wnd.m_answers = {true, false, true, false, true, false, true, false};
+    wnd.m_strSavePath = strOut;
     InspectBootLoaderFile(wnd, strIn);
     InspectAppFile(wnd, strIn, QStringLiteral("fuzz"));
     OnBnClickedMergeFirmware(wnd);

@@ -7,30 +7,9 @@
 #include "app/PaneAdapters.h"
 #include "app/QuorrixDlg.h"
 #include "config/DeviceCatalogue.h"
-#include "firmware/FirmwareWindow.h"
+#include "firmware/ScriptedWindow.h"
 
 namespace {
-
-// Answers as a person would who opens the two sample files and saves the merge.
-class SamplePrompts : public IUserPrompts {
-public:
-    SamplePrompts(QStringList openPaths, QString strSavePath)
-        : m_openPaths(std::move(openPaths)), m_strSavePath(std::move(strSavePath)) {}
-    bool AskYesNo(QWidget*, const QString&) override { return true; }
-    bool ChooseOpenFile(QWidget*, QString& strPath) override {
-        if (m_openPaths.isEmpty()) return false;
-        strPath = m_openPaths.takeFirst();
-        return true;
-    }
-    bool ChooseSaveFile(QWidget*, const QString&, const QString&, QString& strPath) override {
-        strPath = m_strSavePath;
-        return true;
-    }
-
-private:
-    QStringList m_openPaths;
-    QString m_strSavePath;
-};
 
 // Lets the pane timer tick and the window paint.
 void Settle() {
@@ -52,8 +31,11 @@ int main(int argc, char** argv) {
     const QString strOut = QString::fromLocal8Bit(argv[1]);
     InstallPaneBinder();
     g_DeviceList.Load(QStringLiteral("./DeviceList.Ini"));
-    SamplePrompts prompts({QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])},
-                          QString::fromLocal8Bit(argv[4]));
+    // Answers as a person would who opens the two sample files and saves the merge.
+    CScriptedWindow prompts;
+    prompts.m_bUnscriptedAnswer = true;
+    prompts.m_openPaths = {QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])};
+    prompts.m_strSavePath = QString::fromLocal8Bit(argv[4]);
     CQuorrixDlg dlg;
     dlg.SetPrompts(&prompts);
     dlg.show();

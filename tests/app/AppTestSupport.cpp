@@ -7,29 +7,6 @@
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 
-bool ScriptedPrompts::AskYesNo(QWidget*, const QString& strQuestion) {
-    m_questions.append(strQuestion);
-    ++m_nDialogs;
-    if (m_answers.empty()) return false;
-    bool bAnswer = m_answers.front();
-    m_answers.pop_front();
-    return bAnswer;
-}
-
-bool ScriptedPrompts::ChooseOpenFile(QWidget*, QString& strPath) {
-    ++m_nDialogs;
-    if (m_openPaths.empty()) return false;
-    strPath = m_openPaths.front();
-    m_openPaths.pop_front();
-    return true;
-}
-
-bool ScriptedPrompts::ChooseSaveFile(QWidget*, const QString&, const QString&, QString& strPath) {
-    ++m_nDialogs;
-    strPath = m_strSavePath;
-    return !strPath.isEmpty();
-}
-
 void DialogTest::SetUp() {
     ResetFirmwareWorkspace();
     m_pDlg = std::make_unique<CQuorrixDlg>();

@@ -6,33 +6,6 @@
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 
-void ScriptedWindow::SetControlText(int nId, const QString& strText) { m_texts[nId] = strText; }
-
-bool ScriptedWindow::AskYesNo(const QString& strQuestion) {
-    m_questions.append(strQuestion);
-    EXPECT_FALSE(m_answers.empty()) << "unexpected question: " << strQuestion.toStdString();
-    if (m_answers.empty()) return false;
-    bool bAnswer = m_answers.front();
-    m_answers.pop_front();
-    return bAnswer;
-}
-
-bool ScriptedWindow::ChooseOpenFile(QString& strPath) {
-    if (m_openPaths.empty()) return false;
-    strPath = m_openPaths.front();
-    m_openPaths.pop_front();
-    return true;
-}
-
-bool ScriptedWindow::ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
-                                    QString& strPath) {
-    ++m_nSaveDialogs;
-    m_strProposedName = strProposedName;
-    EXPECT_EQ(strDefaultExt, QStringLiteral("bin"));
-    strPath = m_strSavePath;
-    return !strPath.isEmpty();
-}
-
 void FirmwareTest::SetUp() {
     ResetFirmwareWorkspace();
     g_DeviceList.LoadFromBytes("[FAMILY]\n0A=温度模块\n[0A]\n01=TC-8\n");
@@ -43,6 +16,11 @@ void FirmwareTest::SetUp() {
 }
 
 void FirmwareTest::TearDown() {
+    EXPECT_EQ(m_wnd.m_nUnscripted, 0)
+        << "unexpected questions: " << m_wnd.m_questions.join(" | ").toStdString();
+    if (m_wnd.m_nSaveDialogs > 0) {
+        EXPECT_EQ(m_wnd.m_strDefaultExt, QStringLiteral("bin"));
+    }
     g_RunLog.m_bPaneEnabled[0] = 0;
     g_RunLog.m_bShowTime = 1;
     g_DeviceList.LoadFromBytes("");
