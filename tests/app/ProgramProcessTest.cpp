@@ -24,6 +24,7 @@ TEST(Program, StartsWritesProgramStartAndClosesItsLogFile) {
     program.setWorkingDirectory(tmp.Path());  // no DeviceList.Ini here: start-up goes on
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), tmp.File("config"));
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(QUORRIX_PROGRAM),
                   {QStringLiteral("--ignored"), QStringLiteral("args")});
@@ -42,6 +43,11 @@ TEST(Program, StartsWritesProgramStartAndClosesItsLogFile) {
     EXPECT_TRUE(log.startsWith("\r\n-< ")) << log.constData();
     EXPECT_TRUE(log.contains(" >------- <LogFileOpened : 0 > ===== \r\n"));
     EXPECT_TRUE(log.contains("] Program Start \r\n"));
+    // Where the catalogue was looked for, in the log and so in the pane, not only on stderr.
+    const QByteArray tried =
+        QString::fromUtf8("] 未找到 DeviceList.Ini, 已查找: ./DeviceList.Ini; ").toUtf8() +
+        QFile::encodeName(tmp.File("config")) + "/Quorrix/DeviceList.Ini\r\n";
+    EXPECT_TRUE(log.contains(tried)) << log.constData();
     EXPECT_TRUE(log.endsWith(" >------- <LogFileClosed> ===== \r\n"));
     EXPECT_TRUE(program.readAllStandardError().contains(
         "Load MHash error, open file./DeviceList.Ini fail."));
