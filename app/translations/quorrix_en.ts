@@ -70,7 +70,7 @@
     <message>
         <location filename="../DialogLayout.cpp" line="23"/>
         <source>Norlyn电子部 · 2026年12月</source>
-        <translation>Norlyn Electronics · December 2026</translation>
+        <translation>Norlyn Electronics · Dec 2026</translation>
     </message>
     <message>
         <location filename="../QuorrixDlg.cpp" line="72"/>
