@@ -11,7 +11,7 @@ struct ControlTemplate {
     int nId;  // -1 for the labels
     ControlKind kind;
     int x, y, cx, cy;
-    const char* pText;  // UTF-8
+    const char* pText;  // UTF-8, translated in the context "CQuorrixDlg"
 };
 
 inline constexpr int MAIN_DIALOG_WIDTH = 445;

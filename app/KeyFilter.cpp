@@ -31,8 +31,10 @@ void CQuorrixDlg::SetBasePreTranslate(std::function<bool(QObject*, QEvent*)> fnB
 }
 
 bool CQuorrixDlg::PreTranslateMessage(QObject* pReceiver, QEvent* pEvent) {
-    if (pEvent->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(pEvent)->key()) {
+    // Keys with Alt are system keys (Alt+Esc, Alt+F4): they go to the base processing.
+    auto* pKey = pEvent->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(pEvent) : nullptr;
+    if (pKey != nullptr && !(pKey->modifiers() & Qt::AltModifier)) {
+        switch (pKey->key()) {
             case Qt::Key_Escape:
                 return true;
             case Qt::Key_Return:

@@ -3,13 +3,15 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/TerminationSignal.h"
 #include "app/UserPrompts.h"
 #include "log/LogErrorHandler.h"
 
 namespace {
 void ShowLogError(const QString& strMessage) {
-    // The closing banner is written during static destruction, when no box can be shown.
-    if (QApplication::instance() == nullptr) {
+    // The closing banner is written during static destruction, when no box can be shown;
+    // once the program is asked to end, no box may hold it up.
+    if (QApplication::instance() == nullptr || TerminationRequested()) {
         SetLogErrorHandler(nullptr);
         ReportLogError(strMessage);
         return;

@@ -45,8 +45,13 @@ public:
         cursor.removeSelectedText();
     }
 
+    // For an edit pane in wrapped lines: its scroll bar counts them, a block count would not.
     int FirstVisibleLine() const override {
-        return m_pWidget->cursorForPosition(QPoint(0, 0)).blockNumber();
+        if constexpr (std::is_same_v<TWidget, QPlainTextEdit>) {
+            return m_pWidget->verticalScrollBar()->value();
+        } else {
+            return m_pWidget->cursorForPosition(QPoint(0, 0)).blockNumber();
+        }
     }
 
     void InsertOnLastLine(const QString& strText, bool bAtLineEnd) override {

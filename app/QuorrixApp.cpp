@@ -1,12 +1,15 @@
 #include "app/QuorrixApp.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 
 #include "app/LogErrorBox.h"
 #include "app/PaneAdapters.h"
 #include "app/QuorrixDlg.h"
 #include "app/TerminationSignal.h"
-#include "config/DeviceCatalogue.h"
+#include "app/Translations.h"
+#include "config/CatalogueSearch.h"
+#include "log/RunLog.h"
 #include "platform/InitOrder.h"
 
 CQuorrixApp theApp QUORRIX_INIT_ORDER(INIT_ORDER_APP);
@@ -16,12 +19,23 @@ bool CQuorrixApp::InitInstance() {
     QCoreApplication::setOrganizationName(QStringLiteral("应用程序向导生成的本地应用程序"));
     InstallPaneBinder();
     InstallLogErrorBox();
-    g_DeviceList.Load(QStringLiteral("./DeviceList.Ini"));
+    InstallTranslations(ChooseUiLanguage());
+    QString strTried;
+    const bool bCatalogue = !LoadDeviceCatalogue(CatalogueSearchPaths(), strTried).isEmpty();
     {
         CQuorrixDlg dlg;
         m_pMainWnd = &dlg;
         CloseWindowsOnTermination();
-        dlg.exec();
+        dlg.OnInitDialog();
+        // Said in the pane too: started from the desktop menu, stderr is seen by nobody.
+        if (!bCatalogue) WriteLog(QStringLiteral("未找到 DeviceList.Ini, 已查找: ") + strTried);
+        // Shown, not exec()'d: a modal dialog gets no taskbar entry on some desktops.
+        QEventLoop loop;
+        QObject::connect(&dlg, &QDialog::finished, &loop, &QEventLoop::quit);
+        dlg.show();
+        // A request to end that came while a box was open before the window was shown.
+        if (TerminationRequested()) dlg.close();
+        if (dlg.isVisible()) loop.exec();
         m_pMainWnd = nullptr;
     }
     return false;

@@ -9,9 +9,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <utility>
 
 #include "app/AboutDlg.h"
+#include "app/AppResources.h"
+#include "app/ContextMenus.h"
+#include "app/CoreTexts.h"
 #include "app/DialogLayout.h"
+#include "app/DropTarget.h"
 #include "firmware/Handlers.h"
 #include "log/RunLog.h"
 #include "platform/FileSystem.h"
@@ -19,10 +24,8 @@
 namespace {
 
 constexpr int PANE_TIMER_PERIOD_MS = 100;
-const char* const IDS_ABOUTBOX = "关于 Quorrix(&A)...";
-
 QWidget* MakeControl(const ControlTemplate& t, QWidget* pParent) {
-    const QString strText = QString::fromUtf8(t.pText);
+    const QString strText = QCoreApplication::translate("CQuorrixDlg", t.pText);
     switch (t.kind) {
         case ControlKind::Button: {
             auto* pButton = new QPushButton(strText, pParent);
@@ -31,13 +34,17 @@ QWidget* MakeControl(const ControlTemplate& t, QWidget* pParent) {
         }
         case ControlKind::Edit:
             return new QLineEdit(strText, pParent);
-        case ControlKind::OutputPane:
-            return new QPlainTextEdit(pParent);
+        case ControlKind::OutputPane: {
+            auto* pPane = new QPlainTextEdit(pParent);
+            pPane->setTabChangesFocus(true);  // a tab in the pane would indent later lines
+            return pPane;
+        }
         case ControlKind::InfoPanel: {
             auto* pPanel = new QLabel(strText, pParent);
             pPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             pPanel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             pPanel->setTextFormat(Qt::PlainText);
+            pPanel->setWordWrap(true);  // a long module name from the catalogue
             return pPanel;
         }
         case ControlKind::CentredLabel:
@@ -54,14 +61,15 @@ QWidget* MakeControl(const ControlTemplate& t, QWidget* pParent) {
 }  // namespace
 
 CQuorrixDlg::CQuorrixDlg(QWidget* pParent)
-    : QDialog(pParent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A normal top-level window, with its own taskbar entry, that keeps the dialog's keys.
+    : QDialog(pParent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_hIcon(QStringLiteral(":/icons/quorrix.png")) {
+      m_hIcon((InitAppResources(), QStringLiteral(":/icons/quorrix.png"))) {
     m_hIcon.addFile(QStringLiteral(":/icons/quorrix-16.png"));
     m_hIcon.addFile(QStringLiteral(":/icons/quorrix-24.png"));
     m_hIcon.addFile(QStringLiteral(":/icons/quorrix-32.png"));
     m_hIcon.addFile(QStringLiteral(":/icons/quorrix-48.png"));
-    setWindowTitle(QStringLiteral("Norlyn电子部 分布式模块 固件工具 V1.01"));
+    setWindowTitle(tr("Norlyn电子部 分布式模块 固件工具 V1.01"));
     setFont(DialogFont());
     resize(DluToPixels(font(), 0, 0, MAIN_DIALOG_WIDTH, MAIN_DIALOG_HEIGHT).size());
     CreateControls();
@@ -87,6 +95,15 @@ void CQuorrixDlg::CreateControls() {
     connectButton(IDC_OPEN_BOOT, &CQuorrixDlg::OnBnClickedOpenBootLoader);
     connectButton(IDC_OPEN_APP, &CQuorrixDlg::OnBnClickedOpenApp);
     connectButton(IDC_MERGE, &CQuorrixDlg::OnBnClickedMergeFirmware);
+    new CDropTarget(
+        {Control(IDC_BOOT_PATH), Control(IDC_BOOT_INFO)},
+        [this](const QString& strPath) { OpenDroppedFile(IDC_OPEN_BOOT, strPath); }, this);
+    new CDropTarget(
+        {Control(IDC_APP_PATH), Control(IDC_APP_INFO)},
+        [this](const QString& strPath) { OpenDroppedFile(IDC_OPEN_APP, strPath); }, this);
+    AddAboutToEditMenus({Control(IDC_BOOT_PATH), Control(IDC_APP_PATH), Control(IDC_ADDRESS_OFFSET),
+                         Control(IDC_OUTPUT_PATH), Control(IDC_OUTPUT_PANE)},
+                        [this] { ShowAboutBox(); });
 }
 
 bool CQuorrixDlg::OnInitDialog() {
@@ -121,15 +138,23 @@ void CQuorrixDlg::SetControlText(int nId, const QString& strText) {
     if (auto* pEdit = qobject_cast<QLineEdit*>(pControl)) {
         pEdit->setText(strText);
     } else if (auto* pLabel = qobject_cast<QLabel*>(pControl)) {
-        pLabel->setText(ForDisplay(strText));
+        pLabel->setText(ForDisplay(TranslateCoreText(strText)));
     } else if (auto* pPane = qobject_cast<QPlainTextEdit*>(pControl)) {
         pPane->setPlainText(strText);
     }
 }
 
-bool CQuorrixDlg::AskYesNo(const QString& strQuestion) { return m_pPrompts->AskYesNo(strQuestion); }
+bool CQuorrixDlg::AskYesNo(const QString& strQuestion) {
+    return m_pPrompts->AskYesNo(TranslateCoreText(strQuestion));
+}
 
-bool CQuorrixDlg::ChooseOpenFile(QString& strPath) { return m_pPrompts->ChooseOpenFile(strPath); }
+bool CQuorrixDlg::ChooseOpenFile(QString& strPath) {
+    if (!m_strDroppedPath.isEmpty()) {
+        strPath = std::exchange(m_strDroppedPath, QString());
+        return true;
+    }
+    return m_pPrompts->ChooseOpenFile(strPath);
+}
 
 bool CQuorrixDlg::ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
                                  QString& strPath) {
@@ -139,6 +164,14 @@ bool CQuorrixDlg::ChooseSaveFile(const QString& strProposedName, const QString& 
 void CQuorrixDlg::OnBnClickedOpenBootLoader() { ::OnBnClickedOpenBootLoader(*this); }
 void CQuorrixDlg::OnBnClickedOpenApp() { ::OnBnClickedOpenApp(*this); }
 void CQuorrixDlg::OnBnClickedMergeFirmware() { ::OnBnClickedMergeFirmware(*this); }
+
+void CQuorrixDlg::OpenDroppedFile(int nButtonId, const QString& strPath) {
+    // The button's own handler, with the dropped file as the answer of its file dialog.
+    m_strDroppedPath = strPath;
+    if (nButtonId == IDC_OPEN_BOOT) OnBnClickedOpenBootLoader();
+    if (nButtonId == IDC_OPEN_APP) OnBnClickedOpenApp();
+    m_strDroppedPath.clear();
+}
 
 void CQuorrixDlg::ShowAboutBox() {
     CAboutDlg about(this);
@@ -154,11 +187,7 @@ void CQuorrixDlg::timerEvent(QTimerEvent* pEvent) {
 void CQuorrixDlg::contextMenuEvent(QContextMenuEvent* pEvent) {
     // Stands in for the system menu, which the window manager owns here.
     QMenu menu(this);
-    const QString strAbout = QString::fromUtf8(IDS_ABOUTBOX);
-    if (!strAbout.isEmpty()) {
-        menu.addSeparator();
-        menu.addAction(strAbout, this, &CQuorrixDlg::ShowAboutBox);
-    }
+    AddAboutItem(menu, [this] { ShowAboutBox(); });
     menu.exec(pEvent->globalPos());
 }
 

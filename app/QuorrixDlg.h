@@ -44,6 +44,8 @@ public Q_SLOTS:
     void OnBnClickedOpenApp();
     void OnBnClickedMergeFirmware();
     void ShowAboutBox();
+    // Opens a file dropped on the half of the window of button 1001 or 1003.
+    void OpenDroppedFile(int nButtonId, const QString& strPath);
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
@@ -57,6 +59,7 @@ private:
     bool GuardedBasePreTranslate(QObject* pReceiver, QEvent* pEvent);
 
     QIcon m_hIcon;
+    QString m_strDroppedPath;  // the answer of the next open-file dialog, when set
     QMap<int, QWidget*> m_controls;
     int m_nPaneTimer = 0;
     bool m_bInitialized = false;

@@ -12,6 +12,7 @@
 namespace {
 
 int g_signalFds[2] = {-1, -1};
+bool g_bTerminationRequested = false;
 
 void OnSignal(int) {
     char c = 1;
@@ -21,6 +22,7 @@ void OnSignal(int) {
 void CloseAllWindows() {
     char c = 0;
     [[maybe_unused]] ssize_t n = ::read(g_signalFds[1], &c, 1);
+    g_bTerminationRequested = true;
     // A modal box first, then the window below it.
     while (QWidget* pModal = QApplication::activeModalWidget()) {
         if (!pModal->close()) break;
@@ -42,6 +44,8 @@ void CloseWindowsOnTermination() {
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
 }
+bool TerminationRequested() { return g_bTerminationRequested; }
 #else
 void CloseWindowsOnTermination() {}
+bool TerminationRequested() { return false; }
 #endif

@@ -4,3 +4,6 @@
 // closed as by their close box, so the program ends normally and the log file gets its
 // closing banner.
 void CloseWindowsOnTermination();
+
+// True once such a request came; a window shown after it must close at once.
+bool TerminationRequested();

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app/FileDialogTexts.h"
+
 QString ForDisplay(QString strText) {
     strText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return strText;
@@ -15,7 +17,7 @@ bool CQtPrompts::AskYesNo(const QString& strQuestion) {
 }
 
 bool CQtPrompts::ChooseOpenFile(QString& strPath) {
-    strPath = QFileDialog::getOpenFileName(m_pOwner);
+    strPath = QFileDialog::getOpenFileName(m_pOwner, QString(), QString(), OpenFileFilter());
     return !strPath.isEmpty();
 }
 
@@ -24,7 +26,8 @@ bool CQtPrompts::ChooseSaveFile(const QString& strProposedName, const QString& s
     QFileDialog dialog(m_pOwner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);  // asks before replacing a file
     dialog.setDefaultSuffix(strDefaultExt);
-    dialog.selectFile(strProposedName);
+    dialog.setNameFilter(SaveFileFilter());
+    dialog.selectFile(WithDefaultExtension(strProposedName, strDefaultExt));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     strPath = dialog.selectedFiles().first();
     return true;

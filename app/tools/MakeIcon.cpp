@@ -49,7 +49,7 @@ QImage PaintIcon(int nSize) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) return 2;
-    for (int nSize : {16, 24, 32, 48, 256}) {
+    for (int nSize : {16, 24, 32, 48, 64, 128, 256}) {
         if (!PaintIcon(nSize).save(QStringLiteral("%1/quorrix-%2.png").arg(argv[1]).arg(nSize)))
             return 1;
     }

@@ -1,15 +1,28 @@
 // Opens a boot loader and an App in the real main window, merges them, and writes PNG
-// screenshots: quorrix-screenshot OUTPUT_FOLDER BOOT APP FIRMWARE_OUT
+// screenshots, in Chinese (with a question box in Qt's own Chinese) and in English:
+// quorrix-screenshot OUTPUT_FOLDER BOOT APP FIRMWARE_OUT
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include "app/PaneAdapters.h"
 #include "app/QuorrixDlg.h"
+#include "app/Translations.h"
 #include "config/DeviceCatalogue.h"
 #include "firmware/ScriptedWindow.h"
+#include "firmware/Workspace.h"
 
 namespace {
+
+// Answers as a person would who opens the given sample files and saves the merge.
+CScriptedWindow SamplePrompts(const QStringList& openPaths, const QString& strSavePath) {
+    CScriptedWindow prompts;
+    prompts.m_bUnscriptedAnswer = true;
+    prompts.m_openPaths.assign(openPaths.begin(), openPaths.end());
+    prompts.m_strSavePath = strSavePath;
+    return prompts;
+}
 
 // Lets the pane timer tick and the window paint.
 void Settle() {
@@ -23,6 +36,33 @@ bool Shoot(QWidget& window, const QString& strPath) {
     return window.grab().save(strPath);
 }
 
+// Opens both samples in a fresh main window, merges them, and shoots the window.
+bool ShootMerged(const QStringList& args, const QString& strFile) {
+    ResetFirmwareWorkspace();
+    CScriptedWindow prompts = SamplePrompts({args[2], args[3]}, args[4]);
+    CQuorrixDlg dlg;
+    dlg.SetPrompts(&prompts);
+    dlg.show();
+    dlg.OnBnClickedOpenBootLoader();
+    dlg.OnBnClickedOpenApp();
+    dlg.OnBnClickedMergeFirmware();
+    return Shoot(dlg, QDir(args[1]).filePath(strFile));
+}
+
+// The question a merged file raises when it is opened as an App, as the window asks it.
+bool ShootQuestion(QWidget& owner, const QString& strPath) {
+    bool bOk = false;
+    QTimer::singleShot(400, [&] {
+        QWidget* pBox = QApplication::activeModalWidget();
+        if (pBox == nullptr) return;
+        bOk = pBox->grab().save(strPath);
+        pBox->close();
+    });
+    CQtPrompts().AskYesNo(
+        &owner, QString::fromUtf8("文件已经是bootloader和App合成的文件 , 是否使用文件中App?"));
+    return bOk;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -31,18 +71,22 @@ int main(int argc, char** argv) {
     const QString strOut = QString::fromLocal8Bit(argv[1]);
     InstallPaneBinder();
     g_DeviceList.Load(QStringLiteral("./DeviceList.Ini"));
-    // Answers as a person would who opens the two sample files and saves the merge.
-    CScriptedWindow prompts;
-    prompts.m_bUnscriptedAnswer = true;
-    prompts.m_openPaths = {QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])};
-    prompts.m_strSavePath = QString::fromLocal8Bit(argv[4]);
-    CQuorrixDlg dlg;
-    dlg.SetPrompts(&prompts);
-    dlg.show();
-    bool bOk = Shoot(dlg, QDir(strOut).filePath(QStringLiteral("screenshot-start.png")));
-    dlg.OnBnClickedOpenBootLoader();
-    dlg.OnBnClickedOpenApp();
-    dlg.OnBnClickedMergeFirmware();
-    bOk = Shoot(dlg, QDir(strOut).filePath(QStringLiteral("screenshot-merged.png"))) && bOk;
+    const QStringList args = app.arguments();
+    InstallTranslations(UiLanguage::Chinese);
+    bool bOk = true;
+    {
+        CScriptedWindow prompts = SamplePrompts({}, QString());
+        CQuorrixDlg dlg;
+        dlg.SetPrompts(&prompts);
+        dlg.show();
+        bOk = Shoot(dlg, QDir(strOut).filePath(QStringLiteral("screenshot-start.png")));
+        bOk =
+            ShootQuestion(dlg, QDir(strOut).filePath(QStringLiteral("screenshot-question.png"))) &&
+            bOk;
+    }
+    bOk = ShootMerged(args, QStringLiteral("screenshot-merged.png")) && bOk;
+    RemoveTranslations();
+    InstallTranslations(UiLanguage::English);
+    bOk = ShootMerged(args, QStringLiteral("screenshot-english.png")) && bOk;
     return bOk ? 0 : 1;
 }

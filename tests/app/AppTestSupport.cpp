@@ -6,6 +6,26 @@
 
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
+#include "tests/support/ImageBuilder.h"
+
+QString WriteBootImage(const TempFolder& tmp, const QString& strName, int nLength) {
+    QByteArray boot = MakeImage(nLength);
+    BlockFields b;
+    b.wType = 0x0102;
+    PutBlock(boot, 0x100, b);
+    WriteAllBytes(tmp.File(strName), boot);
+    return tmp.File(strName);
+}
+
+QString WriteAppImage(const TempFolder& tmp, const QString& strName, int nLength) {
+    QByteArray app = MakeImage(nLength);
+    BlockFields a;
+    a.wType = 0x0301;
+    a.w8 = 0x0105;
+    PutBlock(app, 0x100, a);
+    WriteAllBytes(tmp.File(strName), app);
+    return tmp.File(strName);
+}
 
 void DialogTest::SetUp() {
     ResetFirmwareWorkspace();

@@ -8,6 +8,11 @@
 #include "firmware/ScriptedWindow.h"
 #include "tests/support/TempFolder.h"
 
+// A boot loader (type 1) and an App (type 3, version 1.05) of the given sizes, accepted
+// without a question; written into the folder, returning their paths.
+QString WriteBootImage(const TempFolder& tmp, const QString& strName, int nLength = 3000);
+QString WriteAppImage(const TempFolder& tmp, const QString& strName, int nLength = 20000);
+
 // A shown main window in a temporary folder, with scripted prompts.
 class DialogTest : public testing::Test {
 protected:

@@ -125,3 +125,21 @@ TEST(PaneWidget, PausedTextWaitsAndAVanishedPaneDiscards) {
     EXPECT_EQ(p.log.FlushOutput(), 0);
     EXPECT_EQ(p.log.m_bPending[0], 0);
 }
+
+TEST(PaneWidget, HeldViewStaysPutWhenLinesWrap) {
+    PaneLog p;
+    QPlainTextEdit edit;
+    edit.resize(200, 120);
+    edit.show();
+    p.log.AttachOutputWnd(&edit);
+    p.log.WriteLog(Lines(100, 160));  // each line wraps in a pane this narrow
+    p.log.FlushOutput();
+    QScrollBar* pBar = edit.verticalScrollBar();
+    ASSERT_GT(pBar->maximum(), 100);  // the bar counts wrapped lines, not the 100 paragraphs
+    const int nHeld = pBar->maximum() / 2;
+    pBar->setValue(nHeld);
+    p.log.m_bHoldView = 1;
+    p.log.WriteLog(Lines(20, 160));
+    p.log.FlushOutput();
+    EXPECT_EQ(pBar->value(), nHeld);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// The info-panel reports and the questions are built by the core in Chinese, which the run
+// log and quorrix-cli keep byte for byte. The window shows them in its own language: each
+// known phrase is replaced by its translation, numbers and catalogue names stay as they are.
+QString TranslateCoreText(const QString& strText);

@@ -1,0 +1,102 @@
+// The UI languages: Qt's own Chinese in a Chinese window, the English window, and a run log
+// that is the same byte for byte in both.
+#include <QDirIterator>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "app/DialogLayout.h"
+#include "app/Translations.h"
+#include "firmware/Workspace.h"
+#include "log/RunLog.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/support/Clock.h"
+
+namespace {
+
+// Each test installs its language and leaves the untranslated texts behind.
+class Language : public testing::Test {
+protected:
+    void TearDown() override { RemoveTranslations(); }
+};
+
+// Opens a boot loader and an App in a main window, merges them, and closes the window; returns
+// the day's log file, the pane and the App panel, all at a fixed time.
+struct Session {
+    QByteArray log;
+    QString strPane, strAppInfo, strTitle, strOpenButton, strBootLabel;
+};
+
+Session RunSession(const TempFolder& tmp) {
+    FakeClock clock(At(2026, 12, 8, 10, 0, 0));
+    ResetFirmwareWorkspace();
+    CScriptedWindow prompts;
+    prompts.m_openPaths = {WriteBootImage(tmp, "boot.bin"), WriteAppImage(tmp, "AppX.bin")};
+    prompts.m_strSavePath = tmp.File("AppX_1.05.bin");
+    Session s;
+    {
+        CQuorrixDlg dlg;
+        dlg.SetPrompts(&prompts);
+        dlg.show();
+        dlg.OnBnClickedOpenBootLoader();
+        dlg.OnBnClickedOpenApp();
+        dlg.OnBnClickedMergeFirmware();
+        g_RunLog.FlushOutput();
+        s.strPane = dlg.ControlText(IDC_OUTPUT_PANE);
+        s.strAppInfo = dlg.ControlText(IDC_APP_INFO);
+        s.strTitle = dlg.windowTitle();
+        s.strOpenButton = dlg.ControlText(IDC_OPEN_BOOT);
+        s.strBootLabel = dlg.findChildren<QLabel*>().first()->text();
+    }
+    g_RunLog.DetachOutputWnd();
+    g_RunLog.CloseLogFiles();
+    g_RunLog.m_bPaneEnabled[0] = 0;
+    g_RunLog.m_bFileEnabled[0] = 0;
+    QDir state(tmp.File("state"));
+    QDirIterator files(state.path(), {"*.log"}, QDir::Files, QDirIterator::Subdirectories);
+    if (files.hasNext()) s.log = ReadAllBytes(files.next());
+    state.removeRecursively();  // the next session starts a log file of its own
+    return s;
+}
+
+}  // namespace
+
+TEST_F(Language, AChineseWindowGetsQtsOwnChineseButtons) {
+    ASSERT_TRUE(InstallTranslations(UiLanguage::Chinese));
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorrix"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    const QString strYes = box.button(QMessageBox::Yes)->text();
+    EXPECT_TRUE(strYes.contains(QString::fromUtf8("是"))) << strYes.toStdString();
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().contains(QString::fromUtf8("否")));
+}
+
+TEST_F(Language, QuorrixLangChoosesTheLanguage) {
+    {
+        ScopedEnv env("QUORRIX_LANG", "en");
+        EXPECT_EQ(ChooseUiLanguage(), UiLanguage::English);
+    }
+    ScopedEnv env("QUORRIX_LANG", "zh_CN");
+    EXPECT_EQ(ChooseUiLanguage(), UiLanguage::Chinese);
+}
+
+// The whole window in English, while the run log stays byte for byte what it is in Chinese.
+TEST_F(Language, EnglishWindowKeepsTheRunLogBytes) {
+    TempFolder tmp;  // one folder, so that the paths in both logs are the same
+    const Session chinese = RunSession(tmp);
+    ASSERT_TRUE(InstallTranslations(UiLanguage::English));
+    const Session english = RunSession(tmp);
+    EXPECT_EQ(english.strTitle,
+              QStringLiteral("Norlyn Electronics Distributed Module Firmware Tool V1.01"));
+    EXPECT_EQ(english.strOpenButton, QStringLiteral("Open..."));
+    EXPECT_EQ(english.strBootLabel, QStringLiteral("Boot-loader file"));
+    EXPECT_TRUE(english.strAppInfo.startsWith(QStringLiteral("File info  File size: 20000 \n")))
+        << english.strAppInfo.toStdString();
+    EXPECT_TRUE(english.strAppInfo.contains(QStringLiteral("App version:   1.05")));
+    static const QRegularExpression han(QStringLiteral("\\p{Han}"));
+    EXPECT_FALSE(english.strAppInfo.contains(han)) << english.strAppInfo.toStdString();
+    ASSERT_TRUE(chinese.log.contains("AppX_1.05.bin"));
+    EXPECT_EQ(english.log, chinese.log);
+    EXPECT_EQ(english.strPane, chinese.strPane);
+    EXPECT_TRUE(english.log.contains("\xe4\xbf\x9d\xe5\xad\x98 File "));  // "保存 File "
+}
