@@ -4,12 +4,17 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "cli/CliDiff.h"
+#include "cli/CliImageOptions.h"
 #include "cli/CliJson.h"
+#include "cli/CliVerify.h"
 #include "cli/CliWindow.h"
 #include "cli/Digest.h"
+#include "cli/DigestLine.h"
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
 #include "firmware/Handlers.h"
+#include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/FileSystem.h"
@@ -56,8 +61,10 @@ int RunMerge(const CliOptions& options, CCliWindow& wnd) {
     wnd.SetOpenPath(options.files[1]);
     OnBnClickedOpenApp(wnd);
     wnd.SetSavePath(options.strOutput);
+    ApplyMergeOptions(options);
     if (!OnBnClickedMergeFirmware(wnd)) return 1;
     g_RunLog.FlushOutput();
+    if (options.nFormat != FORMAT_BIN) return PrintImageDigest(wnd.SavedPath());
     QFile file(wnd.SavedPath());
     if (!file.open(QIODevice::ReadOnly)) return 1;
     QByteArray bytes = file.readAll();
@@ -71,6 +78,9 @@ int RunMerge(const CliOptions& options, CCliWindow& wnd) {
 }  // namespace
 
 int RunCli(const CliOptions& options) {
+    // verify and diff only read their files: no run log, no catalogue.
+    if (options.command == CliCommand::Verify) return RunVerify(options);
+    if (options.command == CliCommand::Diff) return RunDiff(options);
     CliRunLog runLog;
     g_DeviceList.Load(options.strCatalogue);
     CCliWindow wnd(options.answer);
@@ -85,6 +95,9 @@ int RunCli(const CliOptions& options) {
             return PrintInspection(options, wnd, IDC_APP_INFO, g_bAppLoaded != 0);
         case CliCommand::Merge:
             return RunMerge(options, wnd);
+        case CliCommand::Verify:
+        case CliCommand::Diff:
+            break;
     }
     return 2;
 }

@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
+#include "cli/CliImageOptions.h"
+
 namespace {
 
 CliParse UsageError(const QCommandLineParser& parser, const QString& strReason) {
@@ -21,6 +23,12 @@ bool CommandOf(const QString& strName, CliCommand& command, int& nFiles) {
     } else if (strName == QLatin1String("merge")) {
         command = CliCommand::Merge;
         nFiles = 2;
+    } else if (strName == QLatin1String("verify")) {
+        command = CliCommand::Verify;
+        nFiles = 1;
+    } else if (strName == QLatin1String("diff")) {
+        command = CliCommand::Diff;
+        nFiles = 2;
     } else {
         return false;
     }
@@ -35,8 +43,14 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
         "Inspects boot-loader and App images and merges them into one firmware file.\n\n"
         "  boot FILE              show the boot-loader report of FILE\n"
         "  app FILE               show the App report of FILE\n"
-        "  merge BOOT APP [-o OUT]  merge both images and save the firmware file"));
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("boot, app or merge"));
+        "  merge BOOT APP [-o OUT]  merge both images and save the firmware file\n"
+        "      [--format bin|hex|srec] [--base ADDR] [--fill BYTE] [--record-bytes 16|32]\n"
+        "  verify IMAGE [--boot BOOT] [--app APP] [--fill BYTE]\n"
+        "                         check a merged firmware file; exit 3 when a check fails\n"
+        "  diff A B               compare the info blocks and bytes of two files;\n"
+        "                         exit 0 when identical, 1 when they differ"));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("boot, app, merge, verify or diff"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("image files"),
                                  QStringLiteral("FILE..."));
     QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
@@ -52,6 +66,7 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     QCommandLineOption json(QStringLiteral("json"),
                             QStringLiteral("boot and app: print the decoded blocks as JSON."));
     parser.addOptions({yes, no, output, catalogue, json});
+    AddImageOptions(parser);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -88,5 +103,7 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     options.strOutput = parser.value(output);
     options.strCatalogue = parser.value(catalogue);
     options.bJson = parser.isSet(json);
+    const QString strImageError = ReadImageOptions(parser, options);
+    if (!strImageError.isEmpty()) return UsageError(parser, strImageError);
     return CliParse::Run;
 }

@@ -1,9 +1,12 @@
 #include <QSaveFile>
 #include <cstring>
 
+#include "firmware/BootRegion.h"
+#include "firmware/FirmwareOutput.h"
 #include "firmware/FirmwareWindow.h"
 #include "firmware/Handlers.h"
 #include "firmware/InfoBlock.h"
+#include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 
@@ -37,14 +40,18 @@ QString ProposedFirmwareName() {
 int OnBnClickedMergeFirmware(IFirmwareWindow& wnd) {
     WriteLog(
         QString::asprintf("Btldr File Size %d \r\nApp File Size %d \r\n", g_nBootSize, g_nAppSize));
+    if (g_byFillByte != 0) WriteLog(QString::asprintf("Fill Byte 0x%02X", g_byFillByte));
     if (ReportMissingImages()) return 0;
     std::memcpy(g_FirmwareBuf, g_BootBuf, BOOT_REGION_SIZE);
+    PadBootRegion(g_FirmwareBuf, g_nBootSize, g_byFillByte);
     std::memcpy(g_FirmwareBuf + BOOT_REGION_SIZE, g_AppBuf, static_cast<size_t>(g_nAppSize));
     g_nFirmwareSize = g_nAppSize + static_cast<std::int32_t>(BOOT_REGION_SIZE);
     WriteLog(QString::asprintf("Firmware File Size %d \r\n", g_nFirmwareSize));
+    if (ReportAddressOverflow()) return 0;
 
     QString strPath;
-    if (!wnd.ChooseSaveFile(ProposedFirmwareName(), QStringLiteral("bin"), strPath)) return 0;
+    if (!wnd.ChooseSaveFile(ProposedFirmwareName(), FormatExtension(g_nFirmwareFormat), strPath))
+        return 0;
     wnd.SetControlText(IDC_OUTPUT_PATH, strPath);
     return SaveFirmwareFile(strPath);
 }
@@ -56,8 +63,8 @@ int SaveFirmwareFile(const QString& strPath) {
         return 0;
     }
     WriteLog(FileLine("创建", strPath, QStringLiteral("成功")));
-    const qint64 nSize = g_nFirmwareSize;
-    bool bWritten = file.write(reinterpret_cast<const char*>(g_FirmwareBuf), nSize) == nSize;
+    const QByteArray bytes = FirmwareFileBytes();
+    bool bWritten = file.write(bytes) == bytes.size();
     QString strError = file.errorString();
     if (!bWritten) {
         file.cancelWriting();
