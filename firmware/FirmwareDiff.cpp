@@ -20,7 +20,9 @@ QString Hex8(std::uint32_t n) { return QString::asprintf("0x%08X", n); }
 const Field COMMON_HEAD[] = {
     {"marker", [](const FirmwareInfoBlock& b) { return Hex4(b.wMagic); }},
     {"type",
-     [](const FirmwareInfoBlock& b) { return Hex4(b.wType) + InfoTypeLabel(b.wType).trimmed(); }},
+     [](const FirmwareInfoBlock& b) {
+         return Hex4(b.wType) + QLatin1Char(' ') + InfoTypeLabel(b.wType).trimmed();
+     }},
     {"block size", [](const FirmwareInfoBlock& b) { return QString::number(b.wSize); }},
 };
 const Field BOOT_VIEW[] = {
@@ -51,12 +53,13 @@ bool ReadBlock(const QByteArray& bytes, std::size_t nOffset, FirmwareInfoBlock& 
 }
 
 QString Row(bool bDiffers, const QString& strLabel, const QString& strA, const QString& strB) {
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(bDiffers ? QLatin1Char('*') : QLatin1Char(' '))
-        .arg(strLabel, -14)
-        .arg(strA, -28)
-        .arg(strB)
-        .trimmed();
+    QString strRow = QStringLiteral("%1 %2 %3 %4")
+                         .arg(bDiffers ? QLatin1Char('*') : QLatin1Char(' '))
+                         .arg(strLabel, -14)
+                         .arg(strA, -28)
+                         .arg(strB);
+    while (strRow.endsWith(QLatin1Char(' '))) strRow.chop(1);
+    return strRow;
 }
 
 template <std::size_t N>

@@ -28,7 +28,7 @@ bool ScriptedWindow::ChooseSaveFile(const QString& strProposedName, const QStrin
                                     QString& strPath) {
     ++m_nSaveDialogs;
     m_strProposedName = strProposedName;
-    EXPECT_EQ(strDefaultExt, QStringLiteral("bin"));
+    EXPECT_EQ(strDefaultExt, m_strExpectedExt);
     strPath = m_strSavePath;
     return !strPath.isEmpty();
 }

@@ -27,6 +27,7 @@ public:
     std::deque<QString> m_openPaths;  // empty: the dialog is cancelled
     QString m_strSavePath;            // empty: the dialog is cancelled
     QString m_strProposedName;
+    QString m_strExpectedExt = QStringLiteral("bin");
     int m_nSaveDialogs = 0;
 };
 
