@@ -1,48 +1,9 @@
 // quorrix-cli merge of a 64 KiB boot loader and a 128 KiB App as a whole process, against
 // srec_cat doing the same concatenation and cat as the floor, in alternating rounds.
-#include <QByteArray>
-#include <QCryptographicHash>
-#include <QFile>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 
-#include "bench/Spawn.h"
-
-namespace {
-
-void Write(const QString& strPath, const QByteArray& bytes) {
-    QFile file(strPath);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(bytes);
-}
-
-QByteArray Pattern(int nLength, int nSeed) {
-    QByteArray bytes(nLength, '\0');
-    for (int i = 0; i < nLength; ++i) bytes[i] = static_cast<char>((i * 31 + nSeed) & 0xFF);
-    return bytes;
-}
-
-double Milliseconds(const std::vector<std::string>& argv, const std::string& out = "/dev/null") {
-    auto start = std::chrono::steady_clock::now();
-    SpawnAndWait(argv, out);
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-QByteArray Sha(const QString& strPath) {
-    QFile file(strPath);
-    file.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
-}
-
-}  // namespace
+#include "bench/ProcessTiming.h"
 
 int main() {
     QTemporaryDir dir;

@@ -3,14 +3,20 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include "cli/CliDiff.h"
+#include "cli/CliImageOptions.h"
 #include "cli/CliJson.h"
+#include "cli/CliVerify.h"
 #include "cli/CliWindow.h"
 #include "cli/Digest.h"
+#include "cli/DigestLine.h"
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
 #include "firmware/Handlers.h"
+#include "firmware/FirmwareOutput.h"
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
+#include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/FileSystem.h"
@@ -84,6 +90,7 @@ void PrintMergeJson(const CliOptions& options, const QString& strOutput, const Q
     document[QStringLiteral("inputs")] =
         QJsonArray{InputFileJson(options.files[0]), InputFileJson(options.files[1])};
     document[QStringLiteral("output")] = OutputJson(strOutput, bytes);
+    document[QStringLiteral("format")] = FormatExtension(g_nFirmwareFormat);
     document[QStringLiteral("version")] = FormatAppVersion(g_byAppVerMajor, g_byAppVerMinor);
     const QString strModule = ModuleNameOfApp();
     document[QStringLiteral("moduleName")] = strModule.isNull() ? QJsonValue() : strModule;
@@ -95,12 +102,6 @@ QByteArray MergedBytes() {
     return QByteArray(reinterpret_cast<const char*>(g_FirmwareBuf), g_nFirmwareSize);
 }
 
-QString DigestLine(const QString& strOutput, const QByteArray& bytes) {
-    return QString::asprintf("%ls %lld bytes crc32=%08x sha256=", qUtf16Printable(strOutput),
-                             static_cast<long long>(bytes.size()), Crc32(bytes)) +
-           Sha256Hex(bytes) + QLatin1Char('\n');
-}
-
 int FailMerge(const CliOptions& options, const QJsonObject& error) {
     if (options.bJson) PrintJson(QJsonObject{{QStringLiteral("error"), error}});
     return 1;
@@ -110,7 +111,7 @@ int SaveMerged(const CliOptions& options, CCliWindow& wnd, QString& strOutput) {
     if (options.strOutput == QLatin1String("-")) {
         strOutput = QStringLiteral("-");
         if (!MergeFirmwareImages()) return 0;
-        const QByteArray bytes = MergedBytes();
+        const QByteArray bytes = FirmwareFileBytes();
         PrintBytes(stdout, bytes.constData(), bytes.size());
         return StdoutError() == 0 ? 1 : 0;
     }
@@ -121,6 +122,7 @@ int SaveMerged(const CliOptions& options, CCliWindow& wnd, QString& strOutput) {
 }
 
 int RunMerge(const CliOptions& options, CCliWindow& wnd) {
+    ApplyMergeOptions(options);
     const QJsonObject bootError =
         OpenInput(wnd, options.files[0], &OnBnClickedOpenBootLoader, g_bBootLoaded);
     const QJsonObject appError =
@@ -136,18 +138,26 @@ int RunMerge(const CliOptions& options, CCliWindow& wnd) {
                              ? ErrorJson("declined", QStringLiteral("the output was not replaced"))
                              : ErrorJson("save-failed", strOutput + QStringLiteral(": not saved")));
     }
+    // The digest is of the image bytes, the same in every format.
     const QByteArray bytes = MergedBytes();
     if (options.bJson) {
         PrintMergeJson(options, strOutput, bytes);
-    } else {
-        PrintLines(strOutput == QLatin1String("-") ? stderr : stdout, DigestLine(strOutput, bytes));
+        return 0;
     }
+    QString strLine = DigestLine(strOutput, bytes);
+    if (g_nFirmwareFormat != FORMAT_BIN) {
+        strLine += QStringLiteral(" format=") + FormatExtension(g_nFirmwareFormat);
+    }
+    PrintLines(strOutput == QLatin1String("-") ? stderr : stdout, strLine + QLatin1Char('\n'));
     return 0;
 }
 
 }  // namespace
 
 int RunCli(const CliOptions& options) {
+    // verify and diff only read their files: no run log, no catalogue.
+    if (options.command == CliCommand::Verify) return RunVerify(options);
+    if (options.command == CliCommand::Diff) return RunDiff(options);
     CliRunLog runLog;
     g_DeviceList.Load(options.strCatalogue);
     CCliWindow wnd(options.answer, options.bForce);
@@ -162,6 +172,9 @@ int RunCli(const CliOptions& options) {
                 OpenInput(wnd, options.files.first(), &OnBnClickedOpenApp, g_bAppLoaded));
         case CliCommand::Merge:
             return RunMerge(options, wnd);
+        case CliCommand::Verify:
+        case CliCommand::Diff:
+            break;
     }
     return 2;
 }

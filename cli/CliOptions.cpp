@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#include "cli/CliImageOptions.h"
+
 namespace {
 
 // The usage line names the program, not the path it was started by.
@@ -33,6 +35,12 @@ bool CommandOf(const QString& strName, CliCommand& command, int& nFiles) {
     } else if (strName == QLatin1String("merge")) {
         command = CliCommand::Merge;
         nFiles = 2;
+    } else if (strName == QLatin1String("verify")) {
+        command = CliCommand::Verify;
+        nFiles = 1;
+    } else if (strName == QLatin1String("diff")) {
+        command = CliCommand::Diff;
+        nFiles = 2;
     } else {
         return false;
     }
@@ -47,15 +55,22 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
         "Inspects boot-loader and App images and merges them into one firmware file.\n\n"
         "  boot FILE                show the boot-loader report of FILE\n"
         "  app FILE                 show the App report of FILE and what a merge records\n"
-        "  merge BOOT APP [-o OUT]  merge both images and save the firmware file\n\n"
+        "  merge BOOT APP [-o OUT]  merge both images and save the firmware file\n"
+        "      [--format bin|hex|srec] [--base ADDR] [--fill BYTE] [--record-bytes 16|32]\n"
+        "  verify IMAGE [--boot BOOT] [--app APP] [--fill BYTE]\n"
+        "                           check a merged firmware file\n"
+        "  diff A B                 compare the info blocks and bytes of two files\n\n"
         "merge saves to OUT, by default to the proposed name in the current folder:\n"
         "<App file title>_<version>.bin, or <App file title>_all.bin for an App without a\n"
-        "version. OUT may be a folder (the proposed name inside it) or - (standard output).\n"
+        "version (.hex or .srec with --format). OUT may be a folder (the proposed name inside\n"
+        "it) or - (standard output).\n"
         "Questions are answered by -y or -n, else at the terminal (y/yes/n/no, 是/否);\n"
         "when standard input is no terminal, or at its end, the answer is No.\n\n"
-        "Exit status: 0 done; 1 an input refused, a question answered No, or a write\n"
-        "failed; 2 wrong usage."));
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("boot, app or merge"));
+        "Exit status: 0 done (diff: the files are identical); 1 an input refused, a question\n"
+        "answered No, a write failed (diff: the files differ); 2 wrong usage; 3 a verify\n"
+        "check failed."));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("boot, app, merge, verify or diff"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("image files"),
                                  QStringLiteral("FILE..."));
     QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
@@ -69,10 +84,11 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
                                  QStringLiteral("The device catalogue (default ./DeviceList.Ini)."),
                                  QStringLiteral("PATH"), options.strCatalogue);
     QCommandLineOption json(QStringLiteral("json"),
-                            QStringLiteral("Print the result as JSON on standard output."));
+                            QStringLiteral("boot, app, merge and verify: print the result as JSON."));
     QCommandLineOption force({QStringLiteral("f"), QStringLiteral("force")},
                              QStringLiteral("merge: replace an existing OUT without asking."));
     parser.addOptions({yes, no, force, output, catalogue, json});
+    AddImageOptions(parser);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -88,10 +104,10 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     QStringList positional = parser.positionalArguments();
     int nFiles = 0;
     if (positional.isEmpty()) {
-        return UsageError(parser, QStringLiteral("a command is needed: boot, app or merge"));
+        return UsageError(parser, QStringLiteral("a command is needed: boot, app, merge, verify or diff"));
     }
     if (!CommandOf(positional.first(), options.command, nFiles)) {
-        return UsageError(parser, QStringLiteral("unknown command \"%1\": use boot, app or merge")
+        return UsageError(parser, QStringLiteral("unknown command \"%1\": use boot, app, merge, verify or diff")
                                       .arg(positional.first()));
     }
     options.files = positional.mid(1);
@@ -121,5 +137,7 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     options.strCatalogue = parser.value(catalogue);
     options.bJson = parser.isSet(json);
     options.bForce = parser.isSet(force);
+    const QString strImageError = ReadImageOptions(parser, options);
+    if (!strImageError.isEmpty()) return UsageError(parser, strImageError);
     return CliParse::Run;
 }

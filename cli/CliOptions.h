@@ -2,10 +2,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 
 class QCoreApplication;
 
-enum class CliCommand { Boot, App, Merge };
+enum class CliCommand { Boot, App, Merge, Verify, Diff };
 enum class CliAnswer { Ask, Yes, No };
 
 struct CliOptions {
@@ -17,6 +18,12 @@ struct CliOptions {
     CliAnswer answer = CliAnswer::Ask;
     bool bJson = false;
     bool bForce = false;  // replace an existing output without asking
+    QString strBoot;      // --boot and --app, verify only
+    QString strApp;
+    std::uint8_t byFill = 0;            // --fill, merge and verify
+    int nFormat = 0;                    // --format, merge only: FORMAT_BIN, FORMAT_HEX, FORMAT_SREC
+    std::uint32_t dwBase = 0x08000000;  // --base
+    int nRecordBytes = 16;              // --record-bytes
 };
 
 enum class CliParse { Run, ExitOk, UsageError };

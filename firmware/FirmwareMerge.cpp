@@ -3,10 +3,13 @@
 #include <cerrno>
 #include <cstring>
 
+#include "firmware/BootRegion.h"
+#include "firmware/FirmwareOutput.h"
 #include "firmware/FirmwareWindow.h"
 #include "firmware/Handlers.h"
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
+#include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/FileOpen.h"
@@ -21,9 +24,9 @@ QString FailureReason(const QFileDevice& file, int nError) {
 // Writes the merged image; finish commits or closes. The reason of a failure in strError.
 template <typename TFile, typename TFinish>
 bool WriteImage(TFile& file, TFinish finish, QString& strError) {
-    const qint64 nSize = g_nFirmwareSize;
+    const QByteArray bytes = FirmwareFileBytes();
     errno = 0;
-    if (file.write(reinterpret_cast<const char*>(g_FirmwareBuf), nSize) == nSize) {
+    if (file.write(bytes) == bytes.size()) {
         errno = 0;
         if (finish(file)) return true;
     }
@@ -62,18 +65,22 @@ QString ProposedFirmwareName() {
 int MergeFirmwareImages() {
     WriteLog(
         QString::asprintf("Btldr File Size %d \r\nApp File Size %d \r\n", g_nBootSize, g_nAppSize));
+    if (g_byFillByte != 0) WriteLog(QString::asprintf("Fill Byte 0x%02X", g_byFillByte));
     if (ReportMissingImages()) return 0;
     std::memcpy(g_FirmwareBuf, g_BootBuf, BOOT_REGION_SIZE);
+    PadBootRegion(g_FirmwareBuf, g_nBootSize, g_byFillByte);
     std::memcpy(g_FirmwareBuf + BOOT_REGION_SIZE, g_AppBuf, static_cast<size_t>(g_nAppSize));
     g_nFirmwareSize = g_nAppSize + static_cast<std::int32_t>(BOOT_REGION_SIZE);
     WriteLog(QString::asprintf("Firmware File Size %d \r\n", g_nFirmwareSize));
+    if (ReportAddressOverflow()) return 0;
     return 1;
 }
 
 int OnBnClickedMergeFirmware(IFirmwareWindow& wnd) {
     if (!MergeFirmwareImages()) return 0;
     QString strPath;
-    if (!wnd.ChooseSaveFile(ProposedFirmwareName(), QStringLiteral("bin"), strPath)) return 0;
+    if (!wnd.ChooseSaveFile(ProposedFirmwareName(), FormatExtension(g_nFirmwareFormat), strPath))
+        return 0;
     wnd.SetControlText(IDC_OUTPUT_PATH, strPath);
     return SaveFirmwareFile(strPath);
 }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "firmware/InfoBlock.h"
+#include "firmware/OutputFormat.h"
 #include "platform/InitOrder.h"
 
 unsigned char g_BootBuf[BOOT_BUF_SIZE];
@@ -16,6 +18,10 @@ std::uint8_t g_bAppLoaded = 0;
 std::uint8_t g_byAppVerMajor = 0;
 std::uint8_t g_byAppVerMinor = 0;
 QString g_strAppFileTitle QUORRIX_INIT_ORDER(INIT_ORDER_WORKSPACE);
+std::uint8_t g_byFillByte = 0;
+int g_nFirmwareFormat = FORMAT_BIN;
+std::uint32_t g_dwLoadAddress = APP_ADDRESS_BASE;
+int g_nRecordBytes = 16;
 
 void ResetFirmwareWorkspace() {
     std::memset(g_BootBuf, 0, sizeof g_BootBuf);
@@ -26,4 +32,8 @@ void ResetFirmwareWorkspace() {
     g_bBootLoaded = g_bAppLoaded = 0;
     g_byAppVerMajor = g_byAppVerMinor = 0;
     g_strAppFileTitle.clear();
+    g_byFillByte = 0;
+    g_nFirmwareFormat = FORMAT_BIN;
+    g_dwLoadAddress = APP_ADDRESS_BASE;
+    g_nRecordBytes = 16;
 }

@@ -35,6 +35,14 @@ extern std::uint8_t g_byAppVerMajor;
 extern std::uint8_t g_byAppVerMinor;
 extern QString g_strAppFileTitle;
 
+// How the merge builds and writes its file: the byte that pads a short boot loader to 4096
+// (the window keeps 0x00), the output format (FORMAT_BIN, _HEX, _SREC), the load address of
+// byte 0 and the data bytes a record of the text formats.
+extern std::uint8_t g_byFillByte;
+extern int g_nFirmwareFormat;
+extern std::uint32_t g_dwLoadAddress;
+extern int g_nRecordBytes;
+
 // Where a file is read before it is accepted, so that a declined or failed file leaves the
 // accepted image as it was. Bytes past the file's end are zero.
 extern unsigned char g_StageBuf[APP_BUF_SIZE];

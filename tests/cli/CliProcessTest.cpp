@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -156,7 +157,7 @@ TEST_F(CliProcess, UsageFaultsAreNamed) {
     EXPECT_TRUE(unknown.strErr.startsWith(QStringLiteral("quorrix-cli: unknown command \"foo\"")));
     CliRun help = Run({"--help"});
     EXPECT_TRUE(help.strOut.startsWith(QStringLiteral("Usage: quorrix-cli [options]")));
-    EXPECT_TRUE(help.strOut.contains(QStringLiteral("Exit status: 0 done; 1 an input refused")));
+    EXPECT_TRUE(help.strOut.contains(QStringLiteral("Exit status: 0 done (diff: the files are identical); 1 an input refused")));
     EXPECT_TRUE(help.strOut.contains(QStringLiteral("when standard input is no terminal")));
     CliRun app = Run({"app", "AppX.bin"});
     EXPECT_TRUE(app.strErr.endsWith(
@@ -223,4 +224,59 @@ TEST_F(CliProcess, JsonGivesErrorsInsteadOfZeroedBlocksAndDescribesAMerge) {
     EXPECT_EQ(done["inputs"][1].toObject()["sha256"].toString(), Sha256Hex(ReadAllBytes(m_tmp.File("AppX.bin"))));
     EXPECT_EQ(done["version"].toString(), QStringLiteral("1.05"));
     EXPECT_EQ(done["moduleName"].toString(), QString::fromUtf8("温度模块, TC-8"));
+}
+
+TEST_F(CliProcess, VerifyExitStatusFindingsAndJson) {
+    CliRun merge = Run({"merge", "boot.bin", "AppX.bin", "--fill", "0xFF", "-o", "fw.bin"});
+    ASSERT_EQ(merge.nExit, 0) << merge.strErr.toStdString();
+    EXPECT_TRUE(merge.strErr.contains(QStringLiteral("App File Size 20000 \n[")));
+    EXPECT_TRUE(merge.strErr.contains(QStringLiteral("] Fill Byte 0xFF\n")));
+    const QByteArray fw = ReadAllBytes(m_tmp.File("fw.bin"));
+    CliRun good =
+        Run({"verify", "fw.bin", "--boot", "boot.bin", "--app", "AppX.bin", "--fill", "255"});
+    EXPECT_EQ(good.nExit, 0);
+    EXPECT_EQ(good.strOut.count(QStringLiteral("\nok   ")), 5);
+    EXPECT_TRUE(
+        good.strOut.endsWith(QString::asprintf("fw.bin 24096 bytes crc32=%08x sha256=", Crc32(fw)) +
+                             Sha256Hex(fw) + "\n"));
+    CliRun bad = Run({"verify", "--json", "fw.bin", "--boot", "boot.bin"});  // fill 0x00 expected
+    EXPECT_EQ(bad.nExit, 3);
+    QJsonObject json = QJsonDocument::fromJson(bad.strOut.toUtf8()).object();
+    EXPECT_FALSE(json["ok"].toBool());
+    QJsonArray checks = json["checks"].toArray();
+    ASSERT_EQ(checks.size(), 5);
+    EXPECT_EQ(checks[4].toObject()["check"].toString(), QStringLiteral("bootRegion"));
+    EXPECT_EQ(checks[4].toObject()["offset"].toInt(), 3000);
+    EXPECT_EQ(json["sha256"].toString(), Sha256Hex(fw));
+    EXPECT_EQ(Run({"verify", "missing.bin"}).nExit, 1);
+    EXPECT_EQ(Run({"verify", "fw.bin", "--app", "/dev/null"}).nExit, 1);  // not a regular file
+    for (const QStringList& wrong : {QStringList{"verify", "fw.bin", "--format", "hex"},
+                                     {"merge", "boot.bin", "AppX.bin", "--boot", "b"},
+                                     {"merge", "boot.bin", "AppX.bin", "--fill", "0x100"},
+                                     {"merge", "boot.bin", "AppX.bin", "--base", "0x100000000"},
+                                     {"merge", "boot.bin", "AppX.bin", "--record-bytes", "20"},
+                                     {"diff", "--json", "a", "b"}}) {
+        EXPECT_EQ(Run(wrong).nExit, 2) << wrong.join(' ').toStdString();
+    }
+}
+
+TEST_F(CliProcess, MergeAsHexNamesTheFormatWithTheImageDigestAndDiffCompares) {
+    ASSERT_EQ(Run({"merge", "boot.bin", "AppX.bin", "-o", "fw.bin"}).nExit, 0);
+    const QByteArray fw = ReadAllBytes(m_tmp.File("fw.bin"));
+    CliRun hex = Run({"merge", "boot.bin", "AppX.bin", "--format", "hex"});
+    ASSERT_EQ(hex.nExit, 0) << hex.strErr.toStdString();
+    EXPECT_TRUE(
+        hex.strOut.endsWith(QString::asprintf(".hex 24096 bytes crc32=%08x sha256=", Crc32(fw)) +
+                            Sha256Hex(fw) + " format=hex\n"));
+    EXPECT_TRUE(ReadAllBytes(m_tmp.File("AppX_1.05.hex")).startsWith(":020000040800F2\r\n"));
+    CliRun overflow =
+        Run({"merge", "boot.bin", "AppX.bin", "--format", "srec", "--base", "0xFFFFF000"});
+    EXPECT_EQ(overflow.nExit, 1);
+    EXPECT_TRUE(overflow.strErr.contains(QString::fromUtf8("超出 32 位地址")));
+    EXPECT_FALSE(QFile::exists(m_tmp.File("AppX_1.05.srec")));
+
+    EXPECT_EQ(Run({"diff", "fw.bin", "fw.bin"}).nExit, 0);
+    CliRun diff = Run({"diff", "boot.bin", "fw.bin"});
+    EXPECT_EQ(diff.nExit, 1);
+    EXPECT_TRUE(diff.strOut.endsWith(QStringLiteral("(A 3000 bytes, B 24096 bytes)\n")));
 }

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "firmware/Handlers.h"
+#include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
 #include "platform/FileOpen.h"
 #include "tests/firmware/FirmwareTestSupport.h"
@@ -187,4 +188,30 @@ TEST_F(FirmwareMerge, AFileInAFolderThatRefusesNewFilesIsWrittenInPlace) {
                             QString::fromUtf8(" = 直接写入, 文件夹不可写, 不是原子保存"));
     EXPECT_EQ(ReadAllBytes(strTarget),
               QByteArray(reinterpret_cast<const char*>(g_FirmwareBuf), g_nFirmwareSize));
+}
+
+TEST_F(FirmwareMerge, FillBytePadsTheBootLoaderAndIsLogged) {
+    LoadBoth(3000, 20000);
+    g_byFillByte = 0xFF;
+    m_wnd.m_strSavePath = m_tmp.File("out.bin");
+    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 1);
+    EXPECT_EQ(TakeLogLines().mid(1, 2),
+              (QStringList{"App File Size 20000 ", QStringLiteral("Fill Byte 0xFF")}));
+    EXPECT_EQ(ReadAllBytes(m_tmp.File("out.bin")), m_boot + QByteArray(1096, '\xFF') + m_app);
+}
+
+TEST_F(FirmwareMerge, HexAtABaseThatOverflowsIsRefusedBeforeTheSaveDialog) {
+    LoadBoth(4096, 1000);
+    g_nFirmwareFormat = FORMAT_HEX;
+    g_dwLoadAddress = 0xFFFFF000u;
+    m_wnd.m_strSavePath = m_tmp.File("out.hex");
+    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 0);
+    EXPECT_EQ(
+        TakeLogLines().last(),
+        QString::fromUtf8("合成固件 = 失败, 起始地址 0xFFFFF000 加 5096 Bytes 超出 32 位地址"));
+    EXPECT_EQ(m_wnd.m_nSaveDialogs, 0);
+    g_dwLoadAddress = 0xFFFFFFFFu - 5095;  // the last byte at 0xFFFFFFFF still fits
+    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 1);
+    EXPECT_TRUE(ReadAllBytes(m_tmp.File("out.hex")).startsWith(":02000004FFFFFC\r\n"));
+    EXPECT_EQ(m_wnd.m_strDefaultExt, QStringLiteral("hex"));
 }

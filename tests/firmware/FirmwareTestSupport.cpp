@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/DeviceCatalogue.h"
+#include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 
@@ -18,7 +19,7 @@ void FirmwareTest::SetUp() {
 void FirmwareTest::TearDown() {
     EXPECT_EQ(m_wnd.m_nUnscripted, 0)
         << "unexpected questions: " << m_wnd.m_questions.join(" | ").toStdString();
-    if (m_wnd.m_nSaveDialogs > 0) {
+    if (m_wnd.m_nSaveDialogs > 0 && g_nFirmwareFormat == FORMAT_BIN) {
         EXPECT_EQ(m_wnd.m_strDefaultExt, QStringLiteral("bin"));
     }
     g_RunLog.m_bPaneEnabled[0] = 0;

@@ -1,0 +1,36 @@
+#include "cli/CliFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+
+bool Refuse(const QString& strPath, const QString& strReason) {
+    std::fprintf(stderr, "quorrix-cli: %s: %s\n", qUtf8Printable(strPath),
+                 qUtf8Printable(strReason));
+    return false;
+}
+
+}  // namespace
+
+bool ReadInputFile(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
+                   QByteArray& bytes) {
+    const QFileInfo info(strPath);
+    // Checked before the open: a FIFO would block, a device would read without end.
+    if (info.exists() && !info.isFile())
+        return Refuse(strPath, QStringLiteral("not a regular file"));
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly)) return Refuse(strPath, file.errorString());
+    const std::int64_t nSize = file.size();
+    if (nSize > nSizeLimit) {
+        return Refuse(strPath, QStringLiteral("%1 bytes, more than %2").arg(nSize).arg(nSizeLimit));
+    }
+    const std::int64_t nWanted = qMin(nSize, nReadAtMost);
+    bytes = file.read(nWanted);
+    if (bytes.size() != nWanted) {
+        return Refuse(strPath,
+                      QStringLiteral("read %1 of %2 bytes").arg(bytes.size()).arg(nWanted));
+    }
+    return true;
+}

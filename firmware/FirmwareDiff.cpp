@@ -1,0 +1,134 @@
+#include "firmware/FirmwareDiff.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "firmware/InfoBlock.h"
+
+namespace {
+
+struct Field {
+    const char* pLabel;
+    QString (*pValue)(const FirmwareInfoBlock& b);
+};
+
+QString Hex4(unsigned n) { return QString::asprintf("0x%04X", n); }
+QString Hex8(std::uint32_t n) { return QString::asprintf("0x%08X", n); }
+
+// Bytes 8 to 15 mean different things to a boot loader and an App, so each block is shown
+// in one view: block 1 as a boot loader unless both files say App, block 2 as an App.
+const Field COMMON_HEAD[] = {
+    {"marker", [](const FirmwareInfoBlock& b) { return Hex4(b.wMagic); }},
+    {"type",
+     [](const FirmwareInfoBlock& b) {
+         return Hex4(b.wType) + QLatin1Char(' ') + InfoTypeLabel(b.wType).trimmed();
+     }},
+    {"block size", [](const FirmwareInfoBlock& b) { return QString::number(b.wSize); }},
+};
+const Field BOOT_VIEW[] = {
+    {"boot version", [](const FirmwareInfoBlock& b) { return Hex4(b.wBootVersion); }},
+    {"chip type", [](const FirmwareInfoBlock& b) { return Hex4(b.wChipType); }},
+    {"boot size", [](const FirmwareInfoBlock& b) { return Hex4(b.wBootSize); }},
+};
+const Field APP_VIEW[] = {
+    {"App version",
+     [](const FirmwareInfoBlock& b) { return FormatAppVersion(b.byVerMajor, b.byVerMinor); }},
+    {"module type",
+     [](const FirmwareInfoBlock& b) { return QString::asprintf("%04X", b.wModuleType); }},
+    {"App size", [](const FirmwareInfoBlock& b) { return Hex4(b.wAppSize); }},
+};
+const Field COMMON_TAIL[] = {
+    {"code size", [](const FirmwareInfoBlock& b) { return Hex4(b.wCodeSize); }},
+    {"App address", [](const FirmwareInfoBlock& b) { return Hex8(b.dwAppAddress); }},
+    {"info stage", [](const FirmwareInfoBlock& b) { return Hex8(b.dwInfoStageAddress); }},
+    {"App stage", [](const FirmwareInfoBlock& b) { return Hex8(b.dwAppStageAddress); }},
+};
+
+// The block at nOffset, or nothing when the file ends before the block does.
+bool ReadBlock(const QByteArray& bytes, std::size_t nOffset, FirmwareInfoBlock& block) {
+    if (bytes.size() < static_cast<qsizetype>(nOffset + INFO_BLOCK_LENGTH)) return false;
+    block =
+        FirmwareInfoBlock::Read(reinterpret_cast<const unsigned char*>(bytes.constData()), nOffset);
+    return true;
+}
+
+QString Row(bool bDiffers, const QString& strLabel, const QString& strA, const QString& strB) {
+    QString strRow = QStringLiteral("%1 %2 %3 %4")
+                         .arg(bDiffers ? QLatin1Char('*') : QLatin1Char(' '))
+                         .arg(strLabel, -14)
+                         .arg(strA, -28)
+                         .arg(strB);
+    while (strRow.endsWith(QLatin1Char(' '))) strRow.chop(1);
+    return strRow;
+}
+
+template <std::size_t N>
+void AppendFields(QStringList& lines, const Field (&fields)[N], const FirmwareInfoBlock* pA,
+                  const FirmwareInfoBlock* pB) {
+    for (const Field& f : fields) {
+        const QString strA = pA ? f.pValue(*pA) : QStringLiteral("-");
+        const QString strB = pB ? f.pValue(*pB) : QStringLiteral("-");
+        lines.append(Row(strA != strB, QString::fromLatin1(f.pLabel), strA, strB));
+    }
+}
+
+void AppendBlock(QStringList& lines, int nNumber, std::size_t nOffset, const QByteArray& a,
+                 const QByteArray& b) {
+    FirmwareInfoBlock blockA, blockB;
+    const bool bA = ReadBlock(a, nOffset, blockA);
+    const bool bB = ReadBlock(b, nOffset, blockB);
+    if (nNumber == 2 && !(bA && blockA.HasMarker()) && !(bB && blockB.HasMarker())) return;
+    const FirmwareInfoBlock* pA = bA ? &blockA : nullptr;
+    const FirmwareInfoBlock* pB = bB ? &blockB : nullptr;
+    lines.append(Row(false, QString::asprintf("block %d 0x%04zX", nNumber, nOffset),
+                     bA ? QStringLiteral("A") : QStringLiteral("A (file too short)"),
+                     bB ? QStringLiteral("B") : QStringLiteral("B (file too short)")));
+    AppendFields(lines, COMMON_HEAD, pA, pB);
+    const bool bAppView = nNumber == 2 || ((!pA || pA->IsAppType()) && (!pB || pB->IsAppType()));
+    if (bAppView) {
+        AppendFields(lines, APP_VIEW, pA, pB);
+    } else {
+        AppendFields(lines, BOOT_VIEW, pA, pB);
+    }
+    AppendFields(lines, COMMON_TAIL, pA, pB);
+}
+
+void CompareBytes(FirmwareDiff& diff, const QByteArray& a, const QByteArray& b) {
+    const qsizetype nCommon = std::min(a.size(), b.size());
+    const qsizetype nFirst =
+        std::mismatch(a.begin(), a.begin() + nCommon, b.begin()).first - a.begin();
+    diff.nDifferingBytes = std::max(a.size(), b.size()) - nCommon;
+    for (qsizetype i = nFirst; i < nCommon; ++i) diff.nDifferingBytes += a[i] != b[i];
+    diff.bIdentical = diff.nDifferingBytes == 0;
+    const QString strSizes =
+        QString::asprintf("A %lld bytes, B %lld bytes", static_cast<long long>(a.size()),
+                          static_cast<long long>(b.size()));
+    if (diff.bIdentical) {
+        diff.lines.append(QStringLiteral("identical: ") + strSizes);
+        return;
+    }
+    diff.nFirstDifference = nFirst;
+    if (nFirst < nCommon) {
+        diff.lines.append(
+            QString::asprintf("first difference at 0x%04llX: 0x%02X in A, 0x%02X in B",
+                              static_cast<long long>(nFirst), static_cast<unsigned char>(a[nFirst]),
+                              static_cast<unsigned char>(b[nFirst])));
+    } else {
+        diff.lines.append(QString::asprintf("first difference at 0x%04llX: %s ends there",
+                                            static_cast<long long>(nFirst),
+                                            a.size() < b.size() ? "A" : "B"));
+    }
+    diff.lines.append(
+        QString::asprintf("differing bytes: %lld (", static_cast<long long>(diff.nDifferingBytes)) +
+        strSizes + QLatin1Char(')'));
+}
+
+}  // namespace
+
+FirmwareDiff DiffFirmwareImages(const QByteArray& a, const QByteArray& b) {
+    FirmwareDiff diff;
+    AppendBlock(diff.lines, 1, INFO_BLOCK1_OFFSET, a, b);
+    AppendBlock(diff.lines, 2, INFO_BLOCK2_OFFSET, a, b);
+    CompareBytes(diff, a, b);
+    return diff;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+
+// The bytes of the merged file in the workspace's output format: the image itself for
+// FORMAT_BIN (not copied), its HEX or S-record text otherwise.
+QByteArray FirmwareFileBytes();
+
+// A text format cannot address an image that runs past 4 GiB from its load address: writes
+// the refusal to the run log and returns true then.
+bool ReportAddressOverflow();
