@@ -45,6 +45,18 @@ void BM_PlainAppendFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainAppendFloor);
 
+// The same floor on a file opened for appending, as every copy of the tool opens its log.
+void BM_PlainAppendModeFloor(benchmark::State& state) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("floor.log")));
+    file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+    const QByteArray record =
+        QByteArray("2024-05-01 09:05:03 : [ 9:05:03.007] ") + TEXT_40.toUtf8() + "\r\n";
+    for (auto _ : state) benchmark::DoNotOptimize(file.write(record));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PlainAppendModeFloor);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -23,12 +23,27 @@ struct LogClock {
     QByteArray stamp;  // "%04d-%02d-%02d %02d:%02d:%02d"
 };
 
+// Seconds since year 0 as a key; good enough to tell two readings of the clock apart.
+qint64 SecondKey(const LocalTimeFields& t) {
+    return ((((qint64(t.nYear) * 13 + t.nMonth) * 32 + t.nDay) * 24 + t.nHour) * 60 + t.nMinute) *
+               60 +
+           t.nSecond;
+}
+
+// The stamp changes once a second; formatting it for every record would cost more than the
+// write itself.
 LogClock ReadLogClock() {
+    thread_local qint64 nCachedKey = -1;
+    thread_local QByteArray cachedStamp;
     LogClock clock;
     clock.now = CurrentLocalTime();
     const LocalTimeFields& t = clock.now;
-    clock.stamp = FormatAsciiBytes("%04d-%02d-%02d %02d:%02d:%02d", t.nYear, t.nMonth, t.nDay,
-                                   t.nHour, t.nMinute, t.nSecond);
+    if (SecondKey(t) != nCachedKey) {
+        cachedStamp = FormatAsciiBytes("%04d-%02d-%02d %02d:%02d:%02d", t.nYear, t.nMonth, t.nDay,
+                                       t.nHour, t.nMinute, t.nSecond);
+        nCachedKey = SecondKey(t);
+    }
+    clock.stamp = cachedStamp;
     return clock;
 }
 
@@ -127,9 +142,26 @@ QString CRunLog::RotateLogFile(int nChannel, const QByteArray& stamp) {
     return strMessage + QLatin1String("\r\n");
 }
 
-QByteArray CRunLog::Record(const QByteArray& stamp, const QString& strText) const {
+const QByteArray& CRunLog::Record(const QByteArray& stamp, const QString& strText) {
+    // One buffer for every record: its room is kept from one record to the next.
+    m_record.truncate(0);  // keeps the room, unlike clear()
+    if (m_bShowTime) m_record.append(stamp).append(" : ");
     // The whole text in the code page, however many bytes it takes.
-    return m_bShowTime ? stamp + " : " + ToCodePage(strText) : ToCodePage(strText);
+    AppendCodePage(m_record, strText);
+    return m_record;
+}
+
+QString CRunLog::CachedLogFileName(int nChannel, const LocalTimeFields& now) {
+    if (nChannel < 0 || nChannel >= LOG_CHANNEL_COUNT) return LogFileName(*this, nChannel, now);
+    LogNameCache& cache = m_nameCache[nChannel];
+    const qint64 nHourKey = SecondKey(now) / 3600;
+    if (cache.nHourKey != nHourKey || cache.strLogName != m_strLogName ||
+        cache.strChannelName != m_strChannelName[nChannel] || cache.bPlain != m_bPlainFileName ||
+        cache.bHourly != m_bHourlyFile) {
+        cache = {nHourKey, m_strLogName, m_strChannelName[nChannel], m_bPlainFileName,
+                 m_bHourlyFile, LogFileName(*this, nChannel, now)};
+    }
+    return cache.strName;
 }
 
 void CRunLog::ReportFailure(const QString& strMessage, int nChannel) {
@@ -141,7 +173,7 @@ void CRunLog::ReportFailure(const QString& strMessage, int nChannel) {
 
 int CRunLog::WriteLogFileGuarded(const QString& strText, int nChannel) {
     const LogClock clock = ReadLogClock();
-    const QString strName = LogFileName(*this, nChannel, clock.now);
+    const QString strName = CachedLogFileName(nChannel, clock.now);
     if (strName.isEmpty()) return 0;
     QString strFailure;
     if (m_bFileOpen[nChannel] && m_strOpenName[nChannel] != strName) {

@@ -1,5 +1,7 @@
 #include "log/RunLog.h"
 
+#include <cstring>
+
 #include "log/AsciiFormat.h"
 #include "platform/Clock.h"
 #include "platform/InitOrder.h"
@@ -21,21 +23,45 @@ void CRunLog::FormatToday(QString& strDate) {
     strDate = FormatAscii("%04d-%02d-%02d", now.nYear, now.nMonth, now.nDay);
 }
 
-QString CRunLog::StampText(QString strText) const {
-    if (m_bEnsureCrLf && !strText.endsWith(QLatin1String("\r\n"))) {
-        strText += QLatin1String("\r\n");
+namespace {
+
+// "%2d:%02d:%02d.%03d] "; many texts share one millisecond, so the last one is kept.
+QLatin1StringView TimeStamp(const LocalTimeFields& now) {
+    thread_local LocalTimeFields cached{0, 0, 0, -2, -2, -2, -2};
+    thread_local char text[32] = {};
+    thread_local int nLength = 0;
+    if (now.nMsec != cached.nMsec || now.nSecond != cached.nSecond ||
+        now.nMinute != cached.nMinute || now.nHour != cached.nHour) {
+        const QByteArray stamp = FormatAsciiBytes("%2d:%02d:%02d.%03d] ", now.nHour, now.nMinute,
+                                                  now.nSecond, now.nMsec);
+        nLength = static_cast<int>(qMin<qsizetype>(stamp.size(), sizeof text));
+        std::memcpy(text, stamp.constData(), static_cast<size_t>(nLength));
+        cached = now;
     }
-    if (!m_bShowTime) return strText;  // the date alone puts no stamp in front
-    QString strStamp = QStringLiteral("[");
+    return QLatin1StringView(text, nLength);
+}
+
+}  // namespace
+
+QString CRunLog::StampText(QString strText) const {
+    const bool bAddCrLf = m_bEnsureCrLf && !strText.endsWith(QLatin1String("\r\n"));
+    if (!m_bShowTime) {  // the date alone puts no stamp in front
+        if (bAddCrLf) strText += QLatin1String("\r\n");
+        return strText;
+    }
+    QString strStamped;
+    strStamped.reserve(strText.size() + 40);
+    strStamped += QLatin1Char('[');
     if (m_bShowDate) {
         QString strDate;
         FormatToday(strDate);
-        strStamp += strDate + QLatin1Char(' ');
+        strStamped += strDate + QLatin1Char(' ');
     }
     // The date and the time are read separately, so around midnight they may disagree.
-    const LocalTimeFields now = CurrentLocalTime();
-    strStamp += FormatAscii("%2d:%02d:%02d.%03d] ", now.nHour, now.nMinute, now.nSecond, now.nMsec);
-    return strStamp + strText;
+    strStamped += TimeStamp(CurrentLocalTime());
+    strStamped += strText;
+    if (bAddCrLf) strStamped += QLatin1String("\r\n");
+    return strStamped;
 }
 
 void CRunLog::QueueForPane(const QString& strText) {

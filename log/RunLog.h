@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "log/OutputPane.h"
+#include "platform/Clock.h"
 
 inline constexpr int LOG_CHANNEL_COUNT = 10;
 inline constexpr int PANE_QUEUE_LIMIT = 3000000;  // pending pane text above this ...
@@ -88,6 +89,14 @@ public:
 
 private:
     QString m_strOpenName[LOG_CHANNEL_COUNT];  // final path component of each open file
+    struct LogNameCache {
+        qint64 nHourKey = -1;
+        QString strLogName, strChannelName;
+        int bPlain = -1, bHourly = -1;
+        QString strName;
+    };
+    LogNameCache m_nameCache[LOG_CHANNEL_COUNT];
+    QByteArray m_record;
 
     QString StampText(QString strText) const;
     // Links a pane of kind 1 or 2; bOwned when the run log made the adapter itself.
@@ -97,7 +106,9 @@ private:
     bool OpenLogFile(int nChannel, const QString& strDayFolder, const QString& strPath,
                      const QByteArray& stamp);
     QString RotateLogFile(int nChannel, const QByteArray& stamp);
-    QByteArray Record(const QByteArray& stamp, const QString& strText) const;
+    const QByteArray& Record(const QByteArray& stamp, const QString& strText);
+    // LogFileName, computed again only when the hour or a name option changed.
+    QString CachedLogFileName(int nChannel, const LocalTimeFields& now);
     // Queues a failure line for the pane and hands it to the log error handler.
     void ReportFailure(const QString& strMessage, int nChannel);
     void FlushIntoPane(IOutputPane& pane, bool bRich);

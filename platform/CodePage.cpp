@@ -4,6 +4,7 @@
 
 #include <QMutex>
 #include <QStringEncoder>
+#include <algorithm>
 #include <clocale>
 
 namespace {
@@ -90,6 +91,23 @@ QByteArray ToCodePage(const QString& strText) {
     QByteArray out = state.encoder.encode(strText);
     if (!state.encoder.hasError()) return out;
     return EncodeWithQuestionMarks(state.encoder, strText);
+}
+
+void AppendCodePage(QByteArray& out, const QString& strText) {
+    CodePageState& state = State();
+    {
+        QMutexLocker locker(&state.mutex);
+        if (state.bUtf8 && std::none_of(strText.begin(), strText.end(),
+                                        [](QChar c) { return c.isSurrogate(); })) {
+            const qsizetype nOld = out.size();
+            out.resize(nOld + state.encoder.requiredSpace(strText.size()));
+            state.encoder.resetState();
+            char* pEnd = state.encoder.appendToBuffer(out.data() + nOld, strText);
+            out.truncate(pEnd - out.constData());
+            return;
+        }
+    }
+    out.append(ToCodePage(strText));
 }
 
 QStringDecoder MakeCodePageDecoder() {

@@ -12,6 +12,9 @@
 // UTF-16 to the code page; a character without a mapping becomes "?". Safe from any thread.
 QByteArray ToCodePage(const QString& strText);
 
+// The same, appended to out without a buffer of its own.
+void AppendCodePage(QByteArray& out, const QString& strText);
+
 // A decoder for the code page in force.
 QStringDecoder MakeCodePageDecoder();
 
