@@ -83,8 +83,9 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     QCommandLineOption catalogue(QStringLiteral("catalogue"),
                                  QStringLiteral("The device catalogue (default ./DeviceList.Ini)."),
                                  QStringLiteral("PATH"), options.strCatalogue);
-    QCommandLineOption json(QStringLiteral("json"),
-                            QStringLiteral("boot, app, merge and verify: print the result as JSON."));
+    QCommandLineOption json(
+        QStringLiteral("json"),
+        QStringLiteral("boot, app, merge and verify: print the result as JSON."));
     QCommandLineOption force({QStringLiteral("f"), QStringLiteral("force")},
                              QStringLiteral("merge: replace an existing OUT without asking."));
     parser.addOptions({yes, no, force, output, catalogue, json});
@@ -104,11 +105,13 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     QStringList positional = parser.positionalArguments();
     int nFiles = 0;
     if (positional.isEmpty()) {
-        return UsageError(parser, QStringLiteral("a command is needed: boot, app, merge, verify or diff"));
+        return UsageError(parser,
+                          QStringLiteral("a command is needed: boot, app, merge, verify or diff"));
     }
     if (!CommandOf(positional.first(), options.command, nFiles)) {
-        return UsageError(parser, QStringLiteral("unknown command \"%1\": use boot, app, merge, verify or diff")
-                                      .arg(positional.first()));
+        return UsageError(
+            parser, QStringLiteral("unknown command \"%1\": use boot, app, merge, verify or diff")
+                        .arg(positional.first()));
     }
     options.files = positional.mid(1);
     if (options.files.size() != nFiles) {

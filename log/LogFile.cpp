@@ -158,8 +158,8 @@ QString CRunLog::CachedLogFileName(int nChannel, const LocalTimeFields& now) {
     if (cache.nHourKey != nHourKey || cache.strLogName != m_strLogName ||
         cache.strChannelName != m_strChannelName[nChannel] || cache.bPlain != m_bPlainFileName ||
         cache.bHourly != m_bHourlyFile) {
-        cache = {nHourKey, m_strLogName, m_strChannelName[nChannel], m_bPlainFileName,
-                 m_bHourlyFile, LogFileName(*this, nChannel, now)};
+        cache = {nHourKey,         m_strLogName,  m_strChannelName[nChannel],
+                 m_bPlainFileName, m_bHourlyFile, LogFileName(*this, nChannel, now)};
     }
     return cache.strName;
 }

@@ -97,8 +97,8 @@ void AppendCodePage(QByteArray& out, const QString& strText) {
     CodePageState& state = State();
     {
         QMutexLocker locker(&state.mutex);
-        if (state.bUtf8 && std::none_of(strText.begin(), strText.end(),
-                                        [](QChar c) { return c.isSurrogate(); })) {
+        if (state.bUtf8 &&
+            std::none_of(strText.begin(), strText.end(), [](QChar c) { return c.isSurrogate(); })) {
             const qsizetype nOld = out.size();
             out.resize(nOld + state.encoder.requiredSpace(strText.size()));
             state.encoder.resetState();

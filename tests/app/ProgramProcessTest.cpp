@@ -89,9 +89,9 @@ TEST(Program, AClosingBannerThatCannotBeWrittenIsReportedOnStandardError) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral("bash"), {QStringLiteral("-c"),
-                                           QStringLiteral("trap '' XFSZ; ulimit -f 1; exec \"$0\""),
-                                           QStringLiteral(QUORRIX_PROGRAM)});
+    program.start(QStringLiteral("bash"),
+                  {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 1; exec \"$0\""),
+                   QStringLiteral(QUORRIX_PROGRAM)});
     ASSERT_TRUE(program.waitForStarted(10000));
     QElapsedTimer timer;
     timer.start();
@@ -102,7 +102,8 @@ TEST(Program, AClosingBannerThatCannotBeWrittenIsReportedOnStandardError) {
     ASSERT_TRUE(program.waitForFinished(20000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0);
-    EXPECT_TRUE(QString::fromUtf8(program.readAllStandardError()).contains(QString::fromUtf8("发生错误 ")));
+    EXPECT_TRUE(
+        QString::fromUtf8(program.readAllStandardError()).contains(QString::fromUtf8("发生错误 ")));
     const QByteArray log = ReadAllBytes(strLog);
     EXPECT_TRUE(log.startsWith(earlier));
     EXPECT_TRUE(log.endsWith("] Program Start \r\n"));  // nothing torn after it

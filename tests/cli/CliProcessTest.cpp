@@ -151,13 +151,15 @@ TEST_F(CliProcess, JsonShapeOfBothBlocks) {
 TEST_F(CliProcess, UsageFaultsAreNamed) {
     CliRun empty = Run({"boot", ""});
     EXPECT_EQ(empty.nExit, 2);
-    EXPECT_TRUE(empty.strErr.startsWith(QStringLiteral("quorrix-cli: an empty path names no file")));
+    EXPECT_TRUE(
+        empty.strErr.startsWith(QStringLiteral("quorrix-cli: an empty path names no file")));
     CliRun unknown = Run({"foo"});
     EXPECT_EQ(unknown.nExit, 2);
     EXPECT_TRUE(unknown.strErr.startsWith(QStringLiteral("quorrix-cli: unknown command \"foo\"")));
     CliRun help = Run({"--help"});
     EXPECT_TRUE(help.strOut.startsWith(QStringLiteral("Usage: quorrix-cli [options]")));
-    EXPECT_TRUE(help.strOut.contains(QStringLiteral("Exit status: 0 done (diff: the files are identical); 1 an input refused")));
+    EXPECT_TRUE(help.strOut.contains(
+        QStringLiteral("Exit status: 0 done (diff: the files are identical); 1 an input refused")));
     EXPECT_TRUE(help.strOut.contains(QStringLiteral("when standard input is no terminal")));
     CliRun app = Run({"app", "AppX.bin"});
     EXPECT_TRUE(app.strErr.endsWith(
@@ -173,8 +175,9 @@ TEST_F(CliProcess, ClosedOrFullOutputsAreFailuresButNeverEndTheRun) {
     QProcess shell;
     shell.setWorkingDirectory(m_tmp.Path());
     shell.start(QStringLiteral("bash"),
-                {QStringLiteral("-c"), QStringLiteral("\"$0\" merge -y boot.bin AppX.bin 2>&1 >/dev/null "
-                                                      "| head -c1 >/dev/null; exit ${PIPESTATUS[0]}"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("\"$0\" merge -y boot.bin AppX.bin 2>&1 >/dev/null "
+                                "| head -c1 >/dev/null; exit ${PIPESTATUS[0]}"),
                  QStringLiteral(QUORRIX_CLI)});
     ASSERT_TRUE(shell.waitForFinished(30000));
     EXPECT_EQ(shell.exitCode(), 0);
@@ -221,7 +224,8 @@ TEST_F(CliProcess, JsonGivesErrorsInsteadOfZeroedBlocksAndDescribesAMerge) {
     EXPECT_EQ(done["schemaVersion"].toInt(), 1);
     EXPECT_EQ(done["output"].toObject()["sha256"].toString(), Sha256Hex(written));
     EXPECT_EQ(done["output"].toObject()["size"].toInt(), 24096);
-    EXPECT_EQ(done["inputs"][1].toObject()["sha256"].toString(), Sha256Hex(ReadAllBytes(m_tmp.File("AppX.bin"))));
+    EXPECT_EQ(done["inputs"][1].toObject()["sha256"].toString(),
+              Sha256Hex(ReadAllBytes(m_tmp.File("AppX.bin"))));
     EXPECT_EQ(done["version"].toString(), QStringLiteral("1.05"));
     EXPECT_EQ(done["moduleName"].toString(), QString::fromUtf8("温度模块, TC-8"));
 }

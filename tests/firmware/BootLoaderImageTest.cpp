@@ -219,11 +219,13 @@ TEST_F(BootLoaderInspect, ReadersShareALockThatAWriterCanHold) {
 }
 
 TEST_F(BootLoaderInspect, ControlCharactersOfAPathCannotStartARecord) {
-    const QString strPath = m_tmp.File(QString::fromUtf8("x = 成功\r\n[ 9:00:00.000] 保存 File a\x01"));
+    const QString strPath =
+        m_tmp.File(QString::fromUtf8("x = 成功\r\n[ 9:00:00.000] 保存 File a\x01"));
     WriteAllBytes(strPath, MakeImage(300));
     m_wnd.m_answers.push_back(false);
     InspectBootLoaderFile(m_wnd, strPath);  // opened by its real name, then declined
     const QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 1);
-    EXPECT_TRUE(lines[0].endsWith(QString::fromUtf8("x = 成功\\r\\n[ 9:00:00.000] 保存 File a\\x01 = 成功")));
+    EXPECT_TRUE(lines[0].endsWith(
+        QString::fromUtf8("x = 成功\\r\\n[ 9:00:00.000] 保存 File a\\x01 = 成功")));
 }

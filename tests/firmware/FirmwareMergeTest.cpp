@@ -46,7 +46,8 @@ bool FolderRefusesNewFiles(const QString& strFolder, bool bRefuse) {
         return ::chmod(QFile::encodeName(strFolder).constData(), bRefuse ? 0555 : 0755) == 0;
     }
     return QProcess::execute(QStringLiteral("chattr"),
-                             {bRefuse ? QStringLiteral("+i") : QStringLiteral("-i"), strFolder}) == 0;
+                             {bRefuse ? QStringLiteral("+i") : QStringLiteral("-i"), strFolder}) ==
+           0;
 }
 
 }  // namespace
