@@ -39,15 +39,7 @@ TEST_F(AppInspect, AppTypeIsAcceptedWithItsVersionAndTitle) {
     m_wnd.m_openPaths.push_back(strPath);
     OnBnClickedOpenApp(m_wnd);
     EXPECT_EQ(m_wnd.m_texts[IDC_APP_PATH], strPath);
-    EXPECT_EQ(m_wnd.m_texts[IDC_APP_INFO],
-              QString::fromUtf8("文件信息  文件大小: 20000 \r\n"
-                                "信息块1位置: 0x0100  信息块大小: 32  \r\n"
-                                "信息块类型: 0x0301   (App类型1 版本 1) \r\n"
-                                "对应模块类型: 0A01 温度模块, TC-8\r\n"
-                                "应用区版本:   1.05 \r\n"
-                                "应用区大小: 0x8000  实际代码大小: 0x4E20 \r\n"
-                                "应用区地址: 0x08004000 (偏移 16384 )\r\n"
-                                "信息暂存区: 0x08003000 \r\n应用暂存区: 0x08020000 \r\n"));
+    EXPECT_EQ(m_wnd.m_texts[IDC_APP_INFO], Panel("app-20000.panel"));
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
     EXPECT_EQ(g_bAppLoaded, 1);
     EXPECT_EQ(g_nAppSize, 20000);

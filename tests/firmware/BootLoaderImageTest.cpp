@@ -22,25 +22,6 @@ BlockFields BootFields() {
     return f;
 }
 
-const char* const BOOT_REPORT_2048 =
-    "文件信息  文件大小: 2048 \r\n"
-    "信息块位置: 0x0100  信息块大小: 32  \r\n"
-    "信息块类型: 0x0102   (BootLoader 类型1 版本 2) \r\n"
-    "启动区版本: 0x0203  启动器对应芯片: 0x0A01\r\n"
-    "启动器大小: 0x1000  实际代码大小: 0x0E00 \r\n"
-    "应用区地址: 0x08004000 (偏移 16384 )\r\n"
-    "信息暂存区: 0x08003000 \r\n应用暂存区: 0x08020000 \r\n";
-
-const char* const BLOCK2_PART =
-    "\r\n"
-    "信息块2位置: 0x1100  信息块2大小: 32  \r\n"
-    "信息块2类型: 0x0301   (App类型1 版本 1) \r\n"
-    "对应模块类型: 0A01 温度模块, TC-8\r\n"
-    "应用区版本:   2.03\r\n"
-    "应用区大小: 0x4E20  实际代码大小: 0x4000 \r\n"
-    "应用区地址: 0x08001000 (偏移 4096 )\r\n"
-    "信息暂存区: 0x00000000 \r\n应用暂存区: 0xFFFFFFFF \r\n";
-
 BlockFields MergedAppFields() {
     BlockFields f;
     f.wType = 0x0301;
@@ -65,7 +46,7 @@ TEST_F(BootLoaderInspect, BootTypeIsAcceptedWithoutQuestion) {
     m_wnd.m_openPaths.push_back(strPath);
     OnBnClickedOpenBootLoader(m_wnd);
     EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_PATH], strPath);
-    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], QString::fromUtf8(BOOT_REPORT_2048));
+    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], Panel("boot-2048.panel"));
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
     EXPECT_EQ(g_bBootLoaded, 1);
     EXPECT_EQ(g_nBootSize, 2048);
@@ -80,8 +61,8 @@ TEST_F(BootLoaderInspect, MergedImageShowsBothBlocksAndRecordsTheFullLength) {
     PutBlock(image, 0x1100, MergedAppFields());
     m_wnd.m_openPaths.push_back(WriteImage("merged.bin", image));
     OnBnClickedOpenBootLoader(m_wnd);
-    QString strExpected = QString::fromUtf8(BOOT_REPORT_2048).replace("2048", "100000") +
-                          QString::fromUtf8(BLOCK2_PART);
+    QString strExpected =
+        Panel("boot-2048.panel").replace("2048", "100000") + Panel("block2-merged.panel");
     EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], strExpected);
     EXPECT_EQ(g_nBootSize, 100000);
     EXPECT_EQ(std::memcmp(g_BootBuf, image.constData(), BOOT_READ_LIMIT), 0);
@@ -139,7 +120,7 @@ TEST_F(BootLoaderInspect, ShortFileReadsZerosPastItsEnd) {
     QByteArray shorter = MakeImage(2048);
     PutBlock(shorter, 0x100, BootFields());
     InspectBootLoaderFile(m_wnd, WriteImage("short.bin", shorter));
-    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], QString::fromUtf8(BOOT_REPORT_2048));
+    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], Panel("boot-2048.panel"));
     for (int i = 2048; i < BOOT_BUF_SIZE; ++i) ASSERT_EQ(g_BootBuf[i], 0) << i;
 }
 

@@ -41,3 +41,8 @@ QString FirmwareTest::WriteImage(const char* pName, const QByteArray& bytes) {
     WriteAllBytes(strPath, bytes);
     return strPath;
 }
+
+QString Panel(const char* pName) {
+    return QString::fromUtf8(
+        ReadAllBytes(QStringLiteral(TEST_DATA_DIR "/") + QString::fromLatin1(pName)));
+}

@@ -12,6 +12,9 @@
 #include "tests/support/ImageBuilder.h"
 #include "tests/support/TempFolder.h"
 
+// A panel text as the inspections must show it, from a golden file in tests/data.
+QString Panel(const char* pName);
+
 // Fresh workspace, catalogue and run log (pane text only, no stamp) for each test.
 class FirmwareTest : public testing::Test {
 protected:
