@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFileInfo>
+#include <cstring>
 #include <new>
 
 #include "log/AsciiFormat.h"
@@ -31,19 +32,23 @@ qint64 SecondKey(const LocalTimeFields& t) {
 }
 
 // The stamp changes once a second; formatting it for every record would cost more than the
-// write itself.
+// write itself. The cache is plain bytes: the closing banner is written during static
+// destruction, after the thread's non-trivial objects are gone.
 LogClock ReadLogClock() {
     thread_local qint64 nCachedKey = -1;
-    thread_local QByteArray cachedStamp;
+    thread_local char cachedStamp[32] = {};
+    thread_local int nStampLength = 0;
     LogClock clock;
     clock.now = CurrentLocalTime();
     const LocalTimeFields& t = clock.now;
     if (SecondKey(t) != nCachedKey) {
-        cachedStamp = FormatAsciiBytes("%04d-%02d-%02d %02d:%02d:%02d", t.nYear, t.nMonth, t.nDay,
-                                       t.nHour, t.nMinute, t.nSecond);
+        const QByteArray stamp = FormatAsciiBytes("%04d-%02d-%02d %02d:%02d:%02d", t.nYear,
+                                                  t.nMonth, t.nDay, t.nHour, t.nMinute, t.nSecond);
+        nStampLength = static_cast<int>(qMin<qsizetype>(stamp.size(), sizeof cachedStamp));
+        std::memcpy(cachedStamp, stamp.constData(), static_cast<size_t>(nStampLength));
         nCachedKey = SecondKey(t);
     }
-    clock.stamp = cachedStamp;
+    clock.stamp = QByteArray(cachedStamp, nStampLength);
     return clock;
 }
 
