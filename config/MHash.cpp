@@ -1,6 +1,7 @@
 #include "config/MHash.h"
 
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -41,20 +42,23 @@ int CompareNames(QStringView a, QStringView b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-MHashSection::MHashSection(QString strName, std::vector<MHashItem> items)
+MHashSection::MHashSection(QString strName, void* pItemBlock)
     : m_strName(std::move(strName)),
-      m_items(std::move(items)),
-      m_order(new std::uint16_t[MHASH_ITEM_CAPACITY]) {
-    m_items.clear();
-    m_items.reserve(MHASH_ITEM_CAPACITY);
+      m_items(static_cast<MHashItem*>(
+          pItemBlock ? pItemBlock : ::operator new(sizeof(MHashItem) * MHASH_ITEM_CAPACITY))),
+      m_order(new std::uint16_t[MHASH_ITEM_CAPACITY]) {}
+
+MHashSection::~MHashSection() {
+    for (int i = 0; i < m_nCount; ++i) m_items[i].~MHashItem();
+    ::operator delete(m_items);
 }
 
-std::vector<MHashItem> MHashSection::ReleaseItems() {
+void* MHashSection::ReleaseItemBlock() {
+    for (int i = 0; i < m_nCount; ++i) m_items[i].~MHashItem();
     m_nCount = 0;
-    std::vector<MHashItem> items = std::move(m_items);
-    items.clear();
-    m_items = std::vector<MHashItem>();
-    return items;
+    void* pBlock = m_items;
+    m_items = static_cast<MHashItem*>(::operator new(0));
+    return pBlock;
 }
 
 bool MHashSection::Find(QStringView strKey, int& nPlace) const {
@@ -74,14 +78,17 @@ MHashItem& MHashSection::GetItem(const QString& strKey) {
     std::memmove(&m_order[nPlace + 1], &m_order[nPlace],
                  sizeof(std::uint16_t) * static_cast<size_t>(m_nCount - nPlace));
     m_order[nPlace] = static_cast<std::uint16_t>(m_nCount);
-    m_items.push_back(MHashItem{strKey, QString()});
+    MHashItem* pItem = new (&m_items[m_nCount]) MHashItem{strKey, QString()};
     ++m_nCount;
-    return m_items.back();
+    return *pItem;
 }
 
 MHash::MHash() = default;
 
-MHash::~MHash() = default;
+MHash::~MHash() {
+    Clear();
+    for (void* pBlock : m_spareBlocks) ::operator delete(pBlock);
+}
 
 MHashSection& MHash::GetSection(const QString& strName) {
     int nPlace = 0;
@@ -91,20 +98,20 @@ MHashSection& MHash::GetSection(const QString& strName) {
     }
     if (m_nCount >= MHASH_SECTION_CAPACITY) return m_overflow;
     for (int i = m_nCount; i > nPlace; --i) m_slots[i] = std::move(m_slots[i - 1]);
-    std::vector<MHashItem> items;
-    if (!m_spareItems.empty()) {
-        items = std::move(m_spareItems.back());
-        m_spareItems.pop_back();
+    void* pBlock = nullptr;
+    if (!m_spareBlocks.empty()) {
+        pBlock = m_spareBlocks.back();
+        m_spareBlocks.pop_back();
     }
     m_slots[nPlace].name = strName;
-    m_slots[nPlace].section = std::make_unique<MHashSection>(strName, std::move(items));
+    m_slots[nPlace].section = std::make_unique<MHashSection>(strName, pBlock);
     ++m_nCount;
     return *m_slots[nPlace].section;
 }
 
 void MHash::Clear() {
     for (int i = 0; i < m_nCount; ++i) {
-        m_spareItems.push_back(m_slots[i].section->ReleaseItems());
+        m_spareBlocks.push_back(m_slots[i].section->ReleaseItemBlock());
         m_slots[i].section.reset();
         m_slots[i].name.clear();
     }

@@ -21,8 +21,8 @@ struct MHashItem {
 // A section of up to 3000 items kept in ascending name order of their keys.
 class MHashSection {
 public:
-    // items: storage of an earlier section to reuse, emptied here; its capacity is kept.
-    explicit MHashSection(QString strName, std::vector<MHashItem> items = {});
+    explicit MHashSection(QString strName, void* pItemBlock = nullptr);
+    ~MHashSection();
     MHashSection(const MHashSection&) = delete;
     MHashSection& operator=(const MHashSection&) = delete;
 
@@ -33,8 +33,8 @@ public:
     MHashItem& GetItem(const QString& strKey);
 
     int Count() const { return m_nCount; }
-    // Empties the section and hands over its item storage for a later section.
-    std::vector<MHashItem> ReleaseItems();
+    // Empties the section and hands over its item block for a later section.
+    void* ReleaseItemBlock();
     // The item at a place 0 to Count()-1 of the name order.
     const MHashItem& ItemAt(int nPlace) const { return m_items[m_order[nPlace]]; }
 
@@ -47,9 +47,9 @@ private:
 
     int m_nCount = 0;
     // Items stay where they were first stored; the order table of 16-bit places is what moves
-    // on insertion, so filling a section costs little even in shuffled order. Room for all
-    // 3000 items is reserved at once, so an item never moves once stored.
-    std::vector<MHashItem> m_items;
+    // on insertion, so filling a section costs little even in shuffled order. The block for all
+    // 3000 items is reserved at once, but an item is built only when it is inserted.
+    MHashItem* m_items;
     std::unique_ptr<std::uint16_t[]> m_order;
 };
 
@@ -85,7 +85,7 @@ public:
 private:
     int m_nCount = 0;
     MHashSlot m_slots[MHASH_SECTION_CAPACITY];
-    // Item storage of deleted sections, so that reloading reuses memory already touched.
-    std::vector<std::vector<MHashItem>> m_spareItems;
+    // Item blocks of deleted sections, so that reloading reuses memory already touched.
+    std::vector<void*> m_spareBlocks;
     MHashSection m_overflow{QStringLiteral("OverFlow")};
 };
