@@ -38,6 +38,7 @@ const char* const CORE_PHRASES[] = {
     QT_TRANSLATE_NOOP("CoreText", "偏移"),
     QT_TRANSLATE_NOOP("CoreText", "信息暂存区"),
     QT_TRANSLATE_NOOP("CoreText", "应用暂存区"),
+    QT_TRANSLATE_NOOP("CoreText", "发生错误"),
 };
 
 }  // namespace

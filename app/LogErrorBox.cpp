@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/CoreTexts.h"
 #include "app/TerminationSignal.h"
 #include "app/UserPrompts.h"
 #include "log/LogErrorHandler.h"
@@ -16,8 +17,9 @@ void ShowLogError(const QString& strMessage) {
         ReportLogError(strMessage);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorrix"), ForDisplay(strMessage),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quorrix"),
+                    ForDisplay(TranslateCoreText(strMessage)), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 }  // namespace

@@ -136,6 +136,11 @@
         <translation>unknown type</translation>
     </message>
     <message>
+        <location filename="../CoreTexts.cpp" line="41"/>
+        <source>发生错误</source>
+        <translation>Error:</translation>
+    </message>
+    <message>
         <location filename="../CoreTexts.cpp" line="21"/>
         <source>信息块1位置</source>
         <translation>Block 1 at</translation>

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include "app/CoreTexts.h"
 #include "app/DialogLayout.h"
 #include "app/Translations.h"
 #include "firmware/Workspace.h"
@@ -99,4 +100,7 @@ TEST_F(Language, EnglishWindowKeepsTheRunLogBytes) {
     EXPECT_EQ(english.log, chinese.log);
     EXPECT_EQ(english.strPane, chinese.strPane);
     EXPECT_TRUE(english.log.contains("\xe4\xbf\x9d\xe5\xad\x98 File "));  // "保存 File "
+    // The box that shows a failed log write speaks the window's language too.
+    EXPECT_EQ(TranslateCoreText(QString::fromUtf8("发生错误 File too large")),
+              QStringLiteral("Error: File too large"));
 }
