@@ -1,7 +1,7 @@
 #pragma once
 
-// On SIGTERM or SIGINT (the session ends, or Ctrl+C in a terminal) the open windows are
-// closed as by their close box, so the program ends normally and the log file gets its
+// On a request to end (SIGTERM or SIGINT; on Windows Ctrl+C, Ctrl+Break, log-off) the open
+// windows are closed as by their close box, so the program ends normally and the log file gets its
 // closing banner.
 void CloseWindowsOnTermination();
 

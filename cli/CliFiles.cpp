@@ -4,11 +4,13 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "cli/StderrPane.h"
+
 namespace {
 
 bool Refuse(const QString& strPath, const QString& strReason) {
-    std::fprintf(stderr, "quorrix-cli: %s: %s\n", qUtf8Printable(strPath),
-                 qUtf8Printable(strReason));
+    PrintLines(stderr, QStringLiteral("quorrix-cli: ") + strPath + QStringLiteral(": ") +
+                           strReason + QLatin1Char('\n'));
     return false;
 }
 

@@ -49,7 +49,7 @@ QJsonObject ImageJson(const QString& strPath) {
     QByteArray head(INFO_BLOCK2_OFFSET + INFO_BLOCK_LENGTH, '\0');
     QFile file;
     qint64 nSize = 0;
-    if (OpenRegularFile(QFile::encodeName(strPath), file) == FileOpenResult::Opened) {
+    if (OpenRegularFile(strPath, file) == FileOpenResult::Opened) {
         nSize = file.size();
         QByteArray bytes = file.read(head.size());
         head.replace(0, bytes.size(), bytes);
@@ -92,7 +92,7 @@ QJsonObject InputFileJson(const QString& strPath) {
     QFile file;
     QCryptographicHash hash(QCryptographicHash::Sha256);
     qint64 nSize = 0;
-    if (OpenRegularFile(QFile::encodeName(strPath), file) == FileOpenResult::Opened) {
+    if (OpenRegularFile(strPath, file) == FileOpenResult::Opened) {
         nSize = file.size();
         hash.addData(&file);
     }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli/CliImageOptions.h"
+#include "cli/StderrPane.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ QString HelpText(const QCommandLineParser& parser) {
 }
 
 CliParse UsageError(const QCommandLineParser& parser, const QString& strReason) {
-    std::fprintf(stderr, "quorrix-cli: %s\n\n%s", qUtf8Printable(strReason),
-                 qUtf8Printable(HelpText(parser)));
+    PrintLines(stderr, QStringLiteral("quorrix-cli: ") + strReason + QStringLiteral("\n\n") +
+                           HelpText(parser));
     return CliParse::UsageError;
 }
 
@@ -95,11 +96,11 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
 
     if (!parser.parse(arguments)) return UsageError(parser, parser.errorText());
     if (parser.isSet(help)) {
-        std::fputs(qUtf8Printable(HelpText(parser)), stdout);
+        PrintLines(stdout, HelpText(parser));
         return CliParse::ExitOk;
     }
     if (parser.isSet(version)) {
-        std::printf("quorrix-cli %s\n", QUORRIX_VERSION);
+        PrintLines(stdout, QStringLiteral("quorrix-cli " QUORRIX_VERSION "\n"));
         return CliParse::ExitOk;
     }
     QStringList positional = parser.positionalArguments();

@@ -1,7 +1,5 @@
 #include "cli/CliWindow.h"
 
-#include <unistd.h>
-
 #include <QDir>
 #include <QFileInfo>
 #include <iostream>
@@ -9,10 +7,11 @@
 #include "cli/CliAnswer.h"
 #include "cli/StderrPane.h"
 #include "log/RunLog.h"
+#include "platform/Console.h"
 
 bool CCliWindow::Answer() {
     if (m_answer == CliAnswer::Yes) return true;
-    if (m_answer == CliAnswer::No || !::isatty(STDIN_FILENO)) return false;
+    if (m_answer == CliAnswer::No || !StdinIsTerminal()) return false;
     return ReadAnswer(std::cin, stderr);
 }
 

@@ -2,24 +2,30 @@
 
 #include <cerrno>
 
-namespace {
-int g_nStdoutError = 0;
-}
+#include "platform/Console.h"
 
-void PrintBytes(std::FILE* pStream, const char* pData, qsizetype nSize) {
-    errno = 0;
-    const bool bWritten =
-        std::fwrite(pData, 1, static_cast<size_t>(nSize), pStream) == static_cast<size_t>(nSize) &&
-        std::fflush(pStream) == 0;
+namespace {
+
+int g_nStdoutError = 0;
+
+void NoteWrite(std::FILE* pStream, bool bWritten) {
     if (!bWritten && pStream == stdout && g_nStdoutError == 0) {
         g_nStdoutError = errno != 0 ? errno : EIO;
     }
 }
 
+}  // namespace
+
+void PrintBytes(std::FILE* pStream, const char* pData, qsizetype nSize) {
+    errno = 0;
+    NoteWrite(pStream, std::fwrite(pData, 1, size_t(nSize), pStream) == size_t(nSize) &&
+                           std::fflush(pStream) == 0);
+}
+
 void PrintLines(std::FILE* pStream, QString strText) {
     strText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    const QByteArray bytes = strText.toUtf8();
-    PrintBytes(pStream, bytes.constData(), bytes.size());
+    errno = 0;
+    NoteWrite(pStream, WriteStreamText(pStream, strText));
 }
 
 int StdoutError() { return g_nStdoutError; }

@@ -19,7 +19,7 @@ public:
     void Repaint() override {}
 };
 
-// Prints text to a stream as UTF-8 with "\r\n" turned into line ends. A failed write to
+// Prints text to a stream (see WriteStreamText) with "\r\n" turned into line ends. A failed write to
 // standard output is remembered (StdoutError); one to standard error is let go, so a closed
 // terminal never ends the run.
 void PrintLines(std::FILE* pStream, QString strText);

@@ -19,8 +19,8 @@ int CheckStdout(int nStatus) {
         nError = errno != 0 ? errno : EIO;
     }
     if (nError == 0) return nStatus;
-    std::fprintf(stderr, "quorrix-cli: cannot write to standard output: %s\n",
-                 qUtf8Printable(SystemErrorText(nError)));
+    PrintLines(stderr, QStringLiteral("quorrix-cli: cannot write to standard output: ") +
+                           SystemErrorText(nError) + QLatin1Char('\n'));
     return 1;
 }
 

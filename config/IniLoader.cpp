@@ -1,4 +1,3 @@
-#include <QStringDecoder>
 #include <cstdio>
 #include <cstring>
 
@@ -91,7 +90,7 @@ private:
     }
 
     MHash& m_store;
-    QStringDecoder m_decoder;
+    CCodePageDecoder m_decoder;
     bool m_bUtf8;
     QByteArray m_section;
     // A section once found stays the answer for its name: the store only grows.
@@ -126,7 +125,7 @@ int MHash::Load(const QString& strPath) {
     Clear();
     QByteArray nativePath = ToCodePage(strPath);
     QByteArray contents;
-    if (!ReadRegularFile(nativePath, contents)) {
+    if (!ReadRegularFile(strPath, contents)) {
         QByteArray message = "Load MHash error, open file" + nativePath + " fail.\n";
         std::fwrite(message.constData(), 1, static_cast<size_t>(message.size()), stderr);
         std::fflush(stderr);

@@ -55,7 +55,7 @@ StageResult LastStageResult() { return g_lastStageResult; }
 bool StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_t nSizeLimit,
                     std::int32_t& nLength) {
     QFile file;
-    if (!ReportOpen(strPath, OpenRegularFile(QFile::encodeName(strPath), file))) return false;
+    if (!ReportOpen(strPath, OpenRegularFile(strPath, file))) return false;
     const std::int64_t nSize = file.size();
     if (nSize > nSizeLimit) {
         g_lastStageResult = StageResult::TooLarge;

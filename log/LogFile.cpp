@@ -119,10 +119,9 @@ bool CRunLog::OpenLogFile(int nChannel, const QString& strDayFolder, const QStri
                           const QByteArray& stamp) {
     CreateFolderTree(ResolveFolder(strDayFolder));
     QFile& file = m_file[nChannel];
-    file.setFileName(strPath);
     // Every running copy appends to the same file of the day; each record is one append, so
     // records of several copies alternate whole and none is refused.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+    if (!OpenAppendFile(strPath, file)) {
         m_bFileOpen[nChannel] = 0;
         m_strPending[nChannel] +=
             QStringLiteral("日志文件 ") + PathForLog(strPath) + QStringLiteral(" 操作失败\r\n");

@@ -1,8 +1,10 @@
 #include "log/LogText.h"
 
+#include <QDir>
 #include <algorithm>
 
-QString PathForLog(const QString& strPath) {
+QString PathForLog(const QString& strAnyPath) {
+    const QString strPath = QDir::toNativeSeparators(strAnyPath);
     auto isControl = [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; };
     if (std::none_of(strPath.begin(), strPath.end(), isControl)) return strPath;
     QString strOut;

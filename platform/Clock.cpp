@@ -26,6 +26,14 @@ LocalTimeFields FieldsOf(const QDateTime& dateTime) {
     return fields;
 }
 
+bool LocalTimeOf(std::time_t t, std::tm& tm) {
+#ifdef _WIN32
+    return localtime_s(&tm, &t) == 0;
+#else
+    return localtime_r(&t, &tm) != nullptr;
+#endif
+}
+
 // Converting to local time looks at the time zone files each time; within one second the
 // answer only differs in its milliseconds.
 LocalTimeFields SystemLocalTime() {
@@ -38,7 +46,7 @@ LocalTimeFields SystemLocalTime() {
     if (nSecond != nCachedSecond) {
         std::time_t t = static_cast<std::time_t>(nSecond);
         std::tm tm{};
-        if (localtime_r(&t, &tm) == nullptr) return LocalTimeFields();
+        if (!LocalTimeOf(t, tm)) return LocalTimeFields();
         cached.nYear = tm.tm_year + 1900;
         cached.nMonth = tm.tm_mon + 1;
         cached.nDay = tm.tm_mday;

@@ -1,19 +1,9 @@
 #include "platform/FileSystem.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <cerrno>
+#include <cstring>
 
 #include "platform/FileOpen.h"
-
-QChar NativeSeparator() {
-#ifdef Q_OS_WIN
-    return QLatin1Char('\\');
-#else
-    return QLatin1Char('/');
-#endif
-}
 
 QString ToNativeSeparators(QString strPath) {
     strPath.replace(QLatin1Char('/'), NativeSeparator());
@@ -26,32 +16,12 @@ bool IsAbsoluteLogPath(const QString& strPath) {
     return strPath.startsWith(QLatin1Char('\\')) || strPath.startsWith(QLatin1Char('/'));
 }
 
-QString LogRootFolder() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("D:/logs/Quorrix");
-#else
-    QString strState = qEnvironmentVariable("XDG_STATE_HOME");
-    if (strState.isEmpty()) strState = QDir::homePath() + QStringLiteral("/.local/state");
-    return strState + QStringLiteral("/Quorrix");
-#endif
-}
-
-int CreateFolderTree(const QString& strPath) {
-#ifdef Q_OS_WIN
-    const int nExists = 183;
-#else
-    const int nExists = EEXIST;
-#endif
-    if (QFileInfo(strPath).isDir()) return nExists;
-    errno = 0;
-    if (QDir().mkpath(strPath)) return 0;
-    return errno != 0 ? errno : EIO;
-}
-
-bool ReadRegularFile(const QByteArray& nativePath, QByteArray& contents) {
+bool ReadRegularFile(const QString& strPath, QByteArray& contents) {
     contents.clear();
     QFile file;
-    if (OpenRegularFile(nativePath, file) != FileOpenResult::Opened) return false;
+    if (OpenRegularFile(strPath, file) != FileOpenResult::Opened) return false;
     contents = file.readAll();  // a read error ends the input; what was read stays
     return true;
 }
+
+QString SystemErrorText(int nError) { return QString::fromLocal8Bit(std::strerror(nError)); }

@@ -11,14 +11,16 @@ QString ToNativeSeparators(QString strPath);
 // Drive-letter paths ("D:/logs") and paths starting with a separator are absolute.
 bool IsAbsoluteLogPath(const QString& strPath);
 
-// Root of the log folders: "D:/logs/Quorrix" on Windows, $XDG_STATE_HOME/Quorrix elsewhere
+// Root of the log folders: "D:/logs/Quorrix" on Windows, or %LOCALAPPDATA%/Quorrix/logs where
+// the machine has no drive D: to write on; $XDG_STATE_HOME/Quorrix elsewhere
 // (~/.local/state/Quorrix when the variable is unset).
 QString LogRootFolder();
 
 // Creates a folder with all missing parents. Returns 0 when it was created, the platform's
-// "already exists" code (EEXIST) when it was there, another error code otherwise.
+// "already exists" code (EEXIST, ERROR_ALREADY_EXISTS) when it was there, another error code
+// otherwise.
 int CreateFolderTree(const QString& strPath);
 
-// Reads a whole regular file named by its path in native bytes (see OpenRegularFile). Returns
+// Reads a whole regular file (see OpenRegularFile). Returns
 // false, without blocking, when the file cannot be opened or is not a regular file.
-bool ReadRegularFile(const QByteArray& nativePath, QByteArray& contents);
+bool ReadRegularFile(const QString& strPath, QByteArray& contents);

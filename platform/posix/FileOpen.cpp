@@ -7,9 +7,9 @@
 
 #include <QFile>
 #include <cerrno>
-#include <cstring>
 
-FileOpenResult OpenRegularFile(const QByteArray& nativePath, QFile& file) {
+FileOpenResult OpenRegularFile(const QString& strPath, QFile& file) {
+    const QByteArray nativePath = QFile::encodeName(strPath);
     const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return FileOpenResult::Failed;
     struct stat st {};
@@ -27,6 +27,11 @@ FileOpenResult OpenRegularFile(const QByteArray& nativePath, QFile& file) {
     }
     if (result != FileOpenResult::Opened) ::close(fd);
     return result;
+}
+
+bool OpenAppendFile(const QString& strPath, QFile& file) {
+    file.setFileName(strPath);
+    return file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
 
 bool AppendWhole(QFile& file, const QByteArray& bytes, QString& strError) {
@@ -54,5 +59,3 @@ bool AppendWhole(QFile& file, const QByteArray& bytes, QString& strError) {
     strError = SystemErrorText(nError);
     return false;
 }
-
-QString SystemErrorText(int nError) { return QString::fromLocal8Bit(std::strerror(nError)); }

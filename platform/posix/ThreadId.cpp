@@ -1,0 +1,5 @@
+#include "platform/ThreadId.h"
+
+#include <unistd.h>
+
+long CurrentThreadId() { return static_cast<long>(gettid()); }
