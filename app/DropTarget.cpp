@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "log/LogText.h"
 #include "log/RunLog.h"
 
 CDropTarget::CDropTarget(QList<QWidget*> controls, std::function<void(const QString&)> fnOpen,
@@ -48,7 +49,8 @@ void CDropTarget::Drop(const QList<QUrl>& urls) {
     const QString strPath = urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
     if (strPath.isEmpty() || QFileInfo(strPath).isDir()) {
         const QString strName = strPath.isEmpty() ? urls.first().toString() : strPath;
-        WriteLog(QString::asprintf("拖放 File %ls = 失败, 不是文件", qUtf16Printable(strName)));
+        WriteLog(QString::fromUtf8("拖放 File ") + PathForLog(strName) +
+                 QString::fromUtf8(" = 失败, 不是文件"));
         return;
     }
     // Opened after the drop has ended, so that a question about the file does not keep the

@@ -86,9 +86,8 @@ int OnBnClickedMergeFirmware(IFirmwareWindow& wnd) {
 }
 
 int SaveFirmwareFile(const QString& strPath) {
-    const QFileInfo target(strPath);
     // Replacing a device, FIFO or folder with a regular file would destroy it.
-    if (target.exists() && !target.isFile()) {
+    if (IsSpecialFile(strPath)) {
         WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, 不是普通文件")));
         return 0;
     }
@@ -102,6 +101,7 @@ int SaveFirmwareFile(const QString& strPath) {
         // A folder that refuses the temporary file may still hold a file the user can write;
         // it is then written in place, which is not atomic.
         QFile direct(strPath);
+        const QFileInfo target(strPath);
         if (!target.isFile() || !target.isWritable() ||
             !direct.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             WriteLog(FileLogLine("创建", strPath, QStringLiteral("失败")));

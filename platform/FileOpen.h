@@ -18,6 +18,10 @@ enum class FileOpenResult {
 // exclude each other. On Opened, file owns the descriptor.
 FileOpenResult OpenRegularFile(const QString& strPath, QFile& file);
 
+// True when the path names something that is there but is no regular file: a folder, a device
+// ("/dev/null", "NUL"), a FIFO or a socket.
+bool IsSpecialFile(const QString& strPath);
+
 // Opens a file for appending, created when missing, shared with every other copy that appends
 // to it (O_APPEND; FILE_APPEND_DATA on Windows), so each write lands at the end as a whole.
 bool OpenAppendFile(const QString& strPath, QFile& file);

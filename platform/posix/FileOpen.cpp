@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 
 FileOpenResult OpenRegularFile(const QString& strPath, QFile& file) {
@@ -27,6 +28,11 @@ FileOpenResult OpenRegularFile(const QString& strPath, QFile& file) {
     }
     if (result != FileOpenResult::Opened) ::close(fd);
     return result;
+}
+
+bool IsSpecialFile(const QString& strPath) {
+    const QFileInfo info(strPath);
+    return info.exists() && !info.isFile();
 }
 
 bool OpenAppendFile(const QString& strPath, QFile& file) {

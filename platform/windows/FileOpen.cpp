@@ -77,6 +77,21 @@ FileOpenResult OpenRegularFile(const QString& strPath, QFile& file) {
                : FileOpenResult::Failed;
 }
 
+bool IsSpecialFile(const QString& strPath) {
+    const QString strNative = QDir::toNativeSeparators(strPath);
+    // No access asked: only the kind of the thing is wanted, and a device opens like this too.
+    HANDLE hFile =
+        CreateFileW(WidePath(strNative), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool bSpecial = GetFileType(hFile) != FILE_TYPE_DISK ||
+                          (GetFileInformationByHandle(hFile, &info) &&
+                           (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY));
+    CloseHandle(hFile);
+    return bSpecial;
+}
+
 bool OpenAppendFile(const QString& strPath, QFile& file) {
     const QString strNative = QDir::toNativeSeparators(strPath);
     // Append access only: the system puts every write at the end of the file, whoever else

@@ -43,11 +43,10 @@ TEST_F(MainWindow, RightAfterStart) {
     Tick();
     QRegularExpression first(QStringLiteral(R"(^\[[ \d]\d:\d\d:\d\d\.\d{3}\] Program Start \n$)"));
     EXPECT_TRUE(first.match(PaneText()).hasMatch()) << PaneText().toStdString();
-    QStringList days =
-        QDir(m_tmp.File("state/Quorrix")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList days = QDir(m_tmp.LogRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     ASSERT_EQ(days.size(), 1);
-    EXPECT_TRUE(QFileInfo(m_tmp.File("state/Quorrix/") + days[0] + "/RunLoglog_" + days[0] + ".log")
-                    .isFile());
+    EXPECT_TRUE(
+        QFileInfo(m_tmp.LogRoot() + "/" + days[0] + "/RunLoglog_" + days[0] + ".log").isFile());
     EXPECT_EQ(g_RunLog.m_nPaneMode, 1);
 }
 
@@ -100,10 +99,10 @@ TEST_F(MainWindow, ButtonsOpenInspectAndMerge) {
         m_pDlg->ControlText(IDC_APP_INFO).contains(QString::fromUtf8("应用区版本:   1.05 \n")));
     const QString strPane = PaneText();
     for (const QString& strLine :
-         {QString::fromUtf8("] 打开 File ") + strBoot + QString::fromUtf8(" = 成功\n"),
+         {QString::fromUtf8("] 打开 File ") + Native(strBoot) + QString::fromUtf8(" = 成功\n"),
           QStringLiteral("] Btldr File Size 3000 \nApp File Size 20000 \n"),
           QStringLiteral("] Firmware File Size 24096 \n"),
-          QString::fromUtf8("] 保存 File ") + m_prompts.m_strSavePath +
+          QString::fromUtf8("] 保存 File ") + Native(m_prompts.m_strSavePath) +
               QString::fromUtf8(" = 完成\n")}) {
         EXPECT_TRUE(strPane.contains(strLine)) << strLine.toStdString();
     }

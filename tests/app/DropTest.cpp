@@ -43,7 +43,7 @@ TEST_F(Drop, OneFileOpensInItsHalfAndIsNeverPasted) {
     EXPECT_EQ(g_bBootLoaded + g_bAppLoaded, 2);
     EXPECT_EQ(g_strAppFileTitle, QStringLiteral("AppX"));
     EXPECT_TRUE(m_pDlg->ControlText(IDC_BOOT_INFO).contains(QString::fromUtf8("文件大小: 3000")));
-    EXPECT_TRUE(PaneText().contains(QString::fromUtf8("] 打开 File ") + strApp +
+    EXPECT_TRUE(PaneText().contains(QString::fromUtf8("] 打开 File ") + Native(strApp) +
                                     QString::fromUtf8(" = 成功\n")));
     EXPECT_EQ(m_prompts.m_nDialogs, 0);  // no file dialog was shown
 }
@@ -59,6 +59,7 @@ TEST_F(Drop, SeveralFilesOrAFolderAreRefusedWithALogLine) {
     EXPECT_TRUE(m_pDlg->ControlText(IDC_APP_PATH).isEmpty());
     EXPECT_TRUE(
         PaneText().contains(QString::fromUtf8("] 拖放 2 个文件 = 失败, 一次只能打开一个文件\n")));
-    EXPECT_TRUE(PaneText().contains(QString::fromUtf8("] 拖放 File ") + m_tmp.File("images") +
+    EXPECT_TRUE(PaneText().contains(QString::fromUtf8("] 拖放 File ") +
+                                    Native(m_tmp.File("images")) +
                                     QString::fromUtf8(" = 失败, 不是文件\n")));
 }

@@ -31,7 +31,7 @@ QByteArray RunUntilStarted(const TempFolder& tmp, const QString& strLang, QByteA
     program.start(QStringLiteral(QUORRIX_PROGRAM),
                   {QStringLiteral("--ignored"), QStringLiteral("args")});
     EXPECT_TRUE(program.waitForStarted(10000));
-    const QString strRoot = tmp.File("state/Quorrix");
+    const QString strRoot = tmp.LogRoot();
     QElapsedTimer timer;
     timer.start();
     while (!ReadAllBytes(TodaysLog(strRoot)).contains("Program Start") && timer.elapsed() < 20000) {
@@ -78,7 +78,7 @@ TEST(Program, EnglishProgramWritesTheSameLog) {
 TEST(Program, AClosingBannerThatCannotBeWrittenIsReportedOnStandardError) {
     TempFolder tmp;
     const QString strDay = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
-    const QString strFolder = tmp.File("state/Quorrix/") + strDay;
+    const QString strFolder = tmp.LogRoot() + "/" + strDay;
     ASSERT_TRUE(QDir().mkpath(strFolder));
     const QString strLog = strFolder + "/RunLoglog_" + strDay + ".log";
     const QByteArray earlier(874, 'e');  // leaves room for the opening lines, not the closing

@@ -9,6 +9,7 @@
 
 #include "cli/Digest.h"
 #include "tests/support/ImageBuilder.h"
+#include "tests/support/SystemFiles.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -62,14 +63,15 @@ TEST_F(CliProcess, BootAndAppPrintTheirPanels) {
         boot.strOut.startsWith(QString::fromUtf8("文件信息  文件大小: 3000 \n信息块位置: 0x0100")));
     EXPECT_TRUE(boot.strOut.endsWith(QString::fromUtf8("应用暂存区: 0x08020000 \n")));
     EXPECT_FALSE(boot.strOut.contains(QLatin1Char('\r')));
-    EXPECT_TRUE(boot.strErr.contains(QString::fromUtf8("] 打开 File ") + m_tmp.File("boot.bin") +
+    EXPECT_TRUE(boot.strErr.contains(QString::fromUtf8("] 打开 File ") +
+                                     Native(m_tmp.File("boot.bin")) +
                                      QString::fromUtf8(" = 成功\n")));
 
     CliRun app = Run({"app", "AppX.bin"});
     EXPECT_EQ(app.nExit, 0);
     EXPECT_TRUE(app.strOut.contains(
         QString::fromUtf8("对应模块类型: 0A01 温度模块, TC-8\n应用区版本:   1.05 \n")));
-    QDir logs(m_tmp.File("state/Quorrix"));
+    QDir logs(m_tmp.LogRoot());
     EXPECT_EQ(logs.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
 }
 
@@ -82,7 +84,7 @@ TEST_F(CliProcess, QuestionsAnswersAndExitStatus) {
     EXPECT_EQ(accepted.nExit, 0);
     EXPECT_TRUE(accepted.strErr.contains(QString::fromUtf8("回答: 是\n")));
     EXPECT_EQ(Run({"--no", "app", "bare.bin"}).nExit, 1);
-    EXPECT_EQ(Run({"boot", "/dev/zero"}).nExit, 1);
+    EXPECT_EQ(Run({"boot", NullDevice()}).nExit, 1);
     EXPECT_EQ(Run({"app", "missing.bin"}).nExit, 1);
     EXPECT_EQ(Run({"frob", "x"}).nExit, 2);
     EXPECT_EQ(Run({"boot"}).nExit, 2);
@@ -167,7 +169,8 @@ TEST_F(CliProcess, UsageFaultsAreNamed) {
 }
 
 TEST_F(CliProcess, ClosedOrFullOutputsAreFailuresButNeverEndTheRun) {
-    CliRun full = Run({"boot", "boot.bin"}, QStringLiteral("/dev/full"));
+    if (FullDevice().isEmpty()) GTEST_SKIP() << "no full device here";
+    CliRun full = Run({"boot", "boot.bin"}, FullDevice());
     EXPECT_EQ(full.nExit, 1);
     EXPECT_TRUE(full.strErr.contains(
         QStringLiteral("quorrix-cli: cannot write to standard output: No space left on device")));
@@ -181,7 +184,7 @@ TEST_F(CliProcess, ClosedOrFullOutputsAreFailuresButNeverEndTheRun) {
                  QStringLiteral(QUORRIX_CLI)});
     ASSERT_TRUE(shell.waitForFinished(30000));
     EXPECT_EQ(shell.exitCode(), 0);
-    const QString strDays = m_tmp.File("state/Quorrix");
+    const QString strDays = m_tmp.LogRoot();
     const QString strDay = QDir(strDays).entryList(QDir::Dirs | QDir::NoDotAndDotDot).value(0);
     const QByteArray log = ReadAllBytes(strDays + "/" + strDay + "/RunLoglog_" + strDay + ".log");
     EXPECT_TRUE(log.endsWith(" >------- <LogFileClosed> ===== \r\n"));
@@ -253,7 +256,7 @@ TEST_F(CliProcess, VerifyExitStatusFindingsAndJson) {
     EXPECT_EQ(checks[4].toObject()["offset"].toInt(), 3000);
     EXPECT_EQ(json["sha256"].toString(), Sha256Hex(fw));
     EXPECT_EQ(Run({"verify", "missing.bin"}).nExit, 1);
-    EXPECT_EQ(Run({"verify", "fw.bin", "--app", "/dev/null"}).nExit, 1);  // not a regular file
+    EXPECT_EQ(Run({"verify", "fw.bin", "--app", NullDevice()}).nExit, 1);  // not a regular file
     for (const QStringList& wrong : {QStringList{"verify", "fw.bin", "--format", "hex"},
                                      {"merge", "boot.bin", "AppX.bin", "--boot", "b"},
                                      {"merge", "boot.bin", "AppX.bin", "--fill", "0x100"},

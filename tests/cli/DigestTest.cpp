@@ -4,6 +4,7 @@
 
 #include "cli/CliAnswer.h"
 #include "cli/Digest.h"
+#include "tests/support/SystemFiles.h"
 
 TEST(Digest, CheckValuesOfCrc32AndSha256) {
     EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
@@ -18,7 +19,7 @@ TEST(CliAnswer, WordsInAnyCaseAskAgainAndTheEndAnswersNo) {
     EXPECT_EQ(ParseAnswer("是"), true);
     EXPECT_EQ(ParseAnswer("否"), false);
     EXPECT_EQ(ParseAnswer("yep"), std::nullopt);
-    std::FILE* pNull = std::fopen("/dev/null", "w");
+    std::FILE* pNull = std::fopen(NullDevice().toLocal8Bit().constData(), "w");
     std::istringstream retried("maybe\n\nNo\n");
     EXPECT_FALSE(ReadAnswer(retried, pNull));
     std::istringstream yes("x\nY\n");

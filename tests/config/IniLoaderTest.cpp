@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QFile>
 #include <QStringEncoder>
 
 #include "config/MHash.h"
 #include "tests/config/StoreDump.h"
+#include "tests/support/SystemFiles.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -124,11 +124,15 @@ TEST(IniLoader, FilesThatCannotBeOpened) {
     // A folder and a FIFO are refused the same way, without blocking.
     EXPECT_FALSE(CaptureStderr(store, tmp.Path(), nResult).empty());
     EXPECT_EQ(nResult, -1);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(tmp.File("fifo")).constData(), 0600), 0);
-    CaptureStderr(store, tmp.File("fifo"), nResult);
-    EXPECT_EQ(nResult, -1);
-    CaptureStderr(store, QStringLiteral("/dev/zero"), nResult);
-    EXPECT_EQ(nResult, -1);
+    if (MakeFifo(tmp.File("fifo"))) {
+        CaptureStderr(store, tmp.File("fifo"), nResult);
+        EXPECT_EQ(nResult, -1);
+    }
+    for (const QString& strDevice : {NullDevice(), ZeroDevice()}) {
+        if (strDevice.isEmpty()) continue;
+        CaptureStderr(store, strDevice, nResult);
+        EXPECT_EQ(nResult, -1);
+    }
 
     WriteAllBytes(tmp.File("DeviceList.Ini"), "[FAMILY]\n01=x\n");
     EXPECT_EQ(store.Load(QStringLiteral("./DeviceList.Ini")), 1);

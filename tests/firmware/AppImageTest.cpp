@@ -126,7 +126,7 @@ TEST_F(AppInspect, DeclinedOrRefusedFileKeepsBytesTitleAndVersion) {
     QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[2],
-              QString::fromUtf8("打开 File ") + m_tmp.File("Huge.bin") +
+              QString::fromUtf8("打开 File ") + Native(m_tmp.File("Huge.bin")) +
                   QString::fromUtf8(" = 失败, 文件大小 131073 Bytes 超过上限 131072 Bytes"));
     // The largest App that fits is taken whole.
     QByteArray largest = MakeImage(APP_BUF_SIZE);

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +7,7 @@
 #include "firmware/Handlers.h"
 #include "firmware/Workspace.h"
 #include "tests/firmware/FirmwareTestSupport.h"
+#include "tests/support/SystemFiles.h"
 
 namespace {
 
@@ -50,7 +49,8 @@ TEST_F(BootLoaderInspect, BootTypeIsAcceptedWithoutQuestion) {
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
     EXPECT_EQ(g_bBootLoaded, 1);
     EXPECT_EQ(g_nBootSize, 2048);
-    EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("打开 File ") + strPath + " = 成功"});
+    EXPECT_EQ(TakeLogLines(),
+              QStringList{QString::fromUtf8("打开 File ") + Native(strPath) + " = 成功"});
     EXPECT_EQ(std::memcmp(g_BootBuf, image.constData(), 2048), 0);
     EXPECT_EQ(g_BootBuf[2048], 0);
 }
@@ -128,15 +128,18 @@ TEST_F(BootLoaderInspect, OpenFailuresAndRefusedPathsChangeNothing) {
     m_wnd.m_texts[IDC_BOOT_INFO] = QStringLiteral("earlier");
     const QString strMissing = m_tmp.File("missing.bin");
     InspectBootLoaderFile(m_wnd, strMissing);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(m_tmp.File("fifo")).constData(), 0600), 0);
-    for (const QString& strPath : {m_tmp.Path(), m_tmp.File("fifo"), QStringLiteral("/dev/zero")}) {
-        InspectBootLoaderFile(m_wnd, strPath);
-    }
+    QStringList refused{m_tmp.Path(), NullDevice()};
+    if (MakeFifo(m_tmp.File("fifo"))) refused << m_tmp.File("fifo");
+    if (!ZeroDevice().isEmpty()) refused << ZeroDevice();
+    for (const QString& strPath : refused) InspectBootLoaderFile(m_wnd, strPath);
     QStringList lines = TakeLogLines();
-    ASSERT_EQ(lines.size(), 4);
+    ASSERT_EQ(lines.size(), refused.size() + 1);
     EXPECT_EQ(lines[0],
-              QString::fromUtf8("打开 File ") + strMissing + QString::fromUtf8(" = 失败"));
-    EXPECT_EQ(lines[3], QString::fromUtf8("打开 File /dev/zero = 失败, 不是普通文件"));
+              QString::fromUtf8("打开 File ") + Native(strMissing) + QString::fromUtf8(" = 失败"));
+    for (qsizetype i = 0; i < refused.size(); ++i) {
+        EXPECT_EQ(lines[i + 1], QString::fromUtf8("打开 File ") + Native(refused[i]) +
+                                    QString::fromUtf8(" = 失败, 不是普通文件"));
+    }
     EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], QStringLiteral("earlier"));
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
     EXPECT_EQ(g_bBootLoaded, 0);
@@ -158,7 +161,7 @@ TEST_F(BootLoaderInspect, ReadThatComesUpShortAcceptsNothing) {
     InspectBootLoaderFile(m_wnd, strShort);
     QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("读取 File ") + strShort +
+    EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("读取 File ") + Native(strShort) +
                                     QString::fromUtf8(" = 失败, 读到 ")));
     EXPECT_EQ(g_bBootLoaded, 0);
     EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_INFO));
@@ -172,7 +175,7 @@ TEST_F(BootLoaderInspect, BootLoaderOfTwoGibibytesIsRefusedBeforeReading) {
     file.close();
     InspectBootLoaderFile(m_wnd, strHuge);
     EXPECT_EQ(TakeLogLines(),
-              QStringList{QString::fromUtf8("打开 File ") + strHuge +
+              QStringList{QString::fromUtf8("打开 File ") + Native(strHuge) +
                           QString::fromUtf8(
                               " = 失败, 文件大小 2147483648 Bytes 超过上限 2147483647 Bytes")});
     EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_INFO));
@@ -187,15 +190,15 @@ TEST_F(BootLoaderInspect, ReadersShareALockThatAWriterCanHold) {
     const QString strPath = WriteImage("boot.bin", boot);
     QFile reader(strPath);
     ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
-    ASSERT_EQ(::flock(reader.handle(), LOCK_SH), 0);
+    ASSERT_TRUE(LockFile(reader, false));
     EXPECT_EQ(InspectBootLoaderFile(m_wnd, strPath), 1);  // another reader does not keep it out
     reader.close();
     QFile writer(strPath);
     ASSERT_TRUE(writer.open(QIODevice::ReadWrite));
-    ASSERT_EQ(::flock(writer.handle(), LOCK_EX), 0);
+    ASSERT_TRUE(LockFile(writer, true));
     TakeLogLines();
     EXPECT_EQ(InspectBootLoaderFile(m_wnd, strPath), 0);
-    EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("打开 File ") + strPath +
+    EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("打开 File ") + Native(strPath) +
                                           QString::fromUtf8(" = 失败, 文件被其他程序占用")});
 }
 

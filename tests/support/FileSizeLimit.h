@@ -6,6 +6,8 @@
 // with EFBIG as on a full disk, without filling one.
 class FileSizeLimit {
 public:
+    // False where the system has no such limit (Windows): the scope then limits nothing.
+    static bool Supported();
     explicit FileSizeLimit(qint64 nBytes);
     ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit&) = delete;

@@ -6,17 +6,27 @@
 #include <QFile>
 
 #include "platform/CodePage.h"
+#include "platform/FileSystem.h"
 
-TempFolder::TempFolder() : m_strOldCwd(QDir::currentPath()), m_oldState(qgetenv("XDG_STATE_HOME")) {
+// Linux keeps the logs under XDG_STATE_HOME, Windows without a drive D: under LOCALAPPDATA.
+TempFolder::TempFolder()
+    : m_strOldCwd(QDir::currentPath()),
+      m_oldState(qgetenv("XDG_STATE_HOME")),
+      m_oldAppData(qgetenv("LOCALAPPDATA")) {
     EXPECT_TRUE(m_dir.isValid());
     QDir::setCurrent(m_dir.path());
-    qputenv("XDG_STATE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("state"))));
+    const QString strState = m_dir.filePath(QStringLiteral("state"));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(strState));
+    qputenv("LOCALAPPDATA", QFile::encodeName(QDir::toNativeSeparators(strState)));
 }
 
 TempFolder::~TempFolder() {
     QDir::setCurrent(m_strOldCwd);
     qputenv("XDG_STATE_HOME", m_oldState);
+    qputenv("LOCALAPPDATA", m_oldAppData);
 }
+
+QString TempFolder::LogRoot() const { return LogRootFolder(); }
 
 ScopedEnv::ScopedEnv(const char* pName, const QByteArray& value)
     : m_pName(pName), m_old(qgetenv(pName)), m_bHadOld(qEnvironmentVariableIsSet(pName)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -11,11 +12,14 @@ public:
     ~TempFolder();
     QString Path() const { return m_dir.path(); }
     QString File(const QString& strName) const { return m_dir.filePath(strName); }
+    // Where the run log of a program started now puts its day folders.
+    QString LogRoot() const;
 
 private:
     QTemporaryDir m_dir;
     QString m_strOldCwd;
     QByteArray m_oldState;
+    QByteArray m_oldAppData;
 };
 
 // Sets an environment variable for one scope.
@@ -36,6 +40,9 @@ public:
     explicit ScopedCodePage(const QByteArray& name);
     ~ScopedCodePage();
 };
+
+// A path as the system writes it ("\" on Windows), as the run log shows it.
+inline QString Native(const QString& strPath) { return QDir::toNativeSeparators(strPath); }
 
 QByteArray ReadAllBytes(const QString& strPath);
 void WriteAllBytes(const QString& strPath, const QByteArray& bytes);

@@ -8,6 +8,8 @@ namespace {
 rlimit g_old{};
 }
 
+bool FileSizeLimit::Supported() { return true; }
+
 FileSizeLimit::FileSizeLimit(qint64 nBytes) {
     std::signal(SIGXFSZ, SIG_IGN);
     getrlimit(RLIMIT_FSIZE, &g_old);
