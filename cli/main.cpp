@@ -6,6 +6,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
 #include "cli/StderrPane.h"
+#include "platform/Console.h"
 #include "platform/FileOpen.h"
 #include "platform/Signals.h"
 
@@ -29,6 +30,7 @@ int CheckStdout(int nStatus) {
 int main(int argc, char** argv) {
     // A closed standard error must not end the run before its log file is written.
     IgnoreBrokenPipe();
+    UseBinaryStandardStreams();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorrix-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORRIX_VERSION));

@@ -16,6 +16,11 @@ bool IsAbsoluteLogPath(const QString& strPath);
 // (~/.local/state/Quorrix when the variable is unset).
 QString LogRootFolder();
 
+// The folder of the program's settings, where the catalogue is looked for after the start
+// folder: the program's own folder on Windows, $XDG_CONFIG_HOME/Quorrix elsewhere
+// (~/.config/Quorrix when the variable is unset).
+QString ConfigFolder();
+
 // Creates a folder with all missing parents. Returns 0 when it was created, the platform's
 // "already exists" code (EEXIST, ERROR_ALREADY_EXISTS) when it was there, another error code
 // otherwise.

@@ -10,3 +10,5 @@ bool WriteStreamText(std::FILE* pStream, const QString& strText) {
 }
 
 bool StdinIsTerminal() { return ::isatty(STDIN_FILENO) != 0; }
+
+void UseBinaryStandardStreams() {}

@@ -12,6 +12,12 @@ QString LogRootFolder() {
     return strState + QStringLiteral("/Quorrix");
 }
 
+QString ConfigFolder() {
+    QString strConfig = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (strConfig.isEmpty()) strConfig = QDir::homePath() + QStringLiteral("/.config");
+    return strConfig + QStringLiteral("/Quorrix");
+}
+
 int CreateFolderTree(const QString& strPath) {
     if (QFileInfo(strPath).isDir()) return EEXIST;
     errno = 0;

@@ -1,5 +1,6 @@
 #include "platform/Console.h"
 
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
@@ -47,4 +48,9 @@ bool WriteStreamText(std::FILE* pStream, const QString& strText) {
 bool StdinIsTerminal() {
     // A console only: _isatty also says yes for the NUL device.
     return ConsoleOf(stdin) != nullptr;
+}
+
+void UseBinaryStandardStreams() {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 }

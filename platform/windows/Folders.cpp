@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -25,6 +26,9 @@ QString LogRootFolder() {
     if (strData.isEmpty()) strData = QDir::homePath() + QStringLiteral("/AppData/Local");
     return QDir::fromNativeSeparators(strData) + QStringLiteral("/Quorrix/logs");
 }
+
+// The installer puts the sample catalogue beside the program.
+QString ConfigFolder() { return QCoreApplication::applicationDirPath(); }
 
 int CreateFolderTree(const QString& strPath) {
     if (QFileInfo(strPath).isDir()) return ERROR_ALREADY_EXISTS;

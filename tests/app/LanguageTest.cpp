@@ -11,6 +11,7 @@
 #include "app/Translations.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
+#include "platform/CodePage.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/Clock.h"
 
@@ -99,7 +100,7 @@ TEST_F(Language, EnglishWindowKeepsTheRunLogBytes) {
     ASSERT_TRUE(chinese.log.contains("AppX_1.05.bin"));
     EXPECT_EQ(english.log, chinese.log);
     EXPECT_EQ(english.strPane, chinese.strPane);
-    EXPECT_TRUE(english.log.contains("\xe4\xbf\x9d\xe5\xad\x98 File "));  // "保存 File "
+    EXPECT_TRUE(english.log.contains(ToCodePage(QString::fromUtf8("保存 File "))));
     // The box that shows a failed log write speaks the window's language too.
     EXPECT_EQ(TranslateCoreText(QString::fromUtf8("发生错误 File too large")),
               QStringLiteral("Error: File too large"));

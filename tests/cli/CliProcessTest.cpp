@@ -8,6 +8,7 @@
 #include <QProcess>
 
 #include "cli/Digest.h"
+#include "platform/CodePage.h"
 #include "tests/support/ImageBuilder.h"
 #include "tests/support/SystemFiles.h"
 #include "tests/support/TempFolder.h"
@@ -23,7 +24,9 @@ struct CliRun {
 class CliProcess : public testing::Test {
 protected:
     void SetUp() override {
-        WriteAllBytes(m_tmp.File("DeviceList.Ini"), "[FAMILY]\n0A=温度模块\n[0A]\n01=TC-8\n");
+        // The catalogue is in the system's code page, as the program reads it.
+        WriteAllBytes(m_tmp.File("DeviceList.Ini"),
+                      ToCodePage(QString::fromUtf8("[FAMILY]\n0A=温度模块\n[0A]\n01=TC-8\n")));
         QByteArray boot = MakeImage(3000);
         BlockFields b;
         b.wType = 0x0102;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QStringEncoder>
 
 #include "config/MHash.h"
 #include "tests/config/StoreDump.h"
@@ -88,8 +87,7 @@ TEST(IniLoader, CodePagesOfTheCatalogue) {
     MHash store;
     {
         ScopedCodePage codePage("GBK");
-        QStringEncoder gbk("GBK");
-        QByteArray bytes = gbk.encode(strText);
+        const QByteArray bytes = "[FAMILY]\n01=" + QByteArray::fromHex("cec2b6c8c4a3bfe9") + "\n";
         EXPECT_EQ(store.LoadFromBytes(bytes), 1);
         EXPECT_EQ(store.GetSection(QStringLiteral("FAMILY")).GetItem(QStringLiteral("01")).value,
                   QString::fromUtf8("温度模块"));

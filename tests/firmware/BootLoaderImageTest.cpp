@@ -205,6 +205,7 @@ TEST_F(BootLoaderInspect, ReadersShareALockThatAWriterCanHold) {
 TEST_F(BootLoaderInspect, ControlCharactersOfAPathCannotStartARecord) {
     const QString strPath =
         m_tmp.File(QString::fromUtf8("x = 成功\r\n[ 9:00:00.000] 保存 File a\x01"));
+    if (!QFile(strPath).open(QIODevice::WriteOnly)) GTEST_SKIP() << "no such file names here";
     WriteAllBytes(strPath, MakeImage(300));
     m_wnd.m_answers.push_back(false);
     InspectBootLoaderFile(m_wnd, strPath);  // opened by its real name, then declined

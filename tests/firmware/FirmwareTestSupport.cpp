@@ -6,10 +6,12 @@
 #include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
+#include "platform/CodePage.h"
 
 void FirmwareTest::SetUp() {
     ResetFirmwareWorkspace();
-    g_DeviceList.LoadFromBytes("[FAMILY]\n0A=温度模块\n[0A]\n01=TC-8\n");
+    g_DeviceList.LoadFromBytes(
+        ToCodePage(QString::fromUtf8("[FAMILY]\n0A=温度模块\n[0A]\n01=TC-8\n")));
     g_RunLog.m_bPaneEnabled[0] = 1;
     g_RunLog.m_bFileEnabled[0] = 0;
     g_RunLog.m_bShowTime = 0;

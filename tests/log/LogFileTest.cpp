@@ -85,10 +85,10 @@ TEST(LogFile, FolderResolutionAndSetLogPathResult) {
     CRunLog log;
     EXPECT_EQ(log.SetLogPath(QStringLiteral(".\\Log"), QStringLiteral("RunLog")), 0);
     EXPECT_TRUE(QFileInfo(tmp.File(QStringLiteral("Log/2024-05-01"))).isDir());
-    EXPECT_EQ(log.SetLogPath(QStringLiteral(".\\Log"), QStringLiteral("RunLog")), EEXIST);
+    EXPECT_EQ(log.SetLogPath(QStringLiteral(".\\Log"), QStringLiteral("RunLog")), AlreadyExists());
     QString strJoined;
     EXPECT_EQ(CRunLog::JoinPath(QStringLiteral("/base"), QStringLiteral("a\\b/c"), strJoined), 1);
-    EXPECT_EQ(strJoined, QStringLiteral("/base/a/b/c"));
+    EXPECT_EQ(strJoined, Native(QStringLiteral("/base/a/b/c")));
     QString strToday;
     CRunLog::FormatToday(strToday);
     EXPECT_EQ(strToday, QStringLiteral("2024-05-01"));
@@ -135,7 +135,7 @@ TEST(LogFile, FailedOpenIsQueuedAtEveryTextAndRetried) {
     log.WriteLog(QStringLiteral("one"));
     log.WriteLog(QStringLiteral("two"));
     const QString strFail =
-        QString::fromUtf8("日志文件 ") + strPath + QString::fromUtf8(" 操作失败\r\n");
+        QString::fromUtf8("日志文件 ") + Native(strPath) + QString::fromUtf8(" 操作失败\r\n");
     EXPECT_EQ(log.m_strPending[0], QStringLiteral("one\r\n") + strFail + "two\r\n" + strFail);
     EXPECT_EQ(log.m_nPaneTextLength[0], 10);
     EXPECT_EQ(log.m_bFileOpen[0], 0);

@@ -19,3 +19,5 @@ bool MakeFifo(const QString& strPath);
 bool FolderRefusesNewFiles(const QString& strFolder, bool bRefuse);
 // Holds a shared or an exclusive lock on an open file, as another program would.
 bool LockFile(QFile& file, bool bExclusive);
+// The code of CreateFolderTree for a folder that is there already.
+int AlreadyExists();

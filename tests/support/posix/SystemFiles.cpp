@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <cerrno>
 
 QString NullDevice() { return QStringLiteral("/dev/null"); }
 QString ZeroDevice() { return QStringLiteral("/dev/zero"); }
@@ -28,3 +29,5 @@ bool FolderRefusesNewFiles(const QString& strFolder, bool bRefuse) {
 bool LockFile(QFile& file, bool bExclusive) {
     return ::flock(file.handle(), bExclusive ? LOCK_EX : LOCK_SH) == 0;
 }
+
+int AlreadyExists() { return EEXIST; }

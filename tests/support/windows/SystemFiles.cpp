@@ -18,3 +18,5 @@ bool LockFile(QFile& file, bool bExclusive) {
                       bExclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0, 0, MAXDWORD, MAXDWORD,
                       &overlapped) != FALSE;
 }
+
+int AlreadyExists() { return ERROR_ALREADY_EXISTS; }
