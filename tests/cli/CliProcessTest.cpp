@@ -106,7 +106,7 @@ TEST_F(CliProcess, MergeSavesAndPrintsSizeAndDigests) {
     QByteArray written = ReadAllBytes(strOut);
     ASSERT_EQ(written.size(), 24096);
     EXPECT_EQ(merge.strOut, QString::asprintf("%ls 24096 bytes crc32=%08x sha256=",
-                                              qUtf16Printable(strOut), Crc32(written)) +
+                                              qUtf16Printable(Native(strOut)), Crc32(written)) +
                                 Sha256Hex(written) + "\n");
     EXPECT_TRUE(
         merge.strErr.contains(QStringLiteral("] Btldr File Size 3000 \nApp File Size 20000 \n")));
