@@ -4,6 +4,8 @@
 #include <cctype>
 #include <istream>
 
+#include "platform/Console.h"
+
 std::optional<bool> ParseAnswer(const std::string& line) {
     const auto isBlank = [](unsigned char c) { return std::isspace(c) != 0; };
     auto first = std::find_if_not(line.begin(), line.end(), isBlank);
@@ -24,6 +26,6 @@ bool ReadAnswer(std::istream& in, std::FILE* pPrompt) {
         std::fputs("[y/N] ", pPrompt);
         std::fflush(pPrompt);
         if (!std::getline(in, line)) return false;
-        if (std::optional<bool> answer = ParseAnswer(line)) return *answer;
+        if (std::optional<bool> answer = ParseAnswer(TerminalTextToUtf8(line))) return *answer;
     }
 }

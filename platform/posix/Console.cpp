@@ -12,3 +12,5 @@ bool WriteStreamText(std::FILE* pStream, const QString& strText) {
 bool StdinIsTerminal() { return ::isatty(STDIN_FILENO) != 0; }
 
 void UseBinaryStandardStreams() {}
+
+std::string TerminalTextToUtf8(const std::string& text) { return text; }

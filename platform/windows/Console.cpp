@@ -54,3 +54,12 @@ void UseBinaryStandardStreams() {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 }
+
+std::string TerminalTextToUtf8(const std::string& text) {
+    const UINT nCodePage = GetConsoleCP();  // 0 without a console: the input is UTF-8 then
+    if (nCodePage == 0 || nCodePage == CP_UTF8 || text.empty()) return text;
+    const int nWide = MultiByteToWideChar(nCodePage, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(size_t(nWide), L'\0');
+    MultiByteToWideChar(nCodePage, 0, text.data(), int(text.size()), wide.data(), nWide);
+    return QString::fromStdWString(wide).toStdString();
+}

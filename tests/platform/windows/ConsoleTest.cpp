@@ -33,5 +33,8 @@ TEST(WindowsConsole, AConsoleGetsTheCharactersThemselves) {
     ASSERT_TRUE(ReadConsoleOutputCharacterW(hConsole, buffer, 32, info.dwCursorPosition, &nRead));
     // A wide character may fill two cells of the screen; it is read back once.
     EXPECT_TRUE(QString::fromWCharArray(buffer, int(nRead)).startsWith(strText));
+    // Typed answers arrive in the console's input code page.
+    ASSERT_TRUE(SetConsoleCP(936));
+    EXPECT_EQ(TerminalTextToUtf8("\xCA\xC7 "), std::string("是 "));
     std::fclose(pConsole);
 }
