@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "log/RunLog.h"
 #include "platform/Termination.h"
 
 namespace {
@@ -18,8 +19,17 @@ void CloseAllWindows() {
     for (QWidget* pWindow : QApplication::topLevelWidgets()) pWindow->close();
 }
 
+// The process is ended right after: the log gets its closing banner now.
+void EndSession() {
+    CloseAllWindows();
+    g_RunLog.CloseLogFiles();
+}
+
 }  // namespace
 
-void CloseWindowsOnTermination() { OnTerminationRequest(&CloseAllWindows); }
+void CloseWindowsOnTermination() {
+    OnTerminationRequest(&CloseAllWindows);
+    OnSessionEnd(&EndSession);
+}
 
 bool TerminationRequested() { return g_bTerminationRequested; }

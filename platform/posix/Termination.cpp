@@ -35,3 +35,5 @@ void OnTerminationRequest(void (*pfnRequest)()) {
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
 }
+
+void OnSessionEnd(void (*)()) {}

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <atomic>
@@ -25,7 +26,33 @@ BOOL WINAPI OnConsoleEvent(DWORD nEvent) {
     return TRUE;
 }
 
+// WM_ENDSESSION comes to every top-level window, the hidden ones of Qt too; the first is enough.
+class CSessionEndFilter : public QAbstractNativeEventFilter {
+public:
+    explicit CSessionEndFilter(void (*pfnEnd)()) : m_pfnEnd(pfnEnd) {}
+
+    bool nativeEventFilter(const QByteArray&, void* pMessage, qintptr*) override {
+        const MSG* pMsg = static_cast<const MSG*>(pMessage);
+        if (pMsg->message == WM_ENDSESSION && pMsg->wParam && !m_bEnded) {
+            m_bEnded = true;
+            m_pfnEnd();
+        }
+        return false;
+    }
+
+private:
+    void (*m_pfnEnd)();
+    bool m_bEnded = false;
+};
+
 }  // namespace
+
+void OnSessionEnd(void (*pfnEnd)()) {
+    static CSessionEndFilter* pFilter = nullptr;
+    if (pFilter != nullptr || qApp == nullptr) return;
+    pFilter = new CSessionEndFilter(pfnEnd);  // lives as long as the process
+    qApp->installNativeEventFilter(pFilter);
+}
 
 void OnTerminationRequest(void (*pfnRequest)()) {
     if (g_pfnRequest.exchange(pfnRequest) != nullptr) return;
