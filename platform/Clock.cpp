@@ -4,6 +4,8 @@
 #include <ctime>
 #include <mutex>
 
+#include "platform/LocalTime.h"
+
 namespace {
 
 std::atomic<ClockFunction> g_pfnClock{nullptr};
@@ -24,14 +26,6 @@ LocalTimeFields FieldsOf(const QDateTime& dateTime) {
         fields.nMsec = time.msec();
     }
     return fields;
-}
-
-bool LocalTimeOf(std::time_t t, std::tm& tm) {
-#ifdef _WIN32
-    return localtime_s(&tm, &t) == 0;
-#else
-    return localtime_r(&t, &tm) != nullptr;
-#endif
 }
 
 // Converting to local time looks at the time zone files each time; within one second the
