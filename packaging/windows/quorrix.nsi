@@ -96,9 +96,10 @@ SectionEnd
 
 Section Uninstall
     !insertmacro ForEachFile RemoveFile
-    Delete "$INSTDIR\Uninstall.exe"
-    ; Not /r: the folder may have been chosen by hand, and files of the user's stay.
-    RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Quorrix.lnk"
     DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+    Delete "$INSTDIR\Uninstall.exe"
+    ; Last, so that a gone folder means a finished uninstall. Not /r: the folder may have been
+    ; chosen by hand, and files of the user's stay.
+    RMDir "$INSTDIR"
 SectionEnd
