@@ -19,9 +19,9 @@ public:
     void Repaint() override {}
 };
 
-// Prints text to a stream (see WriteStreamText) with "\r\n" turned into line ends. A failed write to
-// standard output is remembered (StdoutError); one to standard error is let go, so a closed
-// terminal never ends the run.
+// Prints text to a stream (see WriteStreamText) with "\r\n" turned into line ends. A failed
+// write to standard output is remembered (StdoutError); one to standard error is let go, so a
+// closed terminal never ends the run.
 void PrintLines(std::FILE* pStream, QString strText);
 // Writes bytes as they are, with the same bookkeeping.
 void PrintBytes(std::FILE* pStream, const char* pData, qsizetype nSize);
