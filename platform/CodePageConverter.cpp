@@ -26,7 +26,12 @@ public:
         m_encoder.resetState();
         QByteArray out = m_encoder.encode(text);
         if (!m_encoder.hasError()) return out;
-        return EncodeWithQuestionMarks(text);
+        // The converter reports unmappable characters as errors.
+        return EncodeEachCharacter(text, [this](QStringView one) {
+            m_encoder.resetState();
+            const QByteArray bytes = m_encoder.encode(one);
+            return m_encoder.hasError() ? QByteArray() : bytes;
+        });
     }
 
     QString Decode(QByteArrayView bytes) override {
@@ -42,25 +47,6 @@ public:
     }
 
 private:
-    // The converter reports unmappable characters as errors; encoding character by character
-    // then lets each of them become "?" without losing the rest.
-    QByteArray EncodeWithQuestionMarks(QStringView text) {
-        QByteArray out;
-        out.reserve(text.size() * 2);
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const qsizetype n = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-            m_encoder.resetState();
-            const QByteArray one = m_encoder.encode(text.mid(i, n));
-            if (m_encoder.hasError() || one.isEmpty()) {
-                out.append('?');
-            } else {
-                out.append(one);
-            }
-            i += n - 1;
-        }
-        return out;
-    }
-
     // Qt's ICU converters keep the name's pointer to open themselves again after a reset.
     const QByteArray m_name;
     QStringEncoder m_encoder{QStringConverter::Utf8};

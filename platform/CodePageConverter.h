@@ -17,6 +17,21 @@ public:
     virtual bool IsUtf8() const = 0;
 };
 
+// Encodes character by character, a surrogate pair as one, so that each character without a
+// mapping becomes one "?" without losing the rest; encodeOne gives nothing for such a one.
+template <typename TEncodeOne>
+QByteArray EncodeEachCharacter(QStringView text, TEncodeOne encodeOne) {
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QByteArray one = encodeOne(text.mid(i, n));
+        out.append(one.isEmpty() ? QByteArray("?") : one);
+        i += n - 1;
+    }
+    return out;
+}
+
 // A converter through Qt's own codecs (UTF-8 everywhere; on Linux every name iconv knows);
 // null when the name is unknown to them.
 std::unique_ptr<CCodePageConverter> MakeQtConverter(const QByteArray& name);

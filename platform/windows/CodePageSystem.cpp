@@ -48,15 +48,11 @@ public:
         bool bUnmapped = false;
         QByteArray out = EncodeRun(text, bUnmapped);
         if (!bUnmapped) return out;
-        // As on Linux, each character without a mapping becomes one "?", a pair too.
-        out.clear();
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const qsizetype n = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-            const QByteArray one = EncodeRun(text.mid(i, n), bUnmapped);
-            out.append(bUnmapped || one.isEmpty() ? QByteArray("?") : one);
-            i += n - 1;
-        }
-        return out;
+        return EncodeEachCharacter(text, [this](QStringView one) {
+            bool bOneUnmapped = false;
+            const QByteArray bytes = EncodeRun(one, bOneUnmapped);
+            return bOneUnmapped ? QByteArray() : bytes;
+        });
     }
 
     QString Decode(QByteArrayView bytes) override {
