@@ -39,11 +39,26 @@ bool AdoptHandle(HANDLE hFile, int nFlags, QIODevice::OpenMode mode, QFile& file
     return true;
 }
 
-FileOpenResult CheckOpened(HANDLE hFile) {
+// Folders open too (backup semantics), so that they are told apart from missing files.
+HANDLE OpenExisting(const QString& strPath, DWORD nAccess) {
+    const QString strNative = QDir::toNativeSeparators(strPath);
+    return CreateFileW(WidePath(strNative), nAccess,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// Opened for a regular file, NotRegular for a device, pipe or folder, Failed when unknown.
+FileOpenResult KindOf(HANDLE hFile) {
     BY_HANDLE_FILE_INFORMATION info{};
     if (GetFileType(hFile) != FILE_TYPE_DISK) return FileOpenResult::NotRegular;
     if (!GetFileInformationByHandle(hFile, &info)) return FileOpenResult::Failed;
     if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return FileOpenResult::NotRegular;
+    return FileOpenResult::Opened;
+}
+
+FileOpenResult CheckOpened(HANDLE hFile) {
+    const FileOpenResult kind = KindOf(hFile);
+    if (kind != FileOpenResult::Opened) return kind;
     // A shared lock over the whole file: a writer holding an exclusive one refuses it.
     OVERLAPPED overlapped{};
     if (!LockFileEx(hFile, LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &overlapped)) {
@@ -56,11 +71,7 @@ FileOpenResult CheckOpened(HANDLE hFile) {
 }  // namespace
 
 FileOpenResult OpenRegularFile(const QString& strPath, QFile& file) {
-    const QString strNative = QDir::toNativeSeparators(strPath);
-    // Folders open too (backup semantics), so that they are told apart from missing files.
-    HANDLE hFile = CreateFileW(WidePath(strNative), GENERIC_READ,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE hFile = OpenExisting(strPath, GENERIC_READ);
     if (hFile == INVALID_HANDLE_VALUE) {
         // A program that opened the file without sharing it keeps everyone else out.
         return GetLastError() == ERROR_SHARING_VIOLATION ? FileOpenResult::Locked
@@ -78,16 +89,10 @@ FileOpenResult OpenRegularFile(const QString& strPath, QFile& file) {
 }
 
 bool IsSpecialFile(const QString& strPath) {
-    const QString strNative = QDir::toNativeSeparators(strPath);
     // No access asked: only the kind of the thing is wanted, and a device opens like this too.
-    HANDLE hFile =
-        CreateFileW(WidePath(strNative), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE hFile = OpenExisting(strPath, 0);
     if (hFile == INVALID_HANDLE_VALUE) return false;
-    BY_HANDLE_FILE_INFORMATION info{};
-    const bool bSpecial = GetFileType(hFile) != FILE_TYPE_DISK ||
-                          (GetFileInformationByHandle(hFile, &info) &&
-                           (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY));
+    const bool bSpecial = KindOf(hFile) == FileOpenResult::NotRegular;
     CloseHandle(hFile);
     return bSpecial;
 }
