@@ -20,15 +20,20 @@ bool CQuorrixApp::InitInstance() {
     InstallPaneBinder();
     InstallLogErrorBox();
     InstallTranslations(ChooseUiLanguage());
-    QString strTried;
-    const bool bCatalogue = !LoadDeviceCatalogue(CatalogueSearchPaths(), strTried).isEmpty();
+    QString strTried, strRefusal;
+    const bool bCatalogue =
+        !LoadDeviceCatalogue(CatalogueSearchPaths(), strTried, strRefusal).isEmpty();
     {
         CQuorrixDlg dlg;
         m_pMainWnd = &dlg;
         CloseWindowsOnTermination();
         dlg.OnInitDialog();
         // Said in the pane too: started from the desktop menu, stderr is seen by nobody.
-        if (!bCatalogue) WriteLog(QStringLiteral("未找到 DeviceList.Ini, 已查找: ") + strTried);
+        if (!strRefusal.isEmpty()) {
+            WriteLog(strRefusal);
+        } else if (!bCatalogue) {
+            WriteLog(QStringLiteral("未找到 DeviceList.Ini, 已查找: ") + strTried);
+        }
         // Shown, not exec()'d: a modal dialog gets no taskbar entry on some desktops.
         QEventLoop loop;
         QObject::connect(&dlg, &QDialog::finished, &loop, &QEventLoop::quit);

@@ -5,7 +5,8 @@
 #include "platform/Signals.h"
 
 int main(int argc, char** argv) {
-    IgnoreBrokenPipe();
+    IgnoreWriteSignals();
+    OpenClosedStandardStreams();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorrix"));
     QApplication::setApplicationVersion(QStringLiteral(QUORRIX_VERSION));

@@ -1,5 +1,7 @@
 #include "cli/CliCommands.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -39,27 +41,26 @@ private:
     CStderrPane m_pane;
 };
 
-// One input opened as its button would open it. The error is empty when it was taken.
-QJsonObject OpenInput(CCliWindow& wnd, const QString& strPath, void (*pfnOpen)(IFirmwareWindow&),
-                      const std::uint8_t& bLoaded) {
-    wnd.SetOpenPath(strPath);
-    pfnOpen(wnd);
+// One input inspected as its button would inspect it. The error is empty when it was taken.
+QJsonObject OpenInput(CCliWindow& wnd, const QString& strPath, bool bBoot, StagedImage& staged) {
+    const QString strAbsolute = QFileInfo(strPath).absoluteFilePath();
+    const int nTaken = bBoot ? InspectBootLoaderFile(wnd, strAbsolute, &staged)
+                             : InspectAppFile(wnd, strAbsolute, FileTitleOf(strPath), &staged);
     g_RunLog.FlushOutput();
-    // Each input is opened once in a run, so the flag tells whether this one was taken.
-    if (LastStageResult() == StageResult::Staged && bLoaded) return QJsonObject();
-    return InputErrorJson(strPath, LastStageResult());
+    return nTaken ? QJsonObject() : InputErrorJson(strPath, staged.result);
 }
 
 // What an accepted App records for a merge, which the panel does not show.
 void PrintAppRecord() {
-    PrintLines(stderr, QString::asprintf(
-                           "recorded: App version %ls, %d bytes; merge proposes %ls.bin\n",
-                           qUtf16Printable(FormatAppVersion(g_byAppVerMajor, g_byAppVerMinor)),
-                           g_nAppSize, qUtf16Printable(ProposedFirmwareName())));
+    PrintLines(stderr,
+               QString::asprintf("recorded: App version %ls, %d bytes; merge proposes %ls.bin\n",
+                                 qUtf16Printable(FormatAppVersion(g_Workspace.byAppVerMajor,
+                                                                  g_Workspace.byAppVerMinor)),
+                                 g_Workspace.nAppSize, qUtf16Printable(ProposedFirmwareName())));
 }
 
 int PrintInspection(const CliOptions& options, const CCliWindow& wnd, int nPanel,
-                    const QJsonObject& error) {
+                    const QJsonObject& error, std::int64_t nSize) {
     const QString strPath = options.files.first();
     if (options.bJson) {
         QJsonObject image;
@@ -67,7 +68,7 @@ int PrintInspection(const CliOptions& options, const CCliWindow& wnd, int nPanel
             image[QStringLiteral("file")] = strPath;
             image[QStringLiteral("error")] = error;
         } else {
-            image = ImageJson(strPath);
+            image = ImageJson(strPath, nSize);
             image[QStringLiteral("panel")] = wnd.Text(nPanel);
         }
         image[QStringLiteral("accepted")] = error.isEmpty();
@@ -80,18 +81,27 @@ int PrintInspection(const CliOptions& options, const CCliWindow& wnd, int nPanel
     return error.isEmpty() ? 0 : 1;
 }
 
+int Inspect(const CliOptions& options, CCliWindow& wnd, bool bBoot) {
+    StagedImage staged;
+    const QJsonObject error = OpenInput(wnd, options.files.first(), bBoot, staged);
+    return PrintInspection(options, wnd, bBoot ? IDC_BOOT_INFO : IDC_APP_INFO, error,
+                           staged.nLength);
+}
+
 QString ModuleNameOfApp() {
-    const FirmwareInfoBlock block = FirmwareInfoBlock::Read(g_AppBuf, INFO_BLOCK1_OFFSET);
+    const FirmwareInfoBlock block = FirmwareInfoBlock::Read(g_Workspace.AppBuf, INFO_BLOCK1_OFFSET);
     return block.HasMarker() ? GetDeviceName(block.wModuleType) : QString();
 }
 
 void PrintMergeJson(const CliOptions& options, const QString& strOutput, const QByteArray& bytes) {
     QJsonObject document;
     document[QStringLiteral("inputs")] =
-        QJsonArray{InputFileJson(options.files[0]), InputFileJson(options.files[1])};
+        QJsonArray{InputFileJson(options.files[0], g_Workspace.bootSource),
+                   InputFileJson(options.files[1], g_Workspace.appSource)};
     document[QStringLiteral("output")] = OutputJson(strOutput, bytes);
-    document[QStringLiteral("format")] = FormatExtension(g_nFirmwareFormat);
-    document[QStringLiteral("version")] = FormatAppVersion(g_byAppVerMajor, g_byAppVerMinor);
+    document[QStringLiteral("format")] = FormatExtension(options.merge.nFormat);
+    document[QStringLiteral("version")] =
+        FormatAppVersion(g_Workspace.byAppVerMajor, g_Workspace.byAppVerMinor);
     const QString strModule = ModuleNameOfApp();
     document[QStringLiteral("moduleName")] = strModule.isNull() ? QJsonValue() : strModule;
     PrintJson(document);
@@ -99,7 +109,8 @@ void PrintMergeJson(const CliOptions& options, const QString& strOutput, const Q
 
 // The bytes of the merged image, as they were written; never read back from the file.
 QByteArray MergedBytes() {
-    return QByteArray(reinterpret_cast<const char*>(g_FirmwareBuf), g_nFirmwareSize);
+    return QByteArray(reinterpret_cast<const char*>(g_Workspace.FirmwareBuf),
+                      g_Workspace.nFirmwareSize);
 }
 
 int FailMerge(const CliOptions& options, const QJsonObject& error) {
@@ -107,36 +118,55 @@ int FailMerge(const CliOptions& options, const QJsonObject& error) {
     return 1;
 }
 
-int SaveMerged(const CliOptions& options, CCliWindow& wnd, QString& strOutput) {
+// Where the merged file goes: -o, or the proposed name (in the folder -o names). Asks before
+// an existing file is replaced, as the save dialog does, unless forced. False when declined.
+bool ChooseOutput(const CliOptions& options, CCliWindow& wnd, QString& strPath) {
+    const QString strProposed =
+        ProposedFirmwareName() + QLatin1Char('.') + FormatExtension(options.merge.nFormat);
+    QString strChosen = options.strOutput.isEmpty() ? strProposed : options.strOutput;
+    if (QFileInfo(strChosen).isDir()) strChosen = QDir(strChosen).filePath(strProposed);
+    strPath = QFileInfo(strChosen).absoluteFilePath();
+    return options.bForce || !QFileInfo(strPath).isFile() ||
+           wnd.AskYesNo(QDir::toNativeSeparators(strPath) +
+                        QStringLiteral(" 已存在。\r\n要替换它吗?"));
+}
+
+// The merge and its save; an error document when nothing was written.
+QJsonObject MergeAndSave(const CliOptions& options, CCliWindow& wnd, QString& strOutput) {
+    switch (MergeFirmwareImages(options.merge)) {
+        case MergeResult::Built:
+            break;
+        case MergeResult::MissingImages:
+            return ErrorJson("not-merged", QStringLiteral("an input was not taken"));
+        case MergeResult::AddressOverflow:
+            return ErrorJson("address-overflow",
+                             QStringLiteral("the image runs past 4 GiB from its load address"));
+    }
     if (options.strOutput == QLatin1String("-")) {
         strOutput = QStringLiteral("-");
-        if (!MergeFirmwareImages()) return 0;
-        const QByteArray bytes = FirmwareFileBytes();
+        const QByteArray bytes = FirmwareFileBytes(options.merge);
         PrintBytes(stdout, bytes.constData(), bytes.size());
-        return StdoutError() == 0 ? 1 : 0;
+        return StdoutError() == 0 ? QJsonObject()
+                                  : ErrorJson("save-failed", QStringLiteral("-: not written"));
     }
-    wnd.SetSavePath(options.strOutput);
-    const int nSaved = OnBnClickedMergeFirmware(wnd);
-    strOutput = wnd.SavedPath();
-    return nSaved;
+    if (!ChooseOutput(options, wnd, strOutput)) {
+        return ErrorJson("declined", QStringLiteral("the output was not replaced"));
+    }
+    if (!SaveFirmwareFile(strOutput, options.merge)) {
+        return ErrorJson("save-failed", strOutput + QStringLiteral(": not saved"));
+    }
+    return QJsonObject();
 }
 
 int RunMerge(const CliOptions& options, CCliWindow& wnd) {
-    ApplyMergeOptions(options);
-    const QJsonObject bootError =
-        OpenInput(wnd, options.files[0], &OnBnClickedOpenBootLoader, g_bBootLoaded);
-    const QJsonObject appError =
-        OpenInput(wnd, options.files[1], &OnBnClickedOpenApp, g_bAppLoaded);
+    StagedImage bootStaged, appStaged;
+    const QJsonObject bootError = OpenInput(wnd, options.files[0], true, bootStaged);
+    const QJsonObject appError = OpenInput(wnd, options.files[1], false, appStaged);
     QString strOutput;
-    const int nSaved = SaveMerged(options, wnd, strOutput);
+    const QJsonObject saveError = MergeAndSave(options, wnd, strOutput);
     g_RunLog.FlushOutput();
-    if (!bootError.isEmpty()) return FailMerge(options, bootError);
-    if (!appError.isEmpty()) return FailMerge(options, appError);
-    if (!nSaved) {
-        return FailMerge(options,
-                         strOutput.isEmpty()
-                             ? ErrorJson("declined", QStringLiteral("the output was not replaced"))
-                             : ErrorJson("save-failed", strOutput + QStringLiteral(": not saved")));
+    for (const QJsonObject& error : {bootError, appError, saveError}) {
+        if (!error.isEmpty()) return FailMerge(options, error);
     }
     // The digest is of the image bytes, the same in every format.
     const QByteArray bytes = MergedBytes();
@@ -145,8 +175,8 @@ int RunMerge(const CliOptions& options, CCliWindow& wnd) {
         return 0;
     }
     QString strLine = DigestLine(strOutput, bytes);
-    if (g_nFirmwareFormat != FORMAT_BIN) {
-        strLine += QStringLiteral(" format=") + FormatExtension(g_nFirmwareFormat);
+    if (options.merge.nFormat != FORMAT_BIN) {
+        strLine += QStringLiteral(" format=") + FormatExtension(options.merge.nFormat);
     }
     PrintLines(strOutput == QLatin1String("-") ? stderr : stdout, strLine + QLatin1Char('\n'));
     return 0;
@@ -159,17 +189,16 @@ int RunCli(const CliOptions& options) {
     if (options.command == CliCommand::Verify) return RunVerify(options);
     if (options.command == CliCommand::Diff) return RunDiff(options);
     CliRunLog runLog;
-    g_DeviceList.Load(options.strCatalogue);
-    CCliWindow wnd(options.answer, options.bForce);
+    QString strRefusal;
+    if (g_DeviceList.Load(options.strCatalogue, &strRefusal) == -2) {
+        WriteLog(FileLogLine("读取", options.strCatalogue, strRefusal));
+    }
+    CCliWindow wnd(options.answer);
     switch (options.command) {
         case CliCommand::Boot:
-            return PrintInspection(
-                options, wnd, IDC_BOOT_INFO,
-                OpenInput(wnd, options.files.first(), &OnBnClickedOpenBootLoader, g_bBootLoaded));
+            return Inspect(options, wnd, true);
         case CliCommand::App:
-            return PrintInspection(
-                options, wnd, IDC_APP_INFO,
-                OpenInput(wnd, options.files.first(), &OnBnClickedOpenApp, g_bAppLoaded));
+            return Inspect(options, wnd, false);
         case CliCommand::Merge:
             return RunMerge(options, wnd);
         case CliCommand::Verify:

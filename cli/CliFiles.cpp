@@ -1,38 +1,42 @@
 #include "cli/CliFiles.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <cstdio>
 
 #include "cli/StderrPane.h"
+#include "log/LogText.h"
 
 namespace {
 
-bool Refuse(const QString& strPath, const QString& strReason) {
-    PrintLines(stderr, QStringLiteral("quorrix-cli: ") + strPath + QStringLiteral(": ") +
-                           strReason + QLatin1Char('\n'));
-    return false;
+QString Reason(const InputFile& input, std::int64_t nSizeLimit) {
+    switch (input.result) {
+        case StageResult::Staged:
+            break;
+        case StageResult::OpenFailed:
+            return input.strReason;
+        case StageResult::NotRegular:
+            return QStringLiteral("not a regular file");
+        case StageResult::Locked:
+            return QStringLiteral("locked by another program");
+        case StageResult::TooLarge:
+            return QStringLiteral("%1 bytes, more than %2").arg(input.nSize).arg(nSizeLimit);
+        case StageResult::ReadFailed:
+            return QStringLiteral("read %1 of %2 bytes").arg(input.nRead).arg(input.nSize);
+        case StageResult::Changed:
+            return QStringLiteral("changed while it was read");
+        case StageResult::BadName:
+            return QStringLiteral("the name lost bytes when it was decoded");
+    }
+    return QString();
 }
 
 }  // namespace
 
-bool ReadInputFile(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
-                   QByteArray& bytes) {
-    const QFileInfo info(strPath);
-    // Checked before the open: a FIFO would block, a device would read without end.
-    if (info.exists() && !info.isFile())
-        return Refuse(strPath, QStringLiteral("not a regular file"));
-    QFile file(strPath);
-    if (!file.open(QIODevice::ReadOnly)) return Refuse(strPath, file.errorString());
-    const std::int64_t nSize = file.size();
-    if (nSize > nSizeLimit) {
-        return Refuse(strPath, QStringLiteral("%1 bytes, more than %2").arg(nSize).arg(nSizeLimit));
+InputFile ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost) {
+    InputFile input = ReadInputFile(strPath, nSizeLimit, nReadAtMost);
+    if (!input.Ok()) {
+        PrintLines(stderr, QStringLiteral("quorrix-cli: ") + PathForLog(strPath) +
+                               QStringLiteral(": ") + Reason(input, nSizeLimit) +
+                               QLatin1Char('\n'));
     }
-    const std::int64_t nWanted = qMin(nSize, nReadAtMost);
-    bytes = file.read(nWanted);
-    if (bytes.size() != nWanted) {
-        return Refuse(strPath,
-                      QStringLiteral("read %1 of %2 bytes").arg(bytes.size()).arg(nWanted));
-    }
-    return true;
+    return input;
 }

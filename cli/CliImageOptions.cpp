@@ -1,18 +1,25 @@
 #include "cli/CliImageOptions.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 
 #include "firmware/OutputFormat.h"
-#include "firmware/Workspace.h"
 
 namespace {
 
-// Hex with 0x, otherwise decimal: a leading zero does not make a number octal here.
+// Hex with 0x, otherwise decimal: a leading zero does not make a number octal here. Digits
+// only: no sign, no blank, which the number conversion would let pass.
 bool ParseNumber(const QString& strText, std::uint64_t nMax, std::uint64_t& nValue) {
     const bool bHex = strText.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
+    const QString strDigits = bHex ? strText.mid(2) : strText;
+    const auto isDigit = [bHex](QChar c) {
+        return c.isDigit() || (bHex && QStringLiteral("abcdefABCDEF").contains(c));
+    };
+    if (strDigits.isEmpty() || !std::all_of(strDigits.begin(), strDigits.end(), isDigit))
+        return false;
     bool bOk = false;
-    nValue = (bHex ? strText.mid(2) : strText).toULongLong(&bOk, bHex ? 16 : 10);
-    return bOk && !strText.startsWith(QLatin1Char('+')) && nValue <= nMax;
+    nValue = strDigits.toULongLong(&bOk, bHex ? 16 : 10);
+    return bOk && nValue <= nMax;
 }
 
 bool ParseFormat(const QString& strText, int& nFormat) {
@@ -30,21 +37,22 @@ QString ReadValues(const QCommandLineParser& parser, CliOptions& options) {
     if (parser.isSet(QStringLiteral("fill"))) {
         if (!ParseNumber(parser.value(QStringLiteral("fill")), 0xFF, n))
             return QStringLiteral("--fill takes a byte, 0x00 to 0xFF");
-        options.byFill = static_cast<std::uint8_t>(n);
+        options.merge.byFill = static_cast<std::uint8_t>(n);
     }
     if (parser.isSet(QStringLiteral("base"))) {
         if (!ParseNumber(parser.value(QStringLiteral("base")), 0xFFFFFFFFu, n))
             return QStringLiteral("--base takes a 32-bit address, 0x0 to 0xFFFFFFFF");
-        options.dwBase = static_cast<std::uint32_t>(n);
+        options.merge.dwBase = static_cast<std::uint32_t>(n);
+        options.merge.bBaseGiven = true;
     }
     const QString strRecord = parser.value(QStringLiteral("record-bytes"));
     if (parser.isSet(QStringLiteral("record-bytes"))) {
         if (strRecord != QLatin1String("16") && strRecord != QLatin1String("32"))
             return QStringLiteral("--record-bytes takes 16 or 32");
-        options.nRecordBytes = strRecord.toInt();
+        options.merge.nRecordBytes = strRecord.toInt();
     }
     if (parser.isSet(QStringLiteral("format")) &&
-        !ParseFormat(parser.value(QStringLiteral("format")), options.nFormat)) {
+        !ParseFormat(parser.value(QStringLiteral("format")), options.merge.nFormat)) {
         return QStringLiteral("--format takes bin, hex or srec");
     }
     return {};
@@ -97,11 +105,4 @@ QString ReadImageOptions(const QCommandLineParser& parser, CliOptions& options) 
     options.strBoot = parser.value(QStringLiteral("boot"));
     options.strApp = parser.value(QStringLiteral("app"));
     return strError;
-}
-
-void ApplyMergeOptions(const CliOptions& options) {
-    g_byFillByte = options.byFill;
-    g_nFirmwareFormat = options.nFormat;
-    g_dwLoadAddress = options.dwBase;
-    g_nRecordBytes = options.nRecordBytes;
 }

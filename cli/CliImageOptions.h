@@ -12,6 +12,3 @@ void AddImageOptions(QCommandLineParser& parser);
 // Reads them into options; returns the reason when one is wrong or goes with another
 // command, or an empty text.
 QString ReadImageOptions(const QCommandLineParser& parser, CliOptions& options);
-
-// Hands the merge options to the firmware workspace.
-void ApplyMergeOptions(const CliOptions& options);

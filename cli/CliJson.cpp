@@ -1,7 +1,5 @@
 #include "cli/CliJson.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -10,7 +8,7 @@
 #include "config/DeviceCatalogue.h"
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
-#include "platform/FileOpen.h"
+#include "firmware/Workspace.h"
 
 namespace {
 
@@ -44,17 +42,9 @@ QJsonObject BlockJson(const FirmwareInfoBlock& b, std::size_t nOffset) {
 
 }  // namespace
 
-QJsonObject ImageJson(const QString& strPath) {
-    // The first bytes as the inspection sees them: zero past the file's end.
-    QByteArray head(INFO_BLOCK2_OFFSET + INFO_BLOCK_LENGTH, '\0');
-    QFile file;
-    qint64 nSize = 0;
-    if (OpenRegularFile(strPath, file) == FileOpenResult::Opened) {
-        nSize = file.size();
-        QByteArray bytes = file.read(head.size());
-        head.replace(0, bytes.size(), bytes);
-    }
-    const auto* p = reinterpret_cast<const unsigned char*>(head.constData());
+QJsonObject ImageJson(const QString& strPath, std::int64_t nSize) {
+    // The first bytes as the inspection read them: zero past the file's end.
+    const unsigned char* p = g_Workspace.StageBuf;
     QJsonObject image;
     image[QStringLiteral("file")] = strPath;
     image[QStringLiteral("size")] = static_cast<double>(nSize);
@@ -81,6 +71,10 @@ QJsonObject InputErrorJson(const QString& strPath, StageResult result) {
             return ErrorJson("too-large", strPath + QStringLiteral(": larger than allowed"));
         case StageResult::ReadFailed:
             return ErrorJson("read-failed", strPath + QStringLiteral(": could not be read whole"));
+        case StageResult::Changed:
+            return ErrorJson("changed", strPath + QStringLiteral(": changed while it was read"));
+        case StageResult::BadName:
+            return ErrorJson("bad-name", strPath + QStringLiteral(": the name lost bytes"));
         case StageResult::Staged:
             break;
     }
@@ -88,17 +82,14 @@ QJsonObject InputErrorJson(const QString& strPath, StageResult result) {
                      strPath + QStringLiteral(": not taken, a question was answered No"));
 }
 
-QJsonObject InputFileJson(const QString& strPath) {
-    QFile file;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    qint64 nSize = 0;
-    if (OpenRegularFile(strPath, file) == FileOpenResult::Opened) {
-        nSize = file.size();
-        hash.addData(&file);
-    }
-    return QJsonObject{{QStringLiteral("file"), strPath},
-                       {QStringLiteral("size"), static_cast<double>(nSize)},
-                       {QStringLiteral("sha256"), QString::fromLatin1(hash.result().toHex())}};
+QJsonObject InputFileJson(const QString& strPath, const ImageSource& source) {
+    return QJsonObject{
+        {QStringLiteral("file"), strPath},
+        {QStringLiteral("size"), static_cast<double>(source.nFileSize)},
+        {QStringLiteral("sha256"), QString::fromLatin1(source.sha256.toHex())},
+        {QStringLiteral("format"), source.strFormat},
+        {QStringLiteral("startAddress"),
+         source.bHasAddress ? QJsonValue(static_cast<double>(source.dwStart)) : QJsonValue()}};
 }
 
 QJsonObject OutputJson(const QString& strPath, const QByteArray& bytes) {

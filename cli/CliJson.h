@@ -3,11 +3,14 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
+#include <cstdint>
 
 enum class StageResult;
+struct ImageSource;
 
-// Both info blocks of a file, decoded, with the file's size: what boot and app --json print.
-QJsonObject ImageJson(const QString& strPath);
+// Both info blocks of the file just inspected (its first bytes, as staged), decoded, with the
+// file's size: what boot and app --json print.
+QJsonObject ImageJson(const QString& strPath, std::int64_t nSize);
 
 // Why an input was not taken: a refusal of the file itself, or a question answered No.
 // {"code": ..., "message": ...}
@@ -16,8 +19,9 @@ QJsonObject InputErrorJson(const QString& strPath, StageResult result);
 // {"code": ..., "message": ...} for a failure that is not an input's.
 QJsonObject ErrorJson(const char* pCode, const QString& strMessage);
 
-// An input of a merge: {"file", "size", "sha256"} of its whole content.
-QJsonObject InputFileJson(const QString& strPath);
+// An input of a merge: {"file", "size", "sha256", "format", "startAddress"} of its whole
+// content as it was read for the merge.
+QJsonObject InputFileJson(const QString& strPath, const ImageSource& source);
 
 // A written image: {"file", "size", "crc32", "sha256"}.
 QJsonObject OutputJson(const QString& strPath, const QByteArray& bytes);

@@ -120,8 +120,16 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
             parser, QStringLiteral("%1 takes %2 file(s)").arg(positional.first()).arg(nFiles));
     }
     if (options.files.contains(QString()) ||
-        (parser.isSet(output) && parser.value(output).isEmpty())) {
+        (parser.isSet(output) && parser.value(output).isEmpty()) ||
+        (parser.isSet(catalogue) && parser.value(catalogue).isEmpty())) {
         return UsageError(parser, QStringLiteral("an empty path names no file"));
+    }
+    for (const QCommandLineOption* pOption : {&output, &catalogue}) {
+        if (parser.values(*pOption).size() > 1) {
+            return UsageError(
+                parser,
+                QStringLiteral("--%1 is given more than once").arg(pOption->names().constLast()));
+        }
     }
     if (parser.isSet(yes) && parser.isSet(no))
         return UsageError(parser, "-y and -n exclude each other");

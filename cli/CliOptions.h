@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "firmware/MergeOptions.h"
+
 class QCoreApplication;
 
 enum class CliCommand { Boot, App, Merge, Verify, Diff };
@@ -20,10 +22,7 @@ struct CliOptions {
     bool bForce = false;  // replace an existing output without asking
     QString strBoot;      // --boot and --app, verify only
     QString strApp;
-    std::uint8_t byFill = 0;            // --fill, merge and verify
-    int nFormat = 0;                    // --format, merge only: FORMAT_BIN, FORMAT_HEX, FORMAT_SREC
-    std::uint32_t dwBase = 0x08000000;  // --base
-    int nRecordBytes = 16;              // --record-bytes
+    MergeOptions merge;  // --fill (merge and verify), --format, --base, --record-bytes
 };
 
 enum class CliParse { Run, ExitOk, UsageError };

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 
 #include "cli/CliFiles.h"
+#include "cli/CliJson.h"
 #include "cli/Digest.h"
 #include "cli/DigestLine.h"
 #include "cli/StderrPane.h"
@@ -14,14 +15,27 @@
 
 namespace {
 
-bool ReadReference(const CliOptions& options, VerifyReference& ref) {
-    ref.byFill = options.byFill;
+// Reads one file of the verify; a refusal leaves its error document in error.
+bool ReadVerifyInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
+                     QByteArray& bytes, QJsonObject& error) {
+    const InputFile input = ReadCliInput(strPath, nSizeLimit, nReadAtMost);
+    if (!input.Ok()) {
+        error = InputErrorJson(strPath, input.result);
+        return false;
+    }
+    bytes = input.bytes;
+    return true;
+}
+
+bool ReadReference(const CliOptions& options, VerifyReference& ref, QJsonObject& error) {
+    ref.byFill = options.merge.byFill;
     ref.bHasBoot = !options.strBoot.isEmpty();
     ref.bHasApp = !options.strApp.isEmpty();
     // Only the boot loader's first 4096 bytes reach a merged image.
     return (!ref.bHasBoot ||
-            ReadInputFile(options.strBoot, BOOT_FILE_LIMIT, BOOT_REGION_SIZE, ref.boot)) &&
-           (!ref.bHasApp || ReadInputFile(options.strApp, APP_FILE_LIMIT, APP_FILE_LIMIT, ref.app));
+            ReadVerifyInput(options.strBoot, BOOT_FILE_LIMIT, BOOT_REGION_SIZE, ref.boot, error)) &&
+           (!ref.bHasApp ||
+            ReadVerifyInput(options.strApp, APP_FILE_LIMIT, APP_FILE_LIMIT, ref.app, error));
 }
 
 QJsonObject CheckJson(const VerifyCheck& check) {
@@ -32,8 +46,8 @@ QJsonObject CheckJson(const VerifyCheck& check) {
     return json;
 }
 
-void PrintJson(const QString& strPath, const QByteArray& image,
-               const std::vector<VerifyCheck>& checks, bool bAllOk) {
+void PrintVerifyJson(const QString& strPath, const QByteArray& image,
+                     const std::vector<VerifyCheck>& checks, bool bAllOk) {
     QJsonArray array;
     for (const VerifyCheck& check : checks) array.append(CheckJson(check));
     const QJsonObject json{{QStringLiteral("schemaVersion"), 1},
@@ -52,15 +66,17 @@ int RunVerify(const CliOptions& options) {
     const QString& strPath = options.files.first();
     QByteArray image;
     VerifyReference ref;
-    if (!ReadInputFile(strPath, INPUT_FILE_LIMIT, INPUT_FILE_LIMIT, image) ||
-        !ReadReference(options, ref)) {
+    QJsonObject error;
+    if (!ReadVerifyInput(strPath, INPUT_FILE_LIMIT, INPUT_FILE_LIMIT, image, error) ||
+        !ReadReference(options, ref, error)) {
+        if (options.bJson) PrintJson(QJsonObject{{QStringLiteral("error"), error}});
         return 1;
     }
     const std::vector<VerifyCheck> checks = VerifyFirmwareImage(image, ref);
     bool bAllOk = true;
     for (const VerifyCheck& check : checks) bAllOk = bAllOk && check.bOk;
     if (options.bJson) {
-        PrintJson(strPath, image, checks, bAllOk);
+        PrintVerifyJson(strPath, image, checks, bAllOk);
     } else {
         QString strOut;
         for (const VerifyCheck& check : checks) strOut += VerifyLine(check) + QLatin1Char('\n');

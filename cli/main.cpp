@@ -6,6 +6,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOptions.h"
 #include "cli/StderrPane.h"
+#include "platform/Arguments.h"
 #include "platform/Console.h"
 #include "platform/FileOpen.h"
 #include "platform/Signals.h"
@@ -29,9 +30,17 @@ int CheckStdout(int nStatus) {
 
 int main(int argc, char** argv) {
     // A closed standard error must not end the run before its log file is written.
-    IgnoreBrokenPipe();
+    IgnoreWriteSignals();
+    OpenClosedStandardStreams();
     UseBinaryStandardStreams();
     QCoreApplication app(argc, argv);
+    // A name Qt cannot carry back to its bytes would open, or replace, another file.
+    const QString strBadName = UnrepresentableArgument(argc, argv);
+    if (!strBadName.isEmpty()) {
+        PrintLines(stderr, QStringLiteral("quorrix-cli: 文件名无法表示: ") + strBadName +
+                               QLatin1Char('\n'));
+        return 2;
+    }
     QCoreApplication::setApplicationName(QStringLiteral("quorrix-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORRIX_VERSION));
     CliOptions options;

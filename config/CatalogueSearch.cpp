@@ -1,5 +1,7 @@
 #include "config/CatalogueSearch.h"
 
+#include <QDir>
+
 #include "config/DeviceCatalogue.h"
 #include "platform/FileSystem.h"
 
@@ -12,10 +14,17 @@ QStringList CatalogueSearchPaths() {
             ConfigFolder() + QLatin1Char('/') + QLatin1String(CATALOGUE_NAME)};
 }
 
-QString LoadDeviceCatalogue(const QStringList& paths, QString& strTried) {
+QString LoadDeviceCatalogue(const QStringList& paths, QString& strTried, QString& strRefusal) {
     strTried = paths.join(QStringLiteral("; "));
     for (const QString& strPath : paths) {
-        if (g_DeviceList.Load(strPath) >= 0) return strPath;
+        const int nLoaded = g_DeviceList.Load(strPath, &strRefusal);
+        // An oversized catalogue is the one the user put there: no other is taken instead.
+        if (nLoaded == -2) {
+            strRefusal = QStringLiteral("读取 File ") + QDir::toNativeSeparators(strPath) +
+                         QStringLiteral(" = 失败, ") + strRefusal;
+            return QString();
+        }
+        if (nLoaded >= 0) return strPath;
     }
     return QString();
 }

@@ -9,5 +9,6 @@
 QStringList CatalogueSearchPaths();
 
 // Loads g_DeviceList from the first path that can be read. Returns that path, or an empty
-// text when none could be read; strTried then lists every path tried.
-QString LoadDeviceCatalogue(const QStringList& paths, QString& strTried);
+// text when none could be read; strTried then lists every path tried. A catalogue too large to
+// be one stops the search with the store empty and its run-log line in strRefusal.
+QString LoadDeviceCatalogue(const QStringList& paths, QString& strTried, QString& strRefusal);

@@ -121,11 +121,21 @@ int MHash::LoadFromBytes(QByteArrayView text) {
     return m_nCount;
 }
 
-int MHash::Load(const QString& strPath) {
+int MHash::Load(const QString& strPath, QString* pstrRefusal) {
     Clear();
     QByteArray nativePath = ToCodePage(strPath);
     QByteArray contents;
-    if (!ReadRegularFile(strPath, contents)) {
+    qint64 nSize = 0;
+    const ReadResult result = ReadRegularFile(strPath, contents, CATALOGUE_SIZE_LIMIT, &nSize);
+    if (result == ReadResult::TooLarge) {
+        if (pstrRefusal) {
+            *pstrRefusal = QString::asprintf(
+                "文件大小 %lld Bytes 超过上限 %lld Bytes, 设备目录为空",
+                static_cast<long long>(nSize), static_cast<long long>(CATALOGUE_SIZE_LIMIT));
+        }
+        return -2;
+    }
+    if (result != ReadResult::Read) {
         QByteArray message = "Load MHash error, open file" + nativePath + " fail.\n";
         std::fwrite(message.constData(), 1, static_cast<size_t>(message.size()), stderr);
         std::fflush(stderr);

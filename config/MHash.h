@@ -59,6 +59,10 @@ struct MHashSlot {
 };
 
 // The keyed store of configuration text: up to 300 named sections.
+// 300 sections of 3000 items fit in a few MB; a larger file is no catalogue, and reading it
+// would take seconds and gigabytes before the window shows.
+inline constexpr qint64 CATALOGUE_SIZE_LIMIT = 64 * 1024 * 1024;
+
 class MHash {
 public:
     MHash();
@@ -72,8 +76,9 @@ public:
 
     // Empties the store and fills it from an INI text file whose path is converted to the
     // code page. Returns the number of sections, or -1 when the file cannot be opened (a
-    // message then goes to standard error).
-    int Load(const QString& strPath);
+    // message then goes to standard error), or -2 when it is longer than
+    // CATALOGUE_SIZE_LIMIT (the store stays empty; *pstrRefusal, when given, says why).
+    int Load(const QString& strPath, QString* pstrRefusal = nullptr);
     // The same over text already in memory; never fails.
     int LoadFromBytes(QByteArrayView text);
 

@@ -9,32 +9,29 @@
 
 namespace {
 
-int AcceptBootLoader(std::int32_t nLength) {
-    std::memcpy(g_BootBuf, g_StageBuf, sizeof g_BootBuf);
-    g_nBootSize = nLength;
-    g_bBootLoaded = 1;
+int AcceptBootLoader(const StagedImage& staged) {
+    std::memcpy(g_Workspace.BootBuf, g_Workspace.StageBuf, sizeof g_Workspace.BootBuf);
+    g_Workspace.nBootSize = staged.nLength;
+    g_Workspace.bBootLoaded = true;
+    g_Workspace.bootSource = staged.source;
     return 1;
 }
 
 }  // namespace
 
-void OnBnClickedOpenBootLoader(IFirmwareWindow& wnd) {
-    QString strPath;
-    if (!wnd.ChooseOpenFile(strPath)) return;
-    wnd.SetControlText(IDC_BOOT_PATH, strPath);
-    InspectBootLoaderFile(wnd, strPath);
-}
-
-int InspectBootLoaderFile(IFirmwareWindow& wnd, const QString& strPath) {
-    std::int32_t nLength = 0;
-    if (!StageImageFile(strPath, BOOT_READ_LIMIT, BOOT_FILE_LIMIT, nLength)) return 0;
+int InspectBootLoaderFile(IFirmwareWindow& wnd, const QString& strPath, StagedImage* pStaged) {
+    const StagedImage staged = StageImageFile(strPath, BOOT_READ_LIMIT, BOOT_FILE_LIMIT);
+    if (pStaged) *pStaged = staged;
+    if (!staged.Ok()) return 0;
+    const std::int32_t nLength = staged.nLength;
     wnd.SetControlText(IDC_BOOT_INFO, QStringLiteral("文件信息\r\n"));
 
-    const FirmwareInfoBlock block1 = FirmwareInfoBlock::Read(g_StageBuf, INFO_BLOCK1_OFFSET);
+    const FirmwareInfoBlock block1 =
+        FirmwareInfoBlock::Read(g_Workspace.StageBuf, INFO_BLOCK1_OFFSET);
     if (!block1.HasMarker()) {
         QString strQuestion = QString::asprintf(
             "BootLoader启动文件中未找到信息块, 文件  %d Bytes\r\n 是否继续", nLength);
-        return wnd.AskYesNo(strQuestion) ? AcceptBootLoader(nLength) : 0;
+        return wnd.AskYesNo(strQuestion) ? AcceptBootLoader(staged) : 0;
     }
     QString strReport = BlockOneHead("信息块位置", nLength, block1);
     int nType = AppendInfoTypeLabel(strReport, block1.wType);
@@ -44,12 +41,13 @@ int InspectBootLoaderFile(IFirmwareWindow& wnd, const QString& strPath) {
     wnd.SetControlText(IDC_BOOT_INFO, strReport);
     if (nType != INFO_TYPE_BOOT1 && nType != INFO_TYPE_BOOT2) {
         return wnd.AskYesNo(QStringLiteral("文件信息块中不包含 BootLoader 内容, 是否继续 "))
-                   ? AcceptBootLoader(nLength)
+                   ? AcceptBootLoader(staged)
                    : 0;
     }
-    AcceptBootLoader(nLength);
+    AcceptBootLoader(staged);
     // The device lookup of block 2 happens whether or not block 2 is there.
-    const FirmwareInfoBlock block2 = FirmwareInfoBlock::Read(g_StageBuf, INFO_BLOCK2_OFFSET);
+    const FirmwareInfoBlock block2 =
+        FirmwareInfoBlock::Read(g_Workspace.StageBuf, INFO_BLOCK2_OFFSET);
     QString strPart = BlockTwoPart(block2);
     if (block2.HasMarker()) wnd.SetControlText(IDC_BOOT_INFO, strReport + strPart);
     return 1;

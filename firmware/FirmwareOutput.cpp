@@ -4,23 +4,30 @@
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 
-QByteArray FirmwareFileBytes() {
-    switch (g_nFirmwareFormat) {
+std::uint32_t LoadAddressOf(const MergeOptions& options) {
+    if (options.bBaseGiven) return options.dwBase;
+    return g_Workspace.bootSource.bHasAddress ? g_Workspace.bootSource.dwStart : APP_ADDRESS_BASE;
+}
+
+QByteArray FirmwareFileBytes(const MergeOptions& options) {
+    const unsigned char* pImage = g_Workspace.FirmwareBuf;
+    const std::int32_t nSize = g_Workspace.nFirmwareSize;
+    switch (options.nFormat) {
         case FORMAT_HEX:
-            return IntelHexOf(g_FirmwareBuf, g_nFirmwareSize, g_dwLoadAddress, g_nRecordBytes);
+            return IntelHexOf(pImage, nSize, LoadAddressOf(options), options.nRecordBytes);
         case FORMAT_SREC:
-            return SRecordOf(g_FirmwareBuf, g_nFirmwareSize, g_dwLoadAddress, g_nRecordBytes);
+            return SRecordOf(pImage, nSize, LoadAddressOf(options), options.nRecordBytes);
         default:
-            return QByteArray::fromRawData(reinterpret_cast<const char*>(g_FirmwareBuf),
-                                           g_nFirmwareSize);
+            return QByteArray::fromRawData(reinterpret_cast<const char*>(pImage), nSize);
     }
 }
 
-bool ReportAddressOverflow() {
-    if (g_nFirmwareFormat == FORMAT_BIN || FitsAddressSpace(g_dwLoadAddress, g_nFirmwareSize)) {
+bool ReportAddressOverflow(const MergeOptions& options) {
+    const std::uint32_t dwBase = LoadAddressOf(options);
+    if (options.nFormat == FORMAT_BIN || FitsAddressSpace(dwBase, g_Workspace.nFirmwareSize)) {
         return false;
     }
     WriteLog(QString::asprintf("合成固件 = 失败, 起始地址 0x%08X 加 %d Bytes 超出 32 位地址",
-                               g_dwLoadAddress, g_nFirmwareSize));
+                               dwBase, g_Workspace.nFirmwareSize));
     return true;
 }

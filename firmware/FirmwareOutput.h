@@ -2,10 +2,12 @@
 
 #include <QByteArray>
 
-// The bytes of the merged file in the workspace's output format: the image itself for
-// FORMAT_BIN (not copied), its HEX or S-record text otherwise.
-QByteArray FirmwareFileBytes();
+#include "firmware/MergeOptions.h"
+
+// The bytes of the merged file in the output format: the image itself for FORMAT_BIN (not
+// copied), its HEX or S-record text otherwise.
+QByteArray FirmwareFileBytes(const MergeOptions& options);
 
 // A text format cannot address an image that runs past 4 GiB from its load address: writes
 // the refusal to the run log and returns true then.
-bool ReportAddressOverflow();
+bool ReportAddressOverflow(const MergeOptions& options);

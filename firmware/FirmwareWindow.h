@@ -24,12 +24,11 @@ public:
     virtual ~IFirmwarePrompts() = default;
     // A yes/no question; true for Yes.
     virtual bool AskYesNo(const QString& strQuestion) = 0;
-    // A file to open; false when cancelled.
-    virtual bool ChooseOpenFile(QString& strPath) = 0;
+    // A file to open; false when cancelled. Only the window has dialogs.
+    virtual bool ChooseOpenFile(QString&) { return false; }
     // A file to save, starting from a proposed name and a default extension ("bin");
     // false when cancelled.
-    virtual bool ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
-                                QString& strPath) = 0;
+    virtual bool ChooseSaveFile(const QString&, const QString&, QString&) { return false; }
 };
 
 // What the firmware code needs of its window: the prompts, and the texts of its controls.

@@ -1,46 +1,39 @@
 #include "firmware/ImageFile.h"
 
-#include <QFile>
 #include <cstring>
 
-#include "firmware/Workspace.h"
 #include "log/LogText.h"
 #include "log/RunLog.h"
-#include "platform/FileOpen.h"
 
 namespace {
 
-StageResult g_lastStageResult = StageResult::Staged;
-
-bool ReadFully(QFile& file, unsigned char* pBuffer, std::int64_t nWanted, std::int64_t& nGot) {
-    nGot = 0;
-    while (nGot < nWanted) {
-        qint64 n = file.read(reinterpret_cast<char*>(pBuffer) + nGot, nWanted - nGot);
-        if (n <= 0) return false;
-        nGot += n;
+// The run-log line of a file that was not read; empty when it was.
+QString RefusalLine(const QString& strPath, const InputFile& input, std::int64_t nSizeLimit) {
+    switch (input.result) {
+        case StageResult::Staged:
+            return QString();
+        case StageResult::OpenFailed:
+            return FileLogLine("打开", strPath, QStringLiteral("失败, ") + input.strReason);
+        case StageResult::NotRegular:
+            return FileLogLine("打开", strPath, QStringLiteral("失败, 不是普通文件"));
+        case StageResult::Locked:
+            return FileLogLine("打开", strPath, QStringLiteral("失败, 文件被其他程序占用"));
+        case StageResult::TooLarge:
+            return FileLogLine("打开", strPath,
+                               QString::asprintf("失败, 文件大小 %lld Bytes 超过上限 %lld Bytes",
+                                                 static_cast<long long>(input.nSize),
+                                                 static_cast<long long>(nSizeLimit)));
+        case StageResult::BadName:
+            return FileLogLine("打开", strPath, QStringLiteral("失败, 文件名无法表示"));
+        case StageResult::Changed:
+            return FileLogLine("打开", strPath, QStringLiteral("失败, 读取时文件被修改"));
+        case StageResult::ReadFailed:
+            return FileLogLine("读取", strPath,
+                               QString::asprintf("失败, 读到 %lld Bytes, 应为 %lld Bytes",
+                                                 static_cast<long long>(input.nRead),
+                                                 static_cast<long long>(input.nSize)));
     }
-    return true;
-}
-
-// Logs why the open failed; false when it did.
-bool ReportOpen(const QString& strPath, FileOpenResult result) {
-    switch (result) {
-        case FileOpenResult::Opened:
-            return true;
-        case FileOpenResult::Failed:
-            g_lastStageResult = StageResult::OpenFailed;
-            WriteLog(FileLogLine("打开", strPath, QStringLiteral("失败")));
-            return false;
-        case FileOpenResult::NotRegular:
-            g_lastStageResult = StageResult::NotRegular;
-            WriteLog(FileLogLine("打开", strPath, QStringLiteral("失败, 不是普通文件")));
-            return false;
-        case FileOpenResult::Locked:
-            g_lastStageResult = StageResult::Locked;
-            WriteLog(FileLogLine("打开", strPath, QStringLiteral("失败, 文件被其他程序占用")));
-            return false;
-    }
-    return false;
+    return QString();
 }
 
 }  // namespace
@@ -50,35 +43,25 @@ QString FileLogLine(const char* pVerb, const QString& strPath, const QString& st
            QLatin1String(" = ") + strOutcome;
 }
 
-StageResult LastStageResult() { return g_lastStageResult; }
-
-bool StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_t nSizeLimit,
-                    std::int32_t& nLength) {
-    QFile file;
-    if (!ReportOpen(strPath, OpenRegularFile(strPath, file))) return false;
-    const std::int64_t nSize = file.size();
-    if (nSize > nSizeLimit) {
-        g_lastStageResult = StageResult::TooLarge;
-        WriteLog(FileLogLine(
-            "打开", strPath,
-            QString::asprintf("失败, 文件大小 %lld Bytes 超过上限 %lld Bytes",
-                              static_cast<long long>(nSize), static_cast<long long>(nSizeLimit))));
-        return false;
+StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit,
+                           std::int64_t nSizeLimit) {
+    const InputFile input =
+        ReadInputFile(strPath, nSizeLimit, qMin<std::int64_t>(nReadLimit, APP_BUF_SIZE));
+    StagedImage staged;
+    staged.result = input.result;
+    staged.source.strPath = strPath;
+    // A read that failed part way follows an open that succeeded: both lines are logged.
+    if (input.Ok() || input.result == StageResult::ReadFailed) {
+        WriteLog(FileLogLine("打开", strPath, QStringLiteral("成功")));
     }
-    WriteLog(FileLogLine("打开", strPath, QStringLiteral("成功")));
-    std::memset(g_StageBuf, 0, sizeof g_StageBuf);
-    const std::int64_t nWanted =
-        qMin<std::int64_t>(nSize, qMin<std::int64_t>(nReadLimit, APP_BUF_SIZE));
-    std::int64_t nGot = 0;
-    if (!ReadFully(file, g_StageBuf, nWanted, nGot)) {
-        g_lastStageResult = StageResult::ReadFailed;
-        WriteLog(FileLogLine(
-            "读取", strPath,
-            QString::asprintf("失败, 读到 %lld Bytes, 应为 %lld Bytes",
-                              static_cast<long long>(nGot), static_cast<long long>(nWanted))));
-        return false;
+    if (!input.Ok()) {
+        WriteLog(RefusalLine(strPath, input, nSizeLimit));
+        return staged;
     }
-    g_lastStageResult = StageResult::Staged;
-    nLength = static_cast<std::int32_t>(nSize);
-    return true;
+    std::memset(g_Workspace.StageBuf, 0, sizeof g_Workspace.StageBuf);
+    std::memcpy(g_Workspace.StageBuf, input.bytes.constData(), size_t(input.bytes.size()));
+    staged.nLength = static_cast<std::int32_t>(input.nSize);
+    staged.source.nFileSize = input.nSize;
+    staged.source.sha256 = input.sha256;
+    return staged;
 }

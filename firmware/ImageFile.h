@@ -3,18 +3,23 @@
 #include <QString>
 #include <cstdint>
 
-enum class StageResult { Staged, OpenFailed, NotRegular, Locked, TooLarge, ReadFailed };
+#include "firmware/InputFile.h"
+#include "firmware/Workspace.h"
 
-// Reads an image file into g_StageBuf (zero past the file's end) for inspection, and writes
-// the open line to the run log. A path that is not a regular file, or a file longer than
-// nSizeLimit, is refused before anything is read; at most nReadLimit bytes are read. Returns
-// true with the file's length when the bytes are there; false, with the reason in the run
-// log, otherwise.
-bool StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_t nSizeLimit,
-                    std::int32_t& nLength);
+// What StageImageFile found: the result, the file's length, and where the bytes came from.
+struct StagedImage {
+    StageResult result = StageResult::OpenFailed;
+    std::int32_t nLength = 0;
+    ImageSource source;
+    bool Ok() const { return result == StageResult::Staged; }
+};
 
-// What the last StageImageFile call found, for callers that report more than the run log.
-StageResult LastStageResult();
+// Reads an image file into the stage buffer (zero past the file's end) for inspection, and
+// writes the open line to the run log. A path that is not a regular file, or a file longer
+// than nSizeLimit, is refused before anything is read; at most nReadLimit bytes are staged.
+// Every refusal has its reason in the run log.
+StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit,
+                           std::int64_t nSizeLimit);
 
 // "<verb> File <path> = <outcome>", the path with its control characters escaped.
 QString FileLogLine(const char* pVerb, const QString& strPath, const QString& strOutcome);

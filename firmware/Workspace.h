@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
@@ -21,31 +22,40 @@ static_assert(APP_FILE_LIMIT <= APP_BUF_SIZE, "a whole App fits the stage and Ap
 static_assert(INFO_BLOCK2_OFFSET + INFO_BLOCK_LENGTH <= APP_BUF_SIZE,
               "both info blocks are read from the stage buffer");
 
+// Where an accepted image came from: its file, the digest of the bytes that were read (what a
+// merge used, whatever the file holds later), and the address of its first byte when the file
+// carried addresses.
+struct ImageSource {
+    QString strPath;
+    std::int64_t nFileSize = 0;
+    QByteArray sha256;  // raw digest of the whole file as it was read
+    bool bHasAddress = false;
+    std::uint32_t dwStart = 0;
+    QString strFormat = QStringLiteral("bin");
+};
+
 // The firmware workspace: what the inspections accepted and the last merge built. Zero at
 // start-up; an image is taken over only when it is accepted.
-extern unsigned char g_BootBuf[BOOT_BUF_SIZE];
-extern unsigned char g_AppBuf[APP_BUF_SIZE];
-extern unsigned char g_FirmwareBuf[FIRMWARE_BUF_SIZE];
-extern std::int32_t g_nBootSize;
-extern std::int32_t g_nAppSize;
-extern std::int32_t g_nFirmwareSize;
-extern std::uint8_t g_bBootLoaded;
-extern std::uint8_t g_bAppLoaded;
-extern std::uint8_t g_byAppVerMajor;
-extern std::uint8_t g_byAppVerMinor;
-extern QString g_strAppFileTitle;
+struct FirmwareWorkspace {
+    unsigned char BootBuf[BOOT_BUF_SIZE];
+    unsigned char AppBuf[APP_BUF_SIZE];
+    unsigned char FirmwareBuf[FIRMWARE_BUF_SIZE];
+    // Where a file is read before it is accepted, so that a declined or failed file leaves the
+    // accepted image as it was. Bytes past the file's end are zero.
+    unsigned char StageBuf[APP_BUF_SIZE];
+    std::int32_t nBootSize = 0;
+    std::int32_t nAppSize = 0;
+    std::int32_t nFirmwareSize = 0;
+    bool bBootLoaded = false;
+    bool bAppLoaded = false;
+    std::uint8_t byAppVerMajor = 0;
+    std::uint8_t byAppVerMinor = 0;
+    QString strAppFileTitle;
+    ImageSource bootSource;
+    ImageSource appSource;
+};
 
-// How the merge builds and writes its file: the byte that pads a short boot loader to 4096
-// (the window keeps 0x00), the output format (FORMAT_BIN, _HEX, _SREC), the load address of
-// byte 0 and the data bytes a record of the text formats.
-extern std::uint8_t g_byFillByte;
-extern int g_nFirmwareFormat;
-extern std::uint32_t g_dwLoadAddress;
-extern int g_nRecordBytes;
-
-// Where a file is read before it is accepted, so that a declined or failed file leaves the
-// accepted image as it was. Bytes past the file's end are zero.
-extern unsigned char g_StageBuf[APP_BUF_SIZE];
+extern FirmwareWorkspace g_Workspace;
 
 // Back to the start-up state (tests, fuzzing).
 void ResetFirmwareWorkspace();

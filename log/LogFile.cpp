@@ -121,10 +121,11 @@ bool CRunLog::OpenLogFile(int nChannel, const QString& strDayFolder, const QStri
     QFile& file = m_file[nChannel];
     // Every running copy appends to the same file of the day; each record is one append, so
     // records of several copies alternate whole and none is refused.
-    if (!OpenAppendFile(strPath, file)) {
+    QString strError;
+    if (!OpenAppendFile(strPath, file, strError)) {
         m_bFileOpen[nChannel] = 0;
-        m_strPending[nChannel] +=
-            QStringLiteral("日志文件 ") + PathForLog(strPath) + QStringLiteral(" 操作失败\r\n");
+        m_strPending[nChannel] += QStringLiteral("日志文件 ") + PathForLog(strPath) +
+                                  QStringLiteral(" 操作失败, ") + strError + QStringLiteral("\r\n");
         return false;
     }
     m_bFileOpen[nChannel] = 1;

@@ -3,10 +3,20 @@
 #include <QMutex>
 #include <QStringEncoder>
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/CodePageConverter.h"
 
 namespace {
+
+// The catalogue and the log files are read and written as ASCII-compatible text: a code page
+// such as UTF-16 would turn every "[" and "=" into other bytes.
+std::unique_ptr<CCodePageConverter> UsableConverter(const QByteArray& name) {
+    std::unique_ptr<CCodePageConverter> p = MakeSystemConverter(name);
+    const QString strAscii = QStringLiteral("[A]\r\n0a=Z ~");
+    if (p && p->Encode(strAscii) == strAscii.toLatin1()) return p;
+    return nullptr;
+}
 
 bool HasSurrogate(const QString& strText) {
     return std::any_of(strText.begin(), strText.end(), [](QChar c) { return c.isSurrogate(); });
@@ -19,10 +29,17 @@ struct CodePageState {
     bool bUtf8 = true;
     QStringEncoder utf8{QStringConverter::Utf8};
 
-    // Under mutex.
-    void Select(const QByteArray& wanted) {
-        QByteArray chosen = wanted.isEmpty() ? SystemCodePageName() : wanted;
-        std::unique_ptr<CCodePageConverter> pChosen = MakeSystemConverter(chosen);
+    // Under mutex. False when the wanted code page is unknown or no 8-bit one: the system's
+    // code page is in force then.
+    bool Select(const QByteArray& wanted) {
+        std::unique_ptr<CCodePageConverter> pChosen;
+        QByteArray chosen = wanted;
+        if (!wanted.isEmpty()) pChosen = UsableConverter(wanted);
+        const bool bUsable = wanted.isEmpty() || pChosen;
+        if (!pChosen) {
+            chosen = SystemCodePageName();
+            pChosen = UsableConverter(chosen);
+        }
         if (!pChosen) {
             chosen = "UTF-8";
             pChosen = MakeQtConverter(chosen);
@@ -30,6 +47,7 @@ struct CodePageState {
         name = chosen;
         bUtf8 = pChosen->IsUtf8();
         pConverter = std::move(pChosen);
+        return bUsable;
     }
 };
 
@@ -37,7 +55,14 @@ struct CodePageState {
 CodePageState& State() {
     static CodePageState* pState = [] {
         auto* p = new CodePageState;
-        p->Select(qgetenv("QUORRIX_CODEPAGE"));
+        const QByteArray wanted = qgetenv("QUORRIX_CODEPAGE");
+        if (!p->Select(wanted)) {
+            const QByteArray message = "QUORRIX_CODEPAGE=" + wanted +
+                                       " is unknown or not an 8-bit code page; using " + p->name +
+                                       "\n";
+            std::fwrite(message.constData(), 1, size_t(message.size()), stderr);
+            std::fflush(stderr);
+        }
         return p;
     }();
     return *pState;

@@ -40,5 +40,5 @@ QString FromCodePage(CCodePageDecoder& decoder, QByteArrayView bytes);
 bool CodePageIsUtf8();
 
 // Puts another code page in force, as QUORRIX_CODEPAGE would at start-up (tests); an empty
-// name goes back to the locale's codeset, an unknown one to UTF-8.
+// name, an unknown one or one that is not ASCII-compatible goes back to the system's code page.
 void SetCodePage(const QByteArray& name);

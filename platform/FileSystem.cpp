@@ -16,12 +16,15 @@ bool IsAbsoluteLogPath(const QString& strPath) {
     return strPath.startsWith(QLatin1Char('\\')) || strPath.startsWith(QLatin1Char('/'));
 }
 
-bool ReadRegularFile(const QString& strPath, QByteArray& contents) {
+ReadResult ReadRegularFile(const QString& strPath, QByteArray& contents, qint64 nLimit,
+                           qint64* pnSize) {
     contents.clear();
     QFile file;
-    if (OpenRegularFile(strPath, file) != FileOpenResult::Opened) return false;
-    contents = file.readAll();  // a read error ends the input; what was read stays
-    return true;
+    if (OpenRegularFile(strPath, file) != FileOpenResult::Opened) return ReadResult::Failed;
+    if (pnSize) *pnSize = file.size();
+    if (file.size() > nLimit) return ReadResult::TooLarge;
+    contents = file.read(nLimit);  // a read error ends the input; what was read stays
+    return ReadResult::Read;
 }
 
 QString SystemErrorText(int nError) { return QString::fromLocal8Bit(std::strerror(nError)); }

@@ -26,6 +26,10 @@ QString ConfigFolder();
 // otherwise.
 int CreateFolderTree(const QString& strPath);
 
-// Reads a whole regular file (see OpenRegularFile). Returns
-// false, without blocking, when the file cannot be opened or is not a regular file.
-bool ReadRegularFile(const QString& strPath, QByteArray& contents);
+enum class ReadResult { Read, Failed, TooLarge };
+
+// Reads a whole regular file (see OpenRegularFile): Failed, without blocking, when the file
+// cannot be opened or is not a regular file; TooLarge, with nothing read and its length in
+// *pnSize, when it is longer than nLimit.
+ReadResult ReadRegularFile(const QString& strPath, QByteArray& contents, qint64 nLimit,
+                           qint64* pnSize = nullptr);

@@ -9,25 +9,61 @@
 #include <QFileInfo>
 #include <cerrno>
 
-FileOpenResult OpenRegularFile(const QString& strPath, QFile& file) {
+namespace {
+
+FileOpenResult Fail(int nError, QString* pstrReason, FileOpenResult result) {
+    if (pstrReason) *pstrReason = SystemErrorText(nError);
+    return result;
+}
+
+// The checks on an opened descriptor; the file takes it over on Opened.
+FileOpenResult CheckOpened(int fd, QFile& file, QString* pstrReason) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return Fail(errno, pstrReason, FileOpenResult::Failed);
+    if (!S_ISREG(st.st_mode)) {
+        if (pstrReason) *pstrReason = QStringLiteral("not a regular file");
+        return FileOpenResult::NotRegular;
+    }
+    if (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
+        const int nError = errno;
+        return Fail(nError, pstrReason,
+                    nError == EWOULDBLOCK ? FileOpenResult::Locked : FileOpenResult::Failed);
+    }
+    if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        return Fail(errno, pstrReason, FileOpenResult::Failed);
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        if (pstrReason) *pstrReason = file.errorString();
+        return FileOpenResult::Failed;
+    }
+    return FileOpenResult::Opened;
+}
+
+qint64 Ticks(const struct timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; }
+
+}  // namespace
+
+FileOpenResult OpenRegularFile(const QString& strPath, QFile& file, QString* pstrReason) {
     const QByteArray nativePath = QFile::encodeName(strPath);
     const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return FileOpenResult::Failed;
-    struct stat st {};
-    FileOpenResult result = FileOpenResult::Opened;
-    if (::fstat(fd, &st) != 0) {
-        result = FileOpenResult::Failed;
-    } else if (!S_ISREG(st.st_mode)) {
-        result = FileOpenResult::NotRegular;
-    } else if (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
-        result = errno == EWOULDBLOCK ? FileOpenResult::Locked : FileOpenResult::Failed;
-    } else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
-               !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered,
-                          QFileDevice::AutoCloseHandle)) {
-        result = FileOpenResult::Failed;
-    }
+    if (fd < 0) return Fail(errno, pstrReason, FileOpenResult::Failed);
+    const FileOpenResult result = CheckOpened(fd, file, pstrReason);
     if (result != FileOpenResult::Opened) ::close(fd);
     return result;
+}
+
+bool ReadFileStamp(const QFile& file, FileStamp& stamp) {
+    struct stat st {};
+    if (file.handle() < 0 || ::fstat(file.handle(), &st) != 0) return false;
+    stamp = {qint64(st.st_size), Ticks(st.st_mtim), Ticks(st.st_ctim)};
+    return true;
+}
+
+bool IsSameFile(const QString& strPathA, const QString& strPathB) {
+    struct stat a {
+    }, b{};
+    return ::stat(QFile::encodeName(strPathA).constData(), &a) == 0 &&
+           ::stat(QFile::encodeName(strPathB).constData(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
 }
 
 bool IsSpecialFile(const QString& strPath) {
@@ -35,9 +71,33 @@ bool IsSpecialFile(const QString& strPath) {
     return info.exists() && !info.isFile();
 }
 
-bool OpenAppendFile(const QString& strPath, QFile& file) {
-    file.setFileName(strPath);
-    return file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
+bool OpenAppendFile(const QString& strPath, QFile& file, QString& strError) {
+    // No link is followed and no FIFO waited on: the day's file is ours or it is refused.
+    const int fd = ::open(
+        QFile::encodeName(strPath).constData(),
+        O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        strError = SystemErrorText(errno);
+        return false;
+    }
+    struct stat st {};
+    bool bOk = ::fstat(fd, &st) == 0;
+    if (!bOk) strError = SystemErrorText(errno);
+    if (bOk && !S_ISREG(st.st_mode)) {
+        strError = QStringLiteral("not a regular file");
+        bOk = false;
+    }
+    if (bOk && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        strError = SystemErrorText(errno);
+        bOk = false;
+    }
+    if (bOk && !file.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
+                          QFileDevice::AutoCloseHandle)) {
+        strError = file.errorString();
+        bOk = false;
+    }
+    if (!bOk) ::close(fd);
+    return bOk;
 }
 
 bool AppendWhole(QFile& file, const QByteArray& bytes, QString& strError) {

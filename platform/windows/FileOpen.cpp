@@ -70,22 +70,57 @@ FileOpenResult CheckOpened(HANDLE hFile) {
 
 }  // namespace
 
-FileOpenResult OpenRegularFile(const QString& strPath, QFile& file) {
+FileOpenResult OpenRegularFile(const QString& strPath, QFile& file, QString* pstrReason) {
     HANDLE hFile = OpenExisting(strPath, GENERIC_READ);
     if (hFile == INVALID_HANDLE_VALUE) {
+        const DWORD nError = GetLastError();
+        if (pstrReason) *pstrReason = WindowsErrorText(nError);
         // A program that opened the file without sharing it keeps everyone else out.
-        return GetLastError() == ERROR_SHARING_VIOLATION ? FileOpenResult::Locked
-                                                         : FileOpenResult::Failed;
+        return nError == ERROR_SHARING_VIOLATION ? FileOpenResult::Locked : FileOpenResult::Failed;
     }
     const FileOpenResult result = CheckOpened(hFile);
     if (result != FileOpenResult::Opened) {
+        if (pstrReason) {
+            *pstrReason = result == FileOpenResult::NotRegular
+                              ? QStringLiteral("not a regular file")
+                              : WindowsErrorText(GetLastError());
+        }
         CloseHandle(hFile);
         return result;
     }
-    return AdoptHandle(hFile, _O_RDONLY | _O_BINARY, QIODevice::ReadOnly | QIODevice::Unbuffered,
-                       file)
-               ? FileOpenResult::Opened
-               : FileOpenResult::Failed;
+    if (AdoptHandle(hFile, _O_RDONLY | _O_BINARY, QIODevice::ReadOnly | QIODevice::Unbuffered,
+                    file)) {
+        return FileOpenResult::Opened;
+    }
+    if (pstrReason) *pstrReason = file.errorString();
+    return FileOpenResult::Failed;
+}
+
+bool ReadFileStamp(const QFile& file, FileStamp& stamp) {
+    const HANDLE hFile =
+        file.handle() < 0 ? INVALID_HANDLE_VALUE : HANDLE(_get_osfhandle(file.handle()));
+    FILE_BASIC_INFO basic{};
+    LARGE_INTEGER size{};
+    if (hFile == INVALID_HANDLE_VALUE || !GetFileSizeEx(hFile, &size) ||
+        !GetFileInformationByHandleEx(hFile, FileBasicInfo, &basic, sizeof basic)) {
+        return false;
+    }
+    stamp = {size.QuadPart, basic.LastWriteTime.QuadPart, basic.ChangeTime.QuadPart};
+    return true;
+}
+
+bool IsSameFile(const QString& strPathA, const QString& strPathB) {
+    BY_HANDLE_FILE_INFORMATION a{}, b{};
+    auto identify = [](const QString& strPath, BY_HANDLE_FILE_INFORMATION& info) {
+        HANDLE hFile = OpenExisting(strPath, 0);
+        if (hFile == INVALID_HANDLE_VALUE) return false;
+        const bool bKnown = GetFileInformationByHandle(hFile, &info) != 0;
+        CloseHandle(hFile);
+        return bKnown;
+    };
+    return identify(strPathA, a) && identify(strPathB, b) &&
+           a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
 }
 
 bool IsSpecialFile(const QString& strPath) {
@@ -97,16 +132,34 @@ bool IsSpecialFile(const QString& strPath) {
     return bSpecial;
 }
 
-bool OpenAppendFile(const QString& strPath, QFile& file) {
+bool OpenAppendFile(const QString& strPath, QFile& file, QString& strError) {
     const QString strNative = QDir::toNativeSeparators(strPath);
     // Append access only: the system puts every write at the end of the file, whoever else
-    // has it open, so the copies' records never overwrite each other.
-    HANDLE hFile = CreateFileW(WidePath(strNative), FILE_APPEND_DATA | SYNCHRONIZE,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) return false;
-    return AdoptHandle(hFile, _O_WRONLY | _O_APPEND | _O_BINARY,
-                       QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered, file);
+    // has it open, so the copies' records never overwrite each other. A link (reparse point)
+    // is opened itself, not followed, and then refused.
+    HANDLE hFile =
+        CreateFileW(WidePath(strNative), FILE_APPEND_DATA | SYNCHRONIZE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) {
+        strError = WindowsErrorText(GetLastError());
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool bRegular =
+        GetFileType(hFile) == FILE_TYPE_DISK && GetFileInformationByHandle(hFile, &info) &&
+        !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
+    if (!bRegular) {
+        CloseHandle(hFile);
+        strError = QStringLiteral("not a regular file");
+        return false;
+    }
+    if (AdoptHandle(hFile, _O_WRONLY | _O_APPEND | _O_BINARY,
+                    QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered, file)) {
+        return true;
+    }
+    strError = file.errorString();
+    return false;
 }
 
 bool AppendWhole(QFile& file, const QByteArray& bytes, QString& strError) {

@@ -107,7 +107,7 @@ TEST_F(MainWindow, ButtonsOpenInspectAndMerge) {
         EXPECT_TRUE(strPane.contains(strLine)) << strLine.toStdString();
     }
     EXPECT_EQ(ReadAllBytes(m_prompts.m_strSavePath).size(), 24096);
-    EXPECT_EQ(g_nFirmwareSize, 24096);
+    EXPECT_EQ(g_Workspace.nFirmwareSize, 24096);
 }
 
 TEST_F(MainWindow, CancellingADialogChangesNothing) {
@@ -121,7 +121,7 @@ TEST_F(MainWindow, CancellingADialogChangesNothing) {
     EXPECT_EQ(m_pDlg->ControlText(IDC_BOOT_INFO), QString::fromUtf8("BootLoader信息"));
     Tick();
     EXPECT_EQ(PaneText(), strPaneBefore);
-    EXPECT_EQ(g_bBootLoaded + g_bAppLoaded, 0);
+    EXPECT_EQ(g_Workspace.bBootLoaded + g_Workspace.bAppLoaded, 0);
 }
 
 TEST_F(MainWindow, OnlyThePaneTimerFlushesThePane) {

@@ -40,8 +40,8 @@ TEST_F(Drop, OneFileOpensInItsHalfAndIsNeverPasted) {
     DropFiles(IDC_APP_PATH, {strApp});
     EXPECT_EQ(m_pDlg->ControlText(IDC_BOOT_PATH), strBoot);
     EXPECT_EQ(m_pDlg->ControlText(IDC_APP_PATH), strApp);  // not "file://..." pasted in
-    EXPECT_EQ(g_bBootLoaded + g_bAppLoaded, 2);
-    EXPECT_EQ(g_strAppFileTitle, QStringLiteral("AppX"));
+    EXPECT_EQ(g_Workspace.bBootLoaded + g_Workspace.bAppLoaded, 2);
+    EXPECT_EQ(g_Workspace.strAppFileTitle, QStringLiteral("AppX"));
     EXPECT_TRUE(m_pDlg->ControlText(IDC_BOOT_INFO).contains(QString::fromUtf8("文件大小: 3000")));
     EXPECT_TRUE(PaneText().contains(QString::fromUtf8("] 打开 File ") + Native(strApp) +
                                     QString::fromUtf8(" = 成功\n")));
@@ -54,7 +54,7 @@ TEST_F(Drop, SeveralFilesOrAFolderAreRefusedWithALogLine) {
     DropFiles(IDC_BOOT_PATH, {strBoot, strApp});
     QDir(m_tmp.Path()).mkdir(QStringLiteral("images"));
     DropFiles(IDC_APP_INFO, {m_tmp.File("images")});
-    EXPECT_EQ(g_bBootLoaded + g_bAppLoaded, 0);
+    EXPECT_EQ(g_Workspace.bBootLoaded + g_Workspace.bAppLoaded, 0);
     EXPECT_TRUE(m_pDlg->ControlText(IDC_BOOT_PATH).isEmpty());
     EXPECT_TRUE(m_pDlg->ControlText(IDC_APP_PATH).isEmpty());
     EXPECT_TRUE(

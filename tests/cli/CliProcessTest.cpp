@@ -116,7 +116,7 @@ TEST_F(CliProcess, MergeSavesAndPrintsSizeAndDigests) {
     EXPECT_EQ(Run({"merge", "-y", "boot.bin", "AppX.bin", "-o", "AppX_1.05.bin"}).nExit, 0);
     CliRun failed = Run({"merge", "boot.bin", "AppX.bin", "-o", "no/folder/out.bin"});
     EXPECT_EQ(failed.nExit, 1);
-    EXPECT_TRUE(failed.strErr.contains(QString::fromUtf8(" = 失败\n")));
+    EXPECT_TRUE(failed.strErr.contains(QString::fromUtf8(" = 失败, ")));
     CliRun missing = Run({"merge", "boot.bin", "bare.bin"});
     EXPECT_EQ(missing.nExit, 1);
     EXPECT_TRUE(missing.strErr.contains(QString::fromUtf8("合成固件 = 失败, 未加载 App 文件\n")));

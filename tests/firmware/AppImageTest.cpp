@@ -41,11 +41,11 @@ TEST_F(AppInspect, AppTypeIsAcceptedWithItsVersionAndTitle) {
     EXPECT_EQ(m_wnd.m_texts[IDC_APP_PATH], strPath);
     EXPECT_EQ(m_wnd.m_texts[IDC_APP_INFO], Panel("app-20000.panel"));
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
-    EXPECT_EQ(g_bAppLoaded, 1);
-    EXPECT_EQ(g_nAppSize, 20000);
-    EXPECT_EQ(g_byAppVerMajor, 1);
-    EXPECT_EQ(g_byAppVerMinor, 5);
-    EXPECT_EQ(g_strAppFileTitle, QStringLiteral("AppX"));
+    EXPECT_EQ(g_Workspace.bAppLoaded, 1);
+    EXPECT_EQ(g_Workspace.nAppSize, 20000);
+    EXPECT_EQ(g_Workspace.byAppVerMajor, 1);
+    EXPECT_EQ(g_Workspace.byAppVerMinor, 5);
+    EXPECT_EQ(g_Workspace.strAppFileTitle, QStringLiteral("AppX"));
     EXPECT_EQ(FileTitleOf(QStringLiteral("/a/b.c/App.v2.bin")), QStringLiteral("App.v2"));
 }
 
@@ -58,14 +58,14 @@ TEST_F(AppInspect, MergedImageYesTakesTheAppPartNoChangesNothing) {
     EXPECT_TRUE(m_wnd.m_texts[IDC_APP_INFO].contains(QString::fromUtf8("应用区版本:   2.03\r\n")));
     EXPECT_EQ(m_wnd.m_questions.last(),
               QString::fromUtf8("文件已经是bootloader和App合成的文件 , 是否使用文件中App?"));
-    EXPECT_EQ(g_bAppLoaded, 0);
-    EXPECT_TRUE(g_strAppFileTitle.isEmpty());
+    EXPECT_EQ(g_Workspace.bAppLoaded, 0);
+    EXPECT_TRUE(g_Workspace.strAppFileTitle.isEmpty());
 
     InspectAppFile(m_wnd, strPath, QStringLiteral("merged"));
-    EXPECT_EQ(g_nAppSize, 20000);
-    EXPECT_EQ(g_byAppVerMajor, 2);
-    EXPECT_EQ(g_byAppVerMinor, 3);
-    EXPECT_EQ(std::memcmp(g_AppBuf, image.constData() + 4096, 20000), 0);
+    EXPECT_EQ(g_Workspace.nAppSize, 20000);
+    EXPECT_EQ(g_Workspace.byAppVerMajor, 2);
+    EXPECT_EQ(g_Workspace.byAppVerMinor, 3);
+    EXPECT_EQ(std::memcmp(g_Workspace.AppBuf, image.constData() + 4096, 20000), 0);
     EXPECT_EQ(m_wnd.m_questions.size(), 2);
 }
 
@@ -86,9 +86,9 @@ TEST_F(AppInspect, NotAnAppQuestionForEachWayOfBeingNoApp) {
         EXPECT_EQ(m_wnd.m_questions,
                   QStringList{QString::fromUtf8("文件 不是App文件 , 是否继续 ")});
         EXPECT_FALSE(m_wnd.m_texts[IDC_APP_INFO].contains(QString::fromUtf8("信息块2")));
-        EXPECT_EQ(g_nAppSize, image.size());
-        EXPECT_EQ(g_byAppVerMajor, 0);
-        EXPECT_EQ(g_byAppVerMinor, 0);
+        EXPECT_EQ(g_Workspace.nAppSize, image.size());
+        EXPECT_EQ(g_Workspace.byAppVerMajor, 0);
+        EXPECT_EQ(g_Workspace.byAppVerMinor, 0);
     }
     EXPECT_TRUE(
         m_wnd.m_texts[IDC_APP_INFO].endsWith(QString::fromUtf8("0x0700   (未知类型)  \r\n")));
@@ -100,12 +100,12 @@ TEST_F(AppInspect, MissingMarkerAndEmptyFile) {
     EXPECT_EQ(m_wnd.m_texts[IDC_APP_INFO], QString::fromUtf8("文件信息  \r\n"));
     EXPECT_EQ(m_wnd.m_questions.last(),
               QString::fromUtf8("文件中未找到信息块, 文件大小  0 Bytes\r\n 是否继续"));
-    EXPECT_EQ(g_bAppLoaded, 0);
+    EXPECT_EQ(g_Workspace.bAppLoaded, 0);
     m_wnd.m_answers = {true};
     InspectAppFile(m_wnd, WriteImage("empty.bin", QByteArray()), QStringLiteral("empty"));
-    EXPECT_EQ(g_bAppLoaded, 1);
-    EXPECT_EQ(g_nAppSize, 0);
-    EXPECT_EQ(g_strAppFileTitle, QStringLiteral("empty"));
+    EXPECT_EQ(g_Workspace.bAppLoaded, 1);
+    EXPECT_EQ(g_Workspace.nAppSize, 0);
+    EXPECT_EQ(g_Workspace.strAppFileTitle, QStringLiteral("empty"));
 }
 
 TEST_F(AppInspect, DeclinedOrRefusedFileKeepsBytesTitleAndVersion) {
@@ -117,12 +117,12 @@ TEST_F(AppInspect, DeclinedOrRefusedFileKeepsBytesTitleAndVersion) {
                    QStringLiteral("Second"));
     InspectAppFile(m_wnd, WriteImage("Huge.bin", MakeImage(APP_BUF_SIZE + 1)),
                    QStringLiteral("Huge"));
-    EXPECT_EQ(g_nAppSize, 3000);
-    EXPECT_EQ(g_strAppFileTitle, QStringLiteral("First"));
-    EXPECT_EQ(g_byAppVerMajor, 1);
-    EXPECT_EQ(g_byAppVerMinor, 7);
-    EXPECT_EQ(std::memcmp(g_AppBuf, first.constData(), 3000), 0);
-    EXPECT_EQ(g_AppBuf[3000], 0);
+    EXPECT_EQ(g_Workspace.nAppSize, 3000);
+    EXPECT_EQ(g_Workspace.strAppFileTitle, QStringLiteral("First"));
+    EXPECT_EQ(g_Workspace.byAppVerMajor, 1);
+    EXPECT_EQ(g_Workspace.byAppVerMinor, 7);
+    EXPECT_EQ(std::memcmp(g_Workspace.AppBuf, first.constData(), 3000), 0);
+    EXPECT_EQ(g_Workspace.AppBuf[3000], 0);
     QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[2],
@@ -132,6 +132,6 @@ TEST_F(AppInspect, DeclinedOrRefusedFileKeepsBytesTitleAndVersion) {
     QByteArray largest = MakeImage(APP_BUF_SIZE);
     PutBlock(largest, 0x100, AppFields(0x0301, 0x0100));
     InspectAppFile(m_wnd, WriteImage("Largest.bin", largest), QStringLiteral("Largest"));
-    EXPECT_EQ(g_nAppSize, APP_BUF_SIZE);
-    EXPECT_EQ(std::memcmp(g_AppBuf, largest.constData(), APP_BUF_SIZE), 0);
+    EXPECT_EQ(g_Workspace.nAppSize, APP_BUF_SIZE);
+    EXPECT_EQ(std::memcmp(g_Workspace.AppBuf, largest.constData(), APP_BUF_SIZE), 0);
 }

@@ -21,7 +21,7 @@ void FirmwareTest::SetUp() {
 void FirmwareTest::TearDown() {
     EXPECT_EQ(m_wnd.m_nUnscripted, 0)
         << "unexpected questions: " << m_wnd.m_questions.join(" | ").toStdString();
-    if (m_wnd.m_nSaveDialogs > 0 && g_nFirmwareFormat == FORMAT_BIN) {
+    if (m_wnd.m_nSaveDialogs > 0) {
         EXPECT_EQ(m_wnd.m_strDefaultExt, QStringLiteral("bin"));
     }
     g_RunLog.m_bPaneEnabled[0] = 0;

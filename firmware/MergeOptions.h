@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+#include "firmware/InfoBlock.h"
+#include "firmware/OutputFormat.h"
+
+// How a merge builds and writes its file. The window keeps the defaults but for the format
+// its save dialog chose; quorrix-cli takes them from its command line.
+struct MergeOptions {
+    std::uint8_t byFill = 0;  // pads a short boot loader to 4096 bytes
+    int nFormat = FORMAT_BIN;
+    // The load address of byte 0 in HEX and S-records: --base when given, else the boot
+    // loader's own start address when its file carried one, else 0x08000000.
+    bool bBaseGiven = false;
+    std::uint32_t dwBase = APP_ADDRESS_BASE;
+    int nRecordBytes = 16;  // data bytes a record of the text formats
+};
+
+// The load address that the text formats are written at.
+std::uint32_t LoadAddressOf(const MergeOptions& options);
