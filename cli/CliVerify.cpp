@@ -31,9 +31,10 @@ bool ReadReference(const CliOptions& options, VerifyReference& ref, QJsonObject&
     ref.byFill = options.merge.byFill;
     ref.bHasBoot = !options.strBoot.isEmpty();
     ref.bHasApp = !options.strApp.isEmpty();
-    // Only the boot loader's first 4096 bytes reach a merged image.
+    // As much of the boot loader as a merge reads: its first 4096 bytes reach the image, the
+    // rest shows code that the region cuts off.
     return (!ref.bHasBoot ||
-            ReadVerifyInput(options.strBoot, BOOT_FILE_LIMIT, BOOT_REGION_SIZE, ref.boot, error)) &&
+            ReadVerifyInput(options.strBoot, BOOT_FILE_LIMIT, BOOT_READ_LIMIT, ref.boot, error)) &&
            (!ref.bHasApp ||
             ReadVerifyInput(options.strApp, APP_FILE_LIMIT, APP_FILE_LIMIT, ref.app, error));
 }
@@ -43,6 +44,7 @@ QJsonObject CheckJson(const VerifyCheck& check) {
                      {QStringLiteral("ok"), check.bOk},
                      {QStringLiteral("text"), check.strText}};
     if (check.nOffset >= 0) json[QStringLiteral("offset")] = static_cast<double>(check.nOffset);
+    if (check.bSkipped) json[QStringLiteral("skipped")] = true;
     return json;
 }
 

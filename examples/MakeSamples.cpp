@@ -28,6 +28,13 @@ void PutInfoBlock(QByteArray& image, std::uint16_t wType, std::uint16_t w8, std:
     Put(image, nAt + 24, 0x08020000, 4);
 }
 
+// The first two words of a Cortex-M vector table: the stack pointer at the top of 8 KiB of
+// SRAM and the reset handler's Thumb address, past the info block.
+void PutVectors(QByteArray& image, std::uint32_t dwReset) {
+    Put(image, 0, 0x20002000, 4);
+    Put(image, 4, dwReset, 4);
+}
+
 QByteArray Code(int nLength, std::uint32_t dwSeed) {
     QByteArray code(nLength, '\0');
     for (int i = 0; i < nLength; ++i) {
@@ -50,8 +57,10 @@ int main(int argc, char** argv) {
     QDir folder(QString::fromLocal8Bit(argv[1]));
     QByteArray boot = Code(3584, 7);
     PutInfoBlock(boot, 0x0102, 0x0110, 0x0F41, 0x1000, 0x0E00, 0x08001000);
+    PutVectors(boot, 0x08000131);
     QByteArray app = Code(24576, 11);
     PutInfoBlock(app, 0x0301, 0x0105, 0x0101, 0x7000, 0x6000, 0x08001000);
+    PutVectors(app, 0x08001131);
     bool bOk = Write(folder.filePath(QStringLiteral("SampleBoot.bin")), boot) &&
                Write(folder.filePath(QStringLiteral("TC8_App.bin")), app);
     return bOk ? 0 : 1;

@@ -5,6 +5,7 @@
 
 #include "firmware/BootRegion.h"
 #include "firmware/InfoBlock.h"
+#include "firmware/LayoutChecks.h"
 #include "firmware/Workspace.h"
 
 namespace {
@@ -141,9 +142,18 @@ std::vector<VerifyCheck> VerifyFirmwareImage(const QByteArray& image, const Veri
         CheckBlock(image, 2, INFO_BLOCK2_OFFSET, false), CheckAppPart(image)};
     if (ref.bHasBoot) checks.push_back(CheckBootRegion(image, ref));
     if (ref.bHasApp) checks.push_back(CheckAppBytes(image, ref));
+    LayoutInput layout;
+    layout.bBootWhole = ref.bHasBoot;
+    layout.boot = ref.bHasBoot ? ref.boot : image.left(REGION);
+    layout.app = image.size() > REGION ? image.mid(REGION) : QByteArray();
+    const std::vector<VerifyCheck> found = CheckLayout(layout);
+    checks.insert(checks.end(), found.begin(), found.end());
     return checks;
 }
 
 QString VerifyLine(const VerifyCheck& check) {
-    return (check.bOk ? QStringLiteral("ok   ") : QStringLiteral("FAIL ")) + check.strText;
+    const QString strHead = check.bSkipped ? QStringLiteral("skip ")
+                            : check.bOk    ? QStringLiteral("ok   ")
+                                           : QStringLiteral("FAIL ");
+    return strHead + check.strText;
 }

@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-// What a merged image is checked against besides its own blocks: the boot loader (its first
-// 4096 bytes are enough) and the App it was merged from, and the merge's fill byte.
+// What a merged image is checked against besides its own blocks: the boot loader (as much of
+// it as a merge reads, so that code past 4096 bytes shows) and the App it was merged from, and
+// the merge's fill byte.
 struct VerifyReference {
     bool bHasBoot = false;
     QByteArray boot;
@@ -16,16 +17,20 @@ struct VerifyReference {
 };
 
 // One check and its finding; nOffset is the image offset a failed check points at, or -1.
+// A skipped check (a field it needs is missing) holds, and says why in strText.
 struct VerifyCheck {
-    QString strName;  // "length", "block1", "block2", "appPart", "bootRegion", "appBytes"
+    QString strName;  // "length", "block1", "block2", "appPart", "bootRegion", "appBytes", or
+                      // a layout check's name (firmware/LayoutChecks.h)
     bool bOk = false;
     QString strText;
     std::int64_t nOffset = -1;
+    bool bSkipped = false;
 };
 
 // Every check of a merged firmware image, in a fixed order; the reference checks only when
-// the reference has the file.
+// the reference has the file; then the layout checks, with the boot loader when the reference
+// has it, else with the image's first 4096 bytes.
 std::vector<VerifyCheck> VerifyFirmwareImage(const QByteArray& image, const VerifyReference& ref);
 
-// "ok   TEXT" or "FAIL TEXT".
+// "ok   TEXT", "skip TEXT" or "FAIL TEXT".
 QString VerifyLine(const VerifyCheck& check);

@@ -6,12 +6,12 @@ std::uint16_t Word(const unsigned char* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
+}  // namespace
+
 std::uint32_t DoubleWord(const unsigned char* p) {
     return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-
-}  // namespace
 
 FirmwareInfoBlock FirmwareInfoBlock::Read(const unsigned char* pBuffer, std::size_t nOffset) {
     const unsigned char* p = pBuffer + nOffset;

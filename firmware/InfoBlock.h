@@ -52,6 +52,9 @@ struct FirmwareInfoBlock {
     bool IsAppType() const { return TypeCode() == INFO_TYPE_APP1 || TypeCode() == INFO_TYPE_APP2; }
 };
 
+// The little-endian 32-bit word at p.
+std::uint32_t DoubleWord(const unsigned char* p);
+
 // The label of a type word, as it follows the word in a report (" (App类型1 版本 2) ").
 QString InfoTypeLabel(std::uint16_t wType);
 

@@ -64,7 +64,7 @@ TEST_F(CliProcess, BootAndAppPrintTheirPanels) {
     EXPECT_EQ(boot.nExit, 0);
     EXPECT_TRUE(
         boot.strOut.startsWith(QString::fromUtf8("文件信息  文件大小: 3000 \n信息块位置: 0x0100")));
-    EXPECT_TRUE(boot.strOut.endsWith(QString::fromUtf8("应用暂存区: 0x08020000 \n")));
+    EXPECT_TRUE(boot.strOut.endsWith(QString::fromUtf8("应用暂存区: 0x08023000 \n")));
     EXPECT_FALSE(boot.strOut.contains(QLatin1Char('\r')));
     EXPECT_TRUE(boot.strErr.contains(QString::fromUtf8("] 打开 File ") +
                                      Native(m_tmp.File("boot.bin")) +
@@ -141,7 +141,7 @@ TEST_F(CliProcess, JsonShapeOfBothBlocks) {
     EXPECT_EQ(first["appVersion"].toString(), QStringLiteral("1.05"));
     EXPECT_EQ(first["moduleType"].toString(), QStringLiteral("0A01"));
     EXPECT_EQ(first["moduleName"].toString(), QString::fromUtf8("温度模块, TC-8"));
-    EXPECT_EQ(first["appAddressOffset"].toInt(), 16384);
+    EXPECT_EQ(first["appAddressOffset"].toInt(), 4096);
     QJsonObject second = blocks[1].toObject();
     EXPECT_EQ(second["offset"].toInt(), 4352);
     EXPECT_TRUE(second.contains("marker"));
@@ -245,7 +245,7 @@ TEST_F(CliProcess, VerifyExitStatusFindingsAndJson) {
     CliRun good =
         Run({"verify", "fw.bin", "--boot", "boot.bin", "--app", "AppX.bin", "--fill", "255"});
     EXPECT_EQ(good.nExit, 0);
-    EXPECT_EQ(good.strOut.count(QStringLiteral("\nok   ")), 5);
+    EXPECT_EQ(good.strOut.count(QStringLiteral("\nok   ")), 11);
     EXPECT_TRUE(
         good.strOut.endsWith(QString::asprintf("fw.bin 24096 bytes crc32=%08x sha256=", Crc32(fw)) +
                              Sha256Hex(fw) + "\n"));
@@ -254,10 +254,23 @@ TEST_F(CliProcess, VerifyExitStatusFindingsAndJson) {
     QJsonObject json = QJsonDocument::fromJson(bad.strOut.toUtf8()).object();
     EXPECT_FALSE(json["ok"].toBool());
     QJsonArray checks = json["checks"].toArray();
-    ASSERT_EQ(checks.size(), 5);
+    ASSERT_EQ(checks.size(), 11);
     EXPECT_EQ(checks[4].toObject()["check"].toString(), QStringLiteral("bootRegion"));
     EXPECT_EQ(checks[4].toObject()["offset"].toInt(), 3000);
     EXPECT_EQ(json["sha256"].toString(), Sha256Hex(fw));
+    // An App linked for 0x08004000 fails the layout; without --boot the cut is not judged.
+    QByteArray moved = fw;
+    moved[0x1111] = 0x40;
+    WriteAllBytes(m_tmp.File("moved.bin"), moved);
+    CliRun layout = Run({"verify", "--json", "moved.bin"});
+    EXPECT_EQ(layout.nExit, 3);
+    checks = QJsonDocument::fromJson(layout.strOut.toUtf8())["checks"].toArray();
+    ASSERT_EQ(checks.size(), 10);
+    EXPECT_EQ(checks[4].toObject()["check"].toString(), QStringLiteral("bootCut"));
+    EXPECT_TRUE(checks[4].toObject()["skipped"].toBool());
+    EXPECT_EQ(checks[5].toObject()["check"].toString(), QStringLiteral("appAddress"));
+    EXPECT_FALSE(checks[5].toObject()["ok"].toBool());
+    EXPECT_FALSE(checks[5].toObject().contains("skipped"));
     EXPECT_EQ(Run({"verify", "missing.bin"}).nExit, 1);
     EXPECT_EQ(Run({"verify", "fw.bin", "--app", NullDevice()}).nExit, 1);  // not a regular file
     for (const QStringList& wrong : {QStringList{"verify", "fw.bin", "--format", "hex"},

@@ -64,8 +64,8 @@ TEST_F(FirmwareCheck, VerifyNamesEveryFaultWithItsOffset) {
         }
     }
     EXPECT_EQ(strOut.toUtf8(), Golden("verify.expected"));
-    // Without reference files only the image's own checks run.
-    EXPECT_EQ(VerifyFirmwareImage(m_merged, VerifyReference()).size(), 4u);
+    // Without reference files the image's own checks run, then the six layout checks.
+    EXPECT_EQ(VerifyFirmwareImage(m_merged, VerifyReference()).size(), 4u + 6u);
     EXPECT_EQ(VerifyFirmwareImage(flipped, m_ref)[4].nOffset, 0x0BB8);
 }
 

@@ -27,4 +27,9 @@ void PutBlock(QByteArray& image, std::size_t nOffset, const BlockFields& f) {
     PutWord(image, nOffset + 20, f.dwInfoStage, 4);
     PutWord(image, nOffset + 24, f.dwAppStage, 4);
     PutWord(image, nOffset + 28, 0, 4);
+    if (nOffset < 0x100) return;
+    const bool bApp = (f.wType >> 8) == 3 || (f.wType >> 8) == 4;
+    const std::uint32_t dwReset = f.dwReset != 0 ? f.dwReset : (bApp ? 0x08001121 : 0x08000121);
+    PutWord(image, nOffset - 0x100, f.dwStack, 4);
+    PutWord(image, nOffset - 0x100 + 4, dwReset, 4);
 }
