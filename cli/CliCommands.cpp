@@ -15,6 +15,7 @@
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
 #include "firmware/FirmwareOutput.h"
+#include "firmware/FirmwareVerify.h"
 #include "firmware/Handlers.h"
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
@@ -93,8 +94,10 @@ QString ModuleNameOfApp() {
     return block.HasMarker() ? GetDeviceName(block.wModuleType) : QString();
 }
 
-void PrintMergeJson(const CliOptions& options, const QString& strOutput, const QByteArray& bytes) {
+void PrintMergeJson(const CliOptions& options, const QString& strOutput, const QByteArray& bytes,
+                    const std::vector<VerifyCheck>& checks) {
     QJsonObject document;
+    document[QStringLiteral("checks")] = ChecksJson(checks);
     document[QStringLiteral("inputs")] =
         QJsonArray{InputFileJson(options.files[0], g_Workspace.bootSource),
                    InputFileJson(options.files[1], g_Workspace.appSource)};
@@ -113,8 +116,12 @@ QByteArray MergedBytes() {
                       g_Workspace.nFirmwareSize);
 }
 
-int FailMerge(const CliOptions& options, const QJsonObject& error) {
-    if (options.bJson) PrintJson(QJsonObject{{QStringLiteral("error"), error}});
+int FailMerge(const CliOptions& options, const QJsonObject& error,
+              const std::vector<VerifyCheck>& checks) {
+    if (!options.bJson) return 1;
+    QJsonObject document{{QStringLiteral("error"), error}};
+    if (!checks.empty()) document[QStringLiteral("checks")] = ChecksJson(checks);
+    PrintJson(document);
     return 1;
 }
 
@@ -132,10 +139,14 @@ bool ChooseOutput(const CliOptions& options, CCliWindow& wnd, QString& strPath) 
 }
 
 // The merge and its save; an error document when nothing was written.
-QJsonObject MergeAndSave(const CliOptions& options, CCliWindow& wnd, QString& strOutput) {
-    switch (MergeFirmwareImages(options.merge)) {
+QJsonObject MergeAndSave(const CliOptions& options, CCliWindow& wnd, QString& strOutput,
+                         std::vector<VerifyCheck>& checks) {
+    switch (MergeFirmware(wnd, options.merge, &checks)) {
         case MergeResult::Built:
             break;
+        case MergeResult::Declined:
+            return ErrorJson("checks-failed",
+                             QStringLiteral("layout checks failed and the save was declined"));
         case MergeResult::MissingImages:
             return ErrorJson("not-merged", QStringLiteral("an input was not taken"));
         case MergeResult::AddressOverflow:
@@ -163,15 +174,16 @@ int RunMerge(const CliOptions& options, CCliWindow& wnd) {
     const QJsonObject bootError = OpenInput(wnd, options.files[0], true, bootStaged);
     const QJsonObject appError = OpenInput(wnd, options.files[1], false, appStaged);
     QString strOutput;
-    const QJsonObject saveError = MergeAndSave(options, wnd, strOutput);
+    std::vector<VerifyCheck> checks;
+    const QJsonObject saveError = MergeAndSave(options, wnd, strOutput, checks);
     g_RunLog.FlushOutput();
     for (const QJsonObject& error : {bootError, appError, saveError}) {
-        if (!error.isEmpty()) return FailMerge(options, error);
+        if (!error.isEmpty()) return FailMerge(options, error, checks);
     }
     // The digest is of the image bytes, the same in every format.
     const QByteArray bytes = MergedBytes();
     if (options.bJson) {
-        PrintMergeJson(options, strOutput, bytes);
+        PrintMergeJson(options, strOutput, bytes, checks);
         return 0;
     }
     QString strLine = DigestLine(strOutput, bytes);

@@ -6,6 +6,7 @@
 #include "cli/Digest.h"
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
+#include "firmware/FirmwareVerify.h"
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
 #include "firmware/Workspace.h"
@@ -90,6 +91,16 @@ QJsonObject InputFileJson(const QString& strPath, const ImageSource& source) {
         {QStringLiteral("format"), source.strFormat},
         {QStringLiteral("startAddress"),
          source.bHasAddress ? QJsonValue(static_cast<double>(source.dwStart)) : QJsonValue()}};
+}
+
+QJsonArray ChecksJson(const std::vector<VerifyCheck>& checks) {
+    QJsonArray array;
+    for (const VerifyCheck& check : checks) {
+        array.append(QJsonObject{{QStringLiteral("name"), check.strName},
+                                 {QStringLiteral("ok"), check.bOk},
+                                 {QStringLiteral("message"), check.strText}});
+    }
+    return array;
 }
 
 QJsonObject OutputJson(const QString& strPath, const QByteArray& bytes) {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 enum class StageResult;
 struct ImageSource;
+struct VerifyCheck;
 
 // Both info blocks of the file just inspected (its first bytes, as staged), decoded, with the
 // file's size: what boot and app --json print.
@@ -22,6 +25,9 @@ QJsonObject ErrorJson(const char* pCode, const QString& strMessage);
 // An input of a merge: {"file", "size", "sha256", "format", "startAddress"} of its whole
 // content as it was read for the merge.
 QJsonObject InputFileJson(const QString& strPath, const ImageSource& source);
+
+// The layout checks of a merge: [{"name", "ok", "message"}].
+QJsonArray ChecksJson(const std::vector<VerifyCheck>& checks);
 
 // A written image: {"file", "size", "crc32", "sha256"}.
 QJsonObject OutputJson(const QString& strPath, const QByteArray& bytes);

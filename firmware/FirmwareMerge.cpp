@@ -63,7 +63,7 @@ void OnBnClickedOpenApp(IFirmwareWindow& wnd) {
 
 int OnBnClickedMergeFirmware(IFirmwareWindow& wnd) {
     const MergeOptions options;
-    if (MergeFirmwareImages(options) != MergeResult::Built) return 0;
+    if (MergeFirmware(wnd, options) != MergeResult::Built) return 0;
     QString strPath;
     if (!wnd.ChooseSaveFile(ProposedFirmwareName(), FormatExtension(options.nFormat), strPath))
         return 0;

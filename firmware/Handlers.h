@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "firmware/MergeOptions.h"
 
+class IFirmwarePrompts;
 class IFirmwareWindow;
+struct VerifyCheck;
 struct StagedImage;
 
 // The core's entry points. They take the paths and values the user chose (the window asks its
@@ -26,11 +29,18 @@ int InspectAppFile(IFirmwareWindow& wnd, const QString& strPath, const QString& 
 // The file title that an open dialog gives: the name without folder and last extension.
 QString FileTitleOf(const QString& strPath);
 
-enum class MergeResult { Built, MissingImages, AddressOverflow };
+enum class MergeResult { Built, MissingImages, AddressOverflow, Declined };
 
 // Builds the merged image in the workspace from the accepted images, with the size lines in
 // the run log. Anything but Built has its reason logged.
 MergeResult MergeFirmwareImages(const MergeOptions& options);
+
+// The merge as both programs run it: MergeFirmwareImages, then the layout checks of the
+// accepted images. Each failed check is a run-log line, and one question asks whether the
+// image that may not boot is to be saved anyway; No gives Declined (the merge stays in the
+// workspace). Every check in *pChecks when given.
+MergeResult MergeFirmware(IFirmwarePrompts& prompts, const MergeOptions& options,
+                          std::vector<VerifyCheck>* pChecks = nullptr);
 
 // The proposed name of the merged file: title + "_" + version, or title + "_all".
 QString ProposedFirmwareName();

@@ -43,15 +43,27 @@ protected:
     }
 
     CliRun Run(const QStringList& arguments, const QString& strStdout = QString()) {
+        return RunProgram(QStringLiteral(QUORRIX_CLI), arguments, strStdout);
+    }
+
+    CliRun RunProgram(const QString& strProgram, const QStringList& arguments,
+                      const QString& strStdout = QString()) {
         QProcess process;
         if (!strStdout.isEmpty()) process.setStandardOutputFile(strStdout);
         process.setWorkingDirectory(m_tmp.Path());
         process.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-        process.start(QStringLiteral(QUORRIX_CLI), arguments);
+        process.start(strProgram, arguments);
         process.closeWriteChannel();  // no terminal: questions are answered No
         EXPECT_TRUE(process.waitForFinished(30000));
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    // A command line of the shell, with the program as $0 (names and redirections that
+    // QProcess cannot give).
+    CliRun RunShell(const QString& strCommand) {
+        return RunProgram(QStringLiteral("/bin/sh"),
+                          {QStringLiteral("-c"), strCommand, QStringLiteral(QUORRIX_CLI)});
     }
 
     TempFolder m_tmp;
@@ -166,6 +178,14 @@ TEST_F(CliProcess, UsageFaultsAreNamed) {
     EXPECT_TRUE(help.strOut.contains(
         QStringLiteral("Exit status: 0 done (diff: the files are identical); 1 an input refused")));
     EXPECT_TRUE(help.strOut.contains(QStringLiteral("when standard input is no terminal")));
+    // Signs and blanks in numbers, a repeated -o and an empty catalogue path are wrong usage.
+    for (const QStringList& args :
+         {QStringList{"merge", "boot.bin", "AppX.bin", "--fill", "0x+ff"},
+          QStringList{"merge", "boot.bin", "AppX.bin", "--fill", " 12 "},
+          QStringList{"merge", "boot.bin", "AppX.bin", "-o", "a.bin", "-o", "b.bin"},
+          QStringList{"boot", "boot.bin", "--catalogue", ""}}) {
+        EXPECT_EQ(Run(args).nExit, 2) << args.join(' ').toStdString();
+    }
     CliRun app = Run({"app", "AppX.bin"});
     EXPECT_TRUE(app.strErr.endsWith(
         QStringLiteral("recorded: App version 1.05, 20000 bytes; merge proposes AppX_1.05.bin\n")));
@@ -234,6 +254,82 @@ TEST_F(CliProcess, JsonGivesErrorsInsteadOfZeroedBlocksAndDescribesAMerge) {
               Sha256Hex(ReadAllBytes(m_tmp.File("AppX.bin"))));
     EXPECT_EQ(done["version"].toString(), QStringLiteral("1.05"));
     EXPECT_EQ(done["moduleName"].toString(), QString::fromUtf8("温度模块, TC-8"));
+}
+
+// What the shell hands over as it is: bytes that are no UTF-8, closed standard streams, a
+// file-size limit, a code page that is no 8-bit one.
+TEST_F(CliProcess, HostileProcessSurroundingsAreRefusedOrSurvived) {
+    const QString strState = m_tmp.File("state");
+    CliRun shell =
+        RunShell(QStringLiteral("exec \"$0\" merge boot.bin \"$(printf 'a\\377.bin')\""));
+    EXPECT_EQ(shell.nExit, 2);
+    EXPECT_TRUE(shell.strErr.contains(QString::fromUtf8("文件名无法表示: a\\xff.bin")));
+
+    // With 0-2 closed, the day's log file must not become standard error.
+    RunShell(
+        QStringLiteral("XDG_STATE_HOME=%1 exec \"$0\" boot boot.bin <&- >&- 2>&-").arg(strState));
+    const QStringList days =
+        QDir(strState + "/Quorrix").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(days.size(), 1);
+    const QString strDay = strState + "/Quorrix/" + days[0];
+    const QByteArray log =
+        ReadAllBytes(strDay + "/" + QDir(strDay).entryList(QDir::Files).value(0));
+    EXPECT_TRUE(log.contains("boot.bin"));
+    EXPECT_FALSE(log.contains("\n[")) << log.toStdString();  // no pane line in the file
+
+    // Over the size limit the save fails with its reason; the process is not killed.
+    CliRun limited =
+        RunShell(QStringLiteral("ulimit -f 16; exec \"$0\" merge -y boot.bin AppX.bin -o big.bin"));
+    EXPECT_EQ(limited.nExit, 1);
+    EXPECT_TRUE(limited.strErr.contains(QString::fromUtf8("big.bin = 失败, ")));
+
+    CliRun utf16 = RunShell(QStringLiteral("QUORRIX_CODEPAGE=UTF-16 exec \"$0\" boot boot.bin"));
+    EXPECT_TRUE(utf16.strErr.startsWith(QStringLiteral("QUORRIX_CODEPAGE=UTF-16 is unknown")));
+}
+
+TEST_F(CliProcess, OutputsThatAreInputsAndRefusedInputsInJson) {
+    CliRun same = Run({"merge", "-y", "boot.bin", "AppX.bin", "-o", "boot.bin"});
+    EXPECT_EQ(same.nExit, 1);
+    EXPECT_TRUE(same.strErr.contains(QString::fromUtf8(" = 失败, 是输入文件")));
+    CliRun verify = Run({"verify", "--json", "missing.bin"});
+    EXPECT_EQ(verify.nExit, 1);
+    EXPECT_EQ(QJsonDocument::fromJson(verify.strOut.toUtf8())["error"]["code"].toString(),
+              QStringLiteral("open-failed"));
+    CliRun overflow =
+        Run({"merge", "--json", "boot.bin", "AppX.bin", "--format", "hex", "--base", "0xFFFFFFFF"});
+    EXPECT_EQ(QJsonDocument::fromJson(overflow.strOut.toUtf8())["error"]["code"].toString(),
+              QStringLiteral("address-overflow"));
+    // A name with a line end cannot start a line of its own on standard output.
+    CliRun named = Run({"merge", "boot.bin", "AppX.bin", "-o", "a\nb.bin"});
+    EXPECT_TRUE(named.strOut.startsWith(QStringLiteral("a\\nb.bin ").prepend(m_tmp.Path() + "/")))
+        << named.strOut.toStdString();
+    // A catalogue far too large is refused at once; the run goes on without it.
+    QFile huge(m_tmp.File("huge.ini"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(65 * 1024 * 1024));
+    huge.close();
+    CliRun big = Run({"boot", "boot.bin", "--catalogue", "huge.ini"});
+    EXPECT_EQ(big.nExit, 0);
+    EXPECT_TRUE(big.strErr.contains(QString::fromUtf8("超过上限 67108864 Bytes, 设备目录为空")));
+}
+
+TEST_F(CliProcess, FailedLayoutChecksAskBeforeTheSave) {
+    QByteArray app = MakeImage(20000);
+    BlockFields a;
+    a.wType = 0x0301;
+    a.dwAppAddress = 0x08004000;
+    PutBlock(app, 0x100, a);
+    WriteAllBytes(m_tmp.File("Moved.bin"), app);
+    CliRun declined = Run({"merge", "-n", "boot.bin", "Moved.bin"});
+    EXPECT_EQ(declined.nExit, 1);
+    EXPECT_TRUE(declined.strErr.contains(QString::fromUtf8("] 检查 appAddress = 失败, ")));
+    EXPECT_TRUE(declined.strErr.contains(QString::fromUtf8("合成固件 = 取消")));
+    EXPECT_FALSE(QFile::exists(m_tmp.File("Moved_all.bin")));
+    CliRun json = Run({"merge", "-y", "--json", "boot.bin", "Moved.bin"});
+    EXPECT_EQ(json.nExit, 0);
+    const QJsonArray checks = QJsonDocument::fromJson(json.strOut.toUtf8())["checks"].toArray();
+    ASSERT_FALSE(checks.isEmpty());
+    EXPECT_EQ(checks[1]["name"].toString(), QStringLiteral("appAddress"));
+    EXPECT_FALSE(checks[1]["ok"].toBool());
 }
 
 TEST_F(CliProcess, VerifyExitStatusFindingsAndJson) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "firmware/Handlers.h"
+#include "firmware/InputFile.h"
 #include "firmware/Workspace.h"
 #include "tests/firmware/FirmwareTestSupport.h"
 #include "tests/support/SystemFiles.h"
@@ -214,4 +215,21 @@ TEST_F(BootLoaderInspect, ControlCharactersOfAPathCannotStartARecord) {
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].endsWith(
         QString::fromUtf8("x = 成功\\r\\n[ 9:00:00.000] 保存 File a\\x01 = 成功")));
+}
+
+namespace {
+QString g_strRewritten;
+}
+
+// A writer that takes no lock rewrites the file while it is read: nothing of it is taken.
+TEST_F(BootLoaderInspect, AFileRewrittenWhileItIsReadIsRefused) {
+    QByteArray boot = MakeImage(8192);
+    PutBlock(boot, 0x100, BlockFields());
+    g_strRewritten = WriteImage("boot.bin", boot);
+    SetInputReadHook([] { WriteAllBytes(g_strRewritten, MakeImage(8192, 0x33)); });
+    EXPECT_EQ(InspectBootLoaderFile(m_wnd, g_strRewritten), 0);
+    SetInputReadHook(nullptr);
+    EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("打开 File ") + Native(g_strRewritten) +
+                                          QString::fromUtf8(" = 失败, 读取时文件被修改")});
+    EXPECT_FALSE(g_Workspace.bBootLoaded);
 }

@@ -67,9 +67,12 @@ TEST_F(FirmwareMerge, LayoutSizesNameAndLogLines) {
 TEST_F(FirmwareMerge, LongBootLoaderIsCutAndPlainAppIsNamedAll) {
     LoadBoth(10000, 500, 0x0005);  // major 0: named "_all"
     m_wnd.m_strSavePath = m_tmp.File("out.bin");
+    m_wnd.m_answers = {true};  // code past 4096 is cut off: saved all the same
     OnBnClickedMergeFirmware(m_wnd);
     EXPECT_EQ(m_wnd.m_strProposedName, QStringLiteral("AppX_all"));
-    EXPECT_EQ(TakeLogLines().first(), QStringLiteral("Btldr File Size 10000 "));
+    const QStringList lines = TakeLogLines();
+    EXPECT_EQ(lines.first(), QStringLiteral("Btldr File Size 10000 "));
+    EXPECT_TRUE(lines[3].startsWith(QString::fromUtf8("检查 bootCut = 失败, ")));
     QByteArray out = ReadAllBytes(m_tmp.File("out.bin"));
     EXPECT_EQ(out, m_boot.left(4096) + m_app);
 }
@@ -185,6 +188,57 @@ TEST_F(FirmwareMerge, AFileInAFolderThatRefusesNewFilesIsWrittenInPlace) {
     EXPECT_EQ(ReadAllBytes(strTarget),
               QByteArray(reinterpret_cast<const char*>(g_Workspace.FirmwareBuf),
                          g_Workspace.nFirmwareSize));
+
+    // On a full disk (the size limit stands in) the old content stays, byte for byte.
+    if (!FileSizeLimit::Supported()) return;
+    ASSERT_EQ(MergeFirmwareImages(MergeOptions()), MergeResult::Built);
+    WriteAllBytes(strTarget, "old");
+    FolderRefusesNewFiles(strFolder, true);
+    {
+        FileSizeLimit limit(8192);
+        EXPECT_EQ(SaveFirmwareFile(strTarget, MergeOptions()), 0);
+    }
+    FolderRefusesNewFiles(strFolder, false);
+    EXPECT_EQ(TakeLogLines().last(), QString::fromUtf8("保存 File ") + Native(strTarget) +
+                                         QString::fromUtf8(" = 失败, ") + SystemErrorText(EFBIG));
+    EXPECT_EQ(ReadAllBytes(strTarget), QByteArray("old"));
+}
+
+TEST_F(FirmwareMerge, AnOutputThatIsAnInputIsNeverWritten) {
+    LoadBoth(4096, 20000);
+    const QString strBoot = m_tmp.File("boot.bin");
+    QStringList outputs{strBoot, m_tmp.File("AppX.bin")};
+    if (QFile::link(m_tmp.File("AppX.bin"), m_tmp.File("link.bin")))
+        outputs << m_tmp.File("link.bin");
+    for (const QString& strOut : outputs) {
+        EXPECT_EQ(SaveFirmwareFile(strOut, MergeOptions()), 0);
+        EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("保存 File ") + Native(strOut) +
+                                              QString::fromUtf8(" = 失败, 是输入文件")});
+    }
+    EXPECT_EQ(ReadAllBytes(strBoot), m_boot);
+    EXPECT_EQ(ReadAllBytes(m_tmp.File("AppX.bin")), m_app);
+}
+
+TEST_F(FirmwareMerge, FailedLayoutChecksAreLoggedAndAskedBeforeTheSave) {
+    LoadBoth(4096, 20000);
+    BlockFields app;
+    app.wType = 0x0301;
+    app.dwAppAddress = 0x08004000;  // linked for another place
+    PutBlock(m_app, 0x100, app);
+    m_wnd.m_openPaths.push_back(WriteImage("Moved.bin", m_app));
+    OnBnClickedOpenApp(m_wnd);
+    TakeLogLines();
+    m_wnd.m_strSavePath = m_tmp.File("out.bin");
+    m_wnd.m_answers = {false};
+    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 0);
+    const QStringList lines = TakeLogLines();
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_TRUE(lines[3].startsWith(QString::fromUtf8("检查 appAddress = 失败, ")));
+    EXPECT_EQ(lines.last(), QString::fromUtf8("合成固件 = 取消"));
+    EXPECT_TRUE(m_wnd.m_questions.last().startsWith(QString::fromUtf8("合成的固件有 2 项")));
+    EXPECT_EQ(m_wnd.m_nSaveDialogs, 0);
+    EXPECT_FALSE(QFile::exists(m_tmp.File("out.bin")));
+    EXPECT_EQ(g_Workspace.nFirmwareSize, 24096);  // the merge stays for a later save
 }
 
 TEST_F(FirmwareMerge, FillBytePadsTheBootLoaderAndIsLogged) {

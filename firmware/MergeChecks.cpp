@@ -1,0 +1,50 @@
+#include <QByteArray>
+
+#include "firmware/FirmwareWindow.h"
+#include "firmware/Handlers.h"
+#include "firmware/LayoutChecks.h"
+#include "firmware/Workspace.h"
+#include "log/RunLog.h"
+
+namespace {
+
+QByteArray BytesOf(const unsigned char* pBuffer, std::int32_t nLength) {
+    return QByteArray(reinterpret_cast<const char*>(pBuffer), nLength);
+}
+
+// The accepted images as the merge lays them out: as much of the boot loader as was read.
+LayoutInput WorkspaceLayout() {
+    const FirmwareWorkspace& ws = g_Workspace;
+    LayoutInput input;
+    input.boot = BytesOf(ws.BootBuf, qMin(ws.nBootSize, BOOT_READ_LIMIT));
+    input.bBootWhole = true;
+    input.app = BytesOf(ws.AppBuf, ws.nAppSize);
+    input.bBootHasAddress = ws.bootSource.bHasAddress;
+    input.dwBootStart = ws.bootSource.dwStart;
+    input.bAppHasAddress = ws.appSource.bHasAddress;
+    input.dwAppStart = ws.appSource.dwStart;
+    return input;
+}
+
+}  // namespace
+
+MergeResult MergeFirmware(IFirmwarePrompts& prompts, const MergeOptions& options,
+                          std::vector<VerifyCheck>* pChecks) {
+    const MergeResult result = MergeFirmwareImages(options);
+    if (result != MergeResult::Built) return result;
+    const std::vector<VerifyCheck> checks = CheckLayout(WorkspaceLayout());
+    if (pChecks) *pChecks = checks;
+    int nFailed = 0;
+    for (const VerifyCheck& check : checks) {
+        if (check.bOk) continue;
+        WriteLog(QStringLiteral("检查 %1 = 失败, %2").arg(check.strName, check.strText));
+        ++nFailed;
+    }
+    // A sound pair merges as it always did: no line, no question.
+    if (nFailed == 0) return MergeResult::Built;
+    const QString strQuestion = QString::asprintf(
+        "合成的固件有 %d 项检查未通过, 可能无法启动 (详见输出窗口)。\r\n仍要保存吗?", nFailed);
+    if (prompts.AskYesNo(strQuestion)) return MergeResult::Built;
+    WriteLog(QStringLiteral("合成固件 = 取消"));
+    return MergeResult::Declined;
+}
