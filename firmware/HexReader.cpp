@@ -1,0 +1,112 @@
+#include <cstring>
+
+#include "firmware/ImageReaders.h"
+
+namespace {
+
+enum : std::uint8_t {
+    HEX_DATA = 0,
+    HEX_END = 1,
+    HEX_SEGMENT_BASE = 2,
+    HEX_SEGMENT_START = 3,
+    HEX_LINEAR_BASE = 4,
+    HEX_LINEAR_START = 5
+};
+
+// Data bytes each record type must carry; data records any number.
+constexpr int HEX_FIXED_LENGTH[] = {-1, 0, 2, 4, 2, 4};
+
+struct HexRecord {
+    int nData = 0;
+    std::uint16_t wOffset = 0;
+    std::uint8_t byType = 0;
+    const std::uint8_t* pData = nullptr;
+};
+
+bool DecodeHexRecord(const RecordLine& line, std::uint8_t* pBytes, HexRecord& record,
+                     QString* pError) {
+    const auto fail = [&](QString strWhy) {
+        if (pError) *pError = std::move(strWhy);
+        return false;
+    };
+    if (line.nLength == 0 || line.p[0] != ':')
+        return fail(LineError(line.nNumber, QStringLiteral("不是以 ':' 开头的 HEX 记录")));
+    int nBytes = 0;
+    if (!DecodeCountedRecord(line, 1, 4, pBytes, nBytes, pError)) return false;
+    const std::uint8_t byWant = static_cast<std::uint8_t>(-SumBeforeChecksum(pBytes, nBytes));
+    if (pBytes[nBytes - 1] != byWant)
+        return fail(ChecksumError(line.nNumber, pBytes[nBytes - 1], byWant));
+    record.nData = pBytes[0];
+    record.wOffset = static_cast<std::uint16_t>((pBytes[1] << 8) | pBytes[2]);
+    record.byType = pBytes[3];
+    record.pData = pBytes + 4;
+    if (record.byType > HEX_LINEAR_START)
+        return fail(LineError(line.nNumber,
+                              QStringLiteral("未知的记录类型 %1").arg(ByteText(record.byType))));
+    const int nFixed = HEX_FIXED_LENGTH[record.byType];
+    if (nFixed >= 0 && record.nData != nFixed)
+        return fail(LineError(line.nNumber, QStringLiteral("类型 %1 的记录应有 %2 个数据字节")
+                                                .arg(record.byType, 2, 10, QLatin1Char('0'))
+                                                .arg(nFixed)));
+    return true;
+}
+
+std::uint64_t BigEndianWord(const std::uint8_t* p) { return (p[0] << 8) | p[1]; }
+
+}  // namespace
+
+bool IsHexRecordLine(const RecordLine& line) {
+    std::uint8_t bytes[MAX_RECORD_BYTES];
+    HexRecord record;
+    return DecodeHexRecord(line, bytes, record, nullptr);
+}
+
+bool ReadHexImage(const QByteArray& file, QByteArray& pool, CImageChunks& chunks,
+                  QString& strError) {
+    // Every data byte takes two characters of the text, so the pool never grows.
+    pool = QByteArray(file.size() / 2, Qt::Uninitialized);
+    auto* pPool = reinterpret_cast<std::uint8_t*>(pool.data());
+    std::size_t nPool = 0;
+    std::uint64_t qwBase = 0;
+    bool bEnd = false;
+    std::uint8_t bytes[MAX_RECORD_BYTES];
+    HexRecord record;
+    CRecordLines lines(file.constData(), static_cast<std::size_t>(file.size()));
+    for (RecordLine line; lines.Next(line);) {
+        if (line.nLength == 0) continue;
+        if (bEnd) {
+            strError = LineError(line.nNumber, QStringLiteral("结束记录之后还有内容"));
+            return false;
+        }
+        if (!DecodeHexRecord(line, bytes, record, &strError)) return false;
+        switch (record.byType) {
+            case HEX_DATA: {
+                const std::uint64_t qwAddress = qwBase + record.wOffset;
+                if (qwAddress + record.nData > IMAGE_ADDRESS_LIMIT) {
+                    strError = PastAddressSpaceError(line.nNumber);
+                    return false;
+                }
+                std::memcpy(pPool + nPool, record.pData, static_cast<std::size_t>(record.nData));
+                chunks.Add(qwAddress, nPool, static_cast<std::size_t>(record.nData));
+                nPool += static_cast<std::size_t>(record.nData);
+                break;
+            }
+            case HEX_END:
+                bEnd = true;
+                break;
+            case HEX_SEGMENT_BASE:
+                qwBase = BigEndianWord(record.pData) << 4;
+                break;
+            case HEX_LINEAR_BASE:
+                qwBase = BigEndianWord(record.pData) << 16;
+                break;
+            default:
+                break;  // start addresses: not part of the image
+        }
+    }
+    if (!bEnd) {
+        strError = QStringLiteral("没有结束记录 (类型 01)");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,99 @@
+#include "firmware/RecordLines.h"
+
+#include <array>
+#include <climits>
+#include <cstring>
+
+bool CRecordLines::Next(RecordLine& line) {
+    if (m_p >= m_pEnd) return false;
+    const auto* pNewline =
+        static_cast<const char*>(std::memchr(m_p, '\n', static_cast<std::size_t>(m_pEnd - m_p)));
+    const char* pLineEnd = pNewline ? pNewline : m_pEnd;
+    const char* pTextEnd = pLineEnd;
+    if (pNewline && pTextEnd > m_p && pTextEnd[-1] == '\r') --pTextEnd;
+    line.p = m_p;
+    line.nLength = static_cast<int>(std::min<std::ptrdiff_t>(pTextEnd - m_p, INT_MAX));
+    line.nNumber = ++m_nNumber;
+    m_p = pNewline ? pNewline + 1 : m_pEnd;
+    return true;
+}
+
+namespace {
+
+constexpr std::array<std::int8_t, 256> HexTable() {
+    std::array<std::int8_t, 256> table{};
+    for (auto& v : table) v = -1;
+    for (int i = 0; i < 10; ++i) table['0' + i] = static_cast<std::int8_t>(i);
+    for (int i = 0; i < 6; ++i) {
+        table['A' + i] = static_cast<std::int8_t>(10 + i);
+        table['a' + i] = static_cast<std::int8_t>(10 + i);
+    }
+    return table;
+}
+
+constexpr std::array<std::int8_t, 256> HEX_VALUE = HexTable();
+
+}  // namespace
+
+int DecodeHexDigits(const char* p, int nChars, std::uint8_t* pOut) {
+    const auto* pText = reinterpret_cast<const unsigned char*>(p);
+    for (int i = 0; i + 1 < nChars; i += 2) {
+        const int nHigh = HEX_VALUE[pText[i]];
+        const int nLow = HEX_VALUE[pText[i + 1]];
+        if ((nHigh | nLow) < 0) return nHigh < 0 ? i : i + 1;
+        pOut[i / 2] = static_cast<std::uint8_t>((nHigh << 4) | nLow);
+    }
+    return -1;
+}
+
+QString LineError(int nLine, const QString& strWhat) {
+    return QStringLiteral("第 %1 行: %2").arg(nLine).arg(strWhat);
+}
+
+QString BadCharacterError(const RecordLine& line, int nAt) {
+    const auto by = static_cast<unsigned char>(line.p[nAt]);
+    const QString strChar = by >= 0x20 && by < 0x7F
+                                ? QStringLiteral("'%1'").arg(QLatin1Char(static_cast<char>(by)))
+                                : ByteText(by);
+    return LineError(line.nNumber,
+                     QStringLiteral("第 %1 个字符 %2 无效").arg(nAt + 1).arg(strChar));
+}
+
+QString ChecksumError(int nLine, std::uint8_t byHave, std::uint8_t byWant) {
+    return LineError(
+        nLine,
+        QStringLiteral("校验和错误, 是 %1, 应为 %2").arg(ByteText(byHave), ByteText(byWant)));
+}
+
+QString ByteText(std::uint8_t by) {
+    return QStringLiteral("0x") + QString::number(by, 16).toUpper().rightJustified(2, u'0');
+}
+
+QString LengthError(int nLine) { return LineError(nLine, QStringLiteral("记录长度错误")); }
+
+QString PastAddressSpaceError(int nLine) {
+    return LineError(nLine, QStringLiteral("数据超出 4 GiB 地址空间"));
+}
+
+bool DecodeCountedRecord(const RecordLine& line, int nAt, int nExtra, std::uint8_t* pOut,
+                         int& nBytes, QString* pError) {
+    const auto fail = [&](QString strWhy) {
+        if (pError) *pError = std::move(strWhy);
+        return false;
+    };
+    if (line.nLength < nAt + 2) return fail(LengthError(line.nNumber));
+    const int nBadCount = DecodeHexDigits(line.p + nAt, 2, pOut);
+    if (nBadCount >= 0) return fail(BadCharacterError(line, nAt + nBadCount));
+    nBytes = 1 + pOut[0] + nExtra;
+    const int nChars = std::min(line.nLength - nAt, 2 * nBytes) & ~1;
+    const int nBad = DecodeHexDigits(line.p + nAt, nChars, pOut);
+    if (nBad >= 0) return fail(BadCharacterError(line, nAt + nBad));
+    if (line.nLength - nAt != 2 * nBytes) return fail(LengthError(line.nNumber));
+    return true;
+}
+
+std::uint8_t SumBeforeChecksum(const std::uint8_t* pBytes, int nBytes) {
+    unsigned nSum = 0;
+    for (int i = 0; i + 1 < nBytes; ++i) nSum += pBytes[i];
+    return static_cast<std::uint8_t>(nSum);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+// What the HEX and S-record readers share: the lines of the text and its hex digits.
+
+struct RecordLine {
+    const char* p = nullptr;
+    int nLength = 0;  // without the line end; longer lines are cut at INT_MAX, still too long
+    int nNumber = 0;  // 1 for the first line
+};
+
+// Lines ended by LF or CR LF; the last may have no end.
+class CRecordLines {
+public:
+    CRecordLines(const char* p, std::size_t nSize) : m_p(p), m_pEnd(p + nSize) {}
+    bool Next(RecordLine& line);
+
+private:
+    const char* m_p;
+    const char* m_pEnd;
+    int m_nNumber = 0;
+};
+
+// Decodes nChars (even) hex digits of either case into nChars / 2 bytes. Returns the index
+// of the first character that is no hex digit, or -1.
+int DecodeHexDigits(const char* p, int nChars, std::uint8_t* pOut);
+
+// The texts of a refused line: "第 %d 行: ...".
+QString LineError(int nLine, const QString& strWhat);
+QString BadCharacterError(const RecordLine& line, int nAt);
+QString ChecksumError(int nLine, std::uint8_t byHave, std::uint8_t byWant);
+QString LengthError(int nLine);
+QString ByteText(std::uint8_t by);  // "0x3C"
+QString PastAddressSpaceError(int nLine);
+
+// The largest record either format allows: 255 bytes after its count, plus the count.
+inline constexpr int MAX_RECORD_BYTES = 260;
+
+// Decodes the record that starts with its count byte at character nAt: the count, then
+// count + nExtra bytes more. Checks every character and that the line ends right there.
+// nBytes: all bytes decoded into pOut (count byte first). False with the reason, if asked.
+bool DecodeCountedRecord(const RecordLine& line, int nAt, int nExtra, std::uint8_t* pOut,
+                         int& nBytes, QString* pError);
+
+// The sum of the record's bytes before its checksum byte (the last one).
+std::uint8_t SumBeforeChecksum(const std::uint8_t* pBytes, int nBytes);
