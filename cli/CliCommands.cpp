@@ -43,10 +43,12 @@ private:
 };
 
 // One input inspected as its button would inspect it. The error is empty when it was taken.
-QJsonObject OpenInput(CCliWindow& wnd, const QString& strPath, bool bBoot, StagedImage& staged) {
+QJsonObject OpenInput(CCliWindow& wnd, const QString& strPath, bool bBoot, std::uint8_t byFill,
+                      StagedImage& staged) {
     const QString strAbsolute = QFileInfo(strPath).absoluteFilePath();
-    const int nTaken = bBoot ? InspectBootLoaderFile(wnd, strAbsolute, &staged)
-                             : InspectAppFile(wnd, strAbsolute, FileTitleOf(strPath), &staged);
+    const int nTaken =
+        bBoot ? InspectBootLoaderFile(wnd, strAbsolute, &staged, byFill)
+              : InspectAppFile(wnd, strAbsolute, FileTitleOf(strPath), &staged, byFill);
     g_RunLog.FlushOutput();
     return nTaken ? QJsonObject() : InputErrorJson(strPath, staged.result);
 }
@@ -84,7 +86,8 @@ int PrintInspection(const CliOptions& options, const CCliWindow& wnd, int nPanel
 
 int Inspect(const CliOptions& options, CCliWindow& wnd, bool bBoot) {
     StagedImage staged;
-    const QJsonObject error = OpenInput(wnd, options.files.first(), bBoot, staged);
+    const QJsonObject error =
+        OpenInput(wnd, options.files.first(), bBoot, options.merge.byFill, staged);
     return PrintInspection(options, wnd, bBoot ? IDC_BOOT_INFO : IDC_APP_INFO, error,
                            staged.nLength);
 }
@@ -171,8 +174,10 @@ QJsonObject MergeAndSave(const CliOptions& options, CCliWindow& wnd, QString& st
 
 int RunMerge(const CliOptions& options, CCliWindow& wnd) {
     StagedImage bootStaged, appStaged;
-    const QJsonObject bootError = OpenInput(wnd, options.files[0], true, bootStaged);
-    const QJsonObject appError = OpenInput(wnd, options.files[1], false, appStaged);
+    const QJsonObject bootError =
+        OpenInput(wnd, options.files[0], true, options.merge.byFill, bootStaged);
+    const QJsonObject appError =
+        OpenInput(wnd, options.files[1], false, options.merge.byFill, appStaged);
     QString strOutput;
     std::vector<VerifyCheck> checks;
     const QJsonObject saveError = MergeAndSave(options, wnd, strOutput, checks);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/StderrPane.h"
+#include "firmware/ImageFile.h"
 #include "log/LogText.h"
 
 namespace {
@@ -23,6 +24,8 @@ QString Reason(const InputFile& input, std::int64_t nSizeLimit) {
             return QStringLiteral("read %1 of %2 bytes").arg(input.nRead).arg(input.nSize);
         case StageResult::Changed:
             return QStringLiteral("changed while it was read");
+        case StageResult::ConvertFailed:
+            return QStringLiteral("not a readable image: ") + input.strReason;
         case StageResult::BadName:
             return QStringLiteral("the name lost bytes when it was decoded");
     }
@@ -31,8 +34,25 @@ QString Reason(const InputFile& input, std::int64_t nSizeLimit) {
 
 }  // namespace
 
-InputFile ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost) {
-    InputFile input = ReadInputFile(strPath, nSizeLimit, nReadAtMost);
+InputFile ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
+                       std::uint8_t byFill) {
+    InputFile input = ReadInputFile(strPath, qMax(nSizeLimit, CONVERTED_FILE_LIMIT),
+                                    qMax(nReadAtMost, CONVERTED_FILE_LIMIT));
+    const ImageFormat format =
+        input.Ok() ? DetectImageFormat(input.bytes.left(0x1000)) : ImageFormat::Bin;
+    QString strError;
+    ImageData image;
+    if (format != ImageFormat::Bin) {
+        if (ConvertWholeInput(input, format, byFill, image, strError)) {
+            input.bytes = image.bytes;
+            input.nSize = image.bytes.size();
+        } else {
+            input.result = StageResult::ConvertFailed;
+            input.strReason = strError;
+        }
+    }
+    if (input.Ok() && input.nSize > nSizeLimit) input.result = StageResult::TooLarge;
+    if (input.Ok()) input.bytes.truncate(static_cast<qsizetype>(qMin(nReadAtMost, input.nSize)));
     if (!input.Ok()) {
         PrintLines(stderr, QStringLiteral("quorrix-cli: ") + PathForLog(strPath) +
                                QStringLiteral(": ") + Reason(input, nSizeLimit) +

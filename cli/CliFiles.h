@@ -5,6 +5,8 @@
 
 #include "firmware/InputFile.h"
 
-// Reads a file that verify or diff compares (see ReadInputFile); a refusal is printed on
-// standard error with its reason.
-InputFile ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost);
+// Reads a file that verify or diff compares (see ReadInputFile), a build output (HEX,
+// S-records, ELF) converted to its image with gaps of byFill; the limits are the image's. A
+// refusal is printed on standard error with its reason.
+InputFile ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
+                       std::uint8_t byFill = 0);

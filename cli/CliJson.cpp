@@ -74,6 +74,8 @@ QJsonObject InputErrorJson(const QString& strPath, StageResult result) {
             return ErrorJson("read-failed", strPath + QStringLiteral(": could not be read whole"));
         case StageResult::Changed:
             return ErrorJson("changed", strPath + QStringLiteral(": changed while it was read"));
+        case StageResult::ConvertFailed:
+            return ErrorJson("convert-failed", strPath + QStringLiteral(": not a readable image"));
         case StageResult::BadName:
             return ErrorJson("bad-name", strPath + QStringLiteral(": the name lost bytes"));
         case StageResult::Staged:

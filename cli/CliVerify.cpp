@@ -17,8 +17,8 @@ namespace {
 
 // Reads one file of the verify; a refusal leaves its error document in error.
 bool ReadVerifyInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
-                     QByteArray& bytes, QJsonObject& error) {
-    const InputFile input = ReadCliInput(strPath, nSizeLimit, nReadAtMost);
+                     QByteArray& bytes, QJsonObject& error, std::uint8_t byFill) {
+    const InputFile input = ReadCliInput(strPath, nSizeLimit, nReadAtMost, byFill);
     if (!input.Ok()) {
         error = InputErrorJson(strPath, input.result);
         return false;
@@ -33,10 +33,10 @@ bool ReadReference(const CliOptions& options, VerifyReference& ref, QJsonObject&
     ref.bHasApp = !options.strApp.isEmpty();
     // As much of the boot loader as a merge reads: its first 4096 bytes reach the image, the
     // rest shows code that the region cuts off.
-    return (!ref.bHasBoot ||
-            ReadVerifyInput(options.strBoot, BOOT_FILE_LIMIT, BOOT_READ_LIMIT, ref.boot, error)) &&
-           (!ref.bHasApp ||
-            ReadVerifyInput(options.strApp, APP_FILE_LIMIT, APP_FILE_LIMIT, ref.app, error));
+    return (!ref.bHasBoot || ReadVerifyInput(options.strBoot, BOOT_FILE_LIMIT, BOOT_READ_LIMIT,
+                                             ref.boot, error, ref.byFill)) &&
+           (!ref.bHasApp || ReadVerifyInput(options.strApp, APP_FILE_LIMIT, APP_FILE_LIMIT, ref.app,
+                                            error, ref.byFill));
 }
 
 QJsonObject CheckJson(const VerifyCheck& check) {
@@ -69,7 +69,8 @@ int RunVerify(const CliOptions& options) {
     QByteArray image;
     VerifyReference ref;
     QJsonObject error;
-    if (!ReadVerifyInput(strPath, INPUT_FILE_LIMIT, INPUT_FILE_LIMIT, image, error) ||
+    if (!ReadVerifyInput(strPath, INPUT_FILE_LIMIT, INPUT_FILE_LIMIT, image, error,
+                         options.merge.byFill) ||
         !ReadReference(options, ref, error)) {
         if (options.bJson) PrintJson(QJsonObject{{QStringLiteral("error"), error}});
         return 1;

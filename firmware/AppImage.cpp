@@ -59,8 +59,8 @@ int InspectPossiblyMerged(IFirmwareWindow& wnd, const QString& strReport, const 
 QString FileTitleOf(const QString& strPath) { return QFileInfo(strPath).completeBaseName(); }
 
 int InspectAppFile(IFirmwareWindow& wnd, const QString& strPath, const QString& strFileTitle,
-                   StagedImage* pStaged) {
-    const StagedImage staged = StageImageFile(strPath, APP_FILE_LIMIT, APP_FILE_LIMIT);
+                   StagedImage* pStaged, std::uint8_t byFill) {
+    const StagedImage staged = StageImageFile(strPath, APP_FILE_LIMIT, APP_FILE_LIMIT, byFill);
     if (pStaged) *pStaged = staged;
     if (!staged.Ok()) return 0;
     const AppCandidate app{staged, strFileTitle};

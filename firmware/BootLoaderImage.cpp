@@ -19,8 +19,9 @@ int AcceptBootLoader(const StagedImage& staged) {
 
 }  // namespace
 
-int InspectBootLoaderFile(IFirmwareWindow& wnd, const QString& strPath, StagedImage* pStaged) {
-    const StagedImage staged = StageImageFile(strPath, BOOT_READ_LIMIT, BOOT_FILE_LIMIT);
+int InspectBootLoaderFile(IFirmwareWindow& wnd, const QString& strPath, StagedImage* pStaged,
+                          std::uint8_t byFill) {
+    const StagedImage staged = StageImageFile(strPath, BOOT_READ_LIMIT, BOOT_FILE_LIMIT, byFill);
     if (pStaged) *pStaged = staged;
     if (!staged.Ok()) return 0;
     const std::int32_t nLength = staged.nLength;

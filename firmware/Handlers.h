@@ -18,13 +18,13 @@ struct StagedImage;
 // (by its type or by the user), takes it into the workspace. Returns 1 when accepted; the
 // what reading the file found in *pStaged when given.
 int InspectBootLoaderFile(IFirmwareWindow& wnd, const QString& strPath,
-                          StagedImage* pStaged = nullptr);
+                          StagedImage* pStaged = nullptr, std::uint8_t byFill = 0);
 
 // Reads an App image, reports it in panel 1009 and, when accepted, takes it (or the App part
 // of a merged image) into the workspace together with strFileTitle, which names the merged
 // output. Returns 1 when accepted.
 int InspectAppFile(IFirmwareWindow& wnd, const QString& strPath, const QString& strFileTitle,
-                   StagedImage* pStaged = nullptr);
+                   StagedImage* pStaged = nullptr, std::uint8_t byFill = 0);
 
 // The file title that an open dialog gives: the name without folder and last extension.
 QString FileTitleOf(const QString& strPath);

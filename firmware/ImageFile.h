@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "firmware/ImageReader.h"
 #include "firmware/InputFile.h"
 #include "firmware/Workspace.h"
 
@@ -18,8 +19,18 @@ struct StagedImage {
 // writes the open line to the run log. A path that is not a regular file, or a file longer
 // than nSizeLimit, is refused before anything is read; at most nReadLimit bytes are staged.
 // Every refusal has its reason in the run log.
-StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit,
-                           std::int64_t nSizeLimit);
+// Build outputs (Intel HEX, S-records, ELF; known by content) are converted first, their gaps
+// filled with byFill; the image then stands for the file, and the source keeps its format and
+// start address.
+StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_t nSizeLimit,
+                           std::uint8_t byFill = 0);
+
+// Converts a build output read by ReadInputFile (it must have been read whole).
+bool ConvertWholeInput(const InputFile& input, ImageFormat format, std::uint8_t byFill,
+                       ImageData& image, QString& strError);
+
+// The largest build output that is read to be converted.
+inline constexpr std::int64_t CONVERTED_FILE_LIMIT = 64 * 1024 * 1024;
 
 // "<verb> File <path> = <outcome>", the path with its control characters escaped.
 QString FileLogLine(const char* pVerb, const QString& strPath, const QString& strOutcome);

@@ -12,7 +12,8 @@ enum class StageResult {
     TooLarge,
     ReadFailed,
     Changed,
-    BadName,  // a name that lost bytes when it was decoded
+    BadName,        // a name that lost bytes when it was decoded
+    ConvertFailed,  // a build output that could not be turned into an image
 };
 
 // One input file as every command reads it: opened once through OpenRegularFile (never

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
+#include <string_view>
 
 #include "firmware/Handlers.h"
 #include "firmware/OutputFormat.h"
@@ -266,4 +267,35 @@ TEST_F(FirmwareMerge, HexAtABaseThatOverflowsIsRefusedBeforeTheSaveDialog) {
     EXPECT_EQ(MergeFirmwareImages(options), MergeResult::Built);
     EXPECT_EQ(SaveFirmwareFile(m_tmp.File("out.hex"), options), 1);
     EXPECT_TRUE(ReadAllBytes(m_tmp.File("out.hex")).startsWith(":02000004FFFFFC\r\n"));
+}
+
+namespace {
+
+// The merged image of two fixture files, as the buttons would take them.
+QByteArray MergeOf(CScriptedWindow& wnd, const char* pBoot, const char* pApp) {
+    const QString strDir = QStringLiteral(ARM_FIXTURES_DIR "/");
+    EXPECT_EQ(InspectBootLoaderFile(wnd, strDir + QLatin1String(pBoot)), 1) << pBoot;
+    EXPECT_EQ(InspectAppFile(wnd, strDir + QLatin1String(pApp), QStringLiteral("app")), 1) << pApp;
+    EXPECT_EQ(MergeFirmware(wnd, MergeOptions()), MergeResult::Built);
+    return QByteArray(reinterpret_cast<const char*>(g_Workspace.FirmwareBuf),
+                      g_Workspace.nFirmwareSize);
+}
+
+}  // namespace
+
+// Real Cortex-M programs built by arm-none-eabi-gcc: a merge from their ELF, HEX or S-record
+// forms is the merge of the binaries objcopy made, and they pass every layout check.
+TEST_F(FirmwareMerge, BuildOutputsMergeAsObjcopysBinaries) {
+    if (std::string_view(ARM_FIXTURES_DIR).empty()) GTEST_SKIP() << "no Arm fixtures built";
+    const QByteArray expected = MergeOf(m_wnd, "boot.bin", "app.bin");
+    EXPECT_EQ(MergeOf(m_wnd, "boot.elf", "app.elf"), expected);
+    EXPECT_EQ(MergeOf(m_wnd, "boot-rev.hex", "app-rev.srec"), expected);
+    EXPECT_EQ(MergeOf(m_wnd, "boot-64.elf", "app-crlf.hex"), expected);
+    const QStringList lines = TakeLogLines();
+    EXPECT_TRUE(lines.contains(
+        QString::fromUtf8("转换 File ") + Native(QStringLiteral(ARM_FIXTURES_DIR "/boot.elf")) +
+        QString::asprintf(" = 成功, ELF 0x08000000 - 0x%08X, %d Bytes",
+                          0x08000000 + g_Workspace.nBootSize - 1, g_Workspace.nBootSize)));
+    EXPECT_TRUE(g_Workspace.bootSource.bHasAddress);
+    EXPECT_EQ(g_Workspace.appSource.dwStart, 0x08001000u);
 }
