@@ -41,6 +41,7 @@ void AddRecentFilesMenu(QPushButton* pButton, QToolButton* pArrow, int nButtonId
     pArrow->setMenu(pMenu);
     pArrow->setPopupMode(QToolButton::InstantPopup);
     pArrow->setArrowType(Qt::DownArrow);
+    pArrow->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     pArrow->setFocusPolicy(Qt::NoFocus);  // the tab order stays that of the buttons
     pArrow->setToolTip(Tr(QT_TRANSLATE_NOOP("CQuorrixDlg", "最近打开的文件")));
     pButton->setContextMenuPolicy(Qt::CustomContextMenu);

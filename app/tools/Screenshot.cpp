@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -53,11 +54,9 @@ bool ShootMerged(const QStringList& args, const QString& strFile, bool bMaximise
     CQuorrixDlg dlg;
     dlg.SetPrompts(&prompts);
     dlg.SetFileDialogs(&dialogs);
-    if (bMaximised) {
-        dlg.showMaximized();
-    } else {
-        dlg.show();
-    }
+    dlg.show();
+    // Xvfb has no window manager to maximise it: the screen's whole room, as one would give.
+    if (bMaximised) dlg.setGeometry(dlg.screen()->availableGeometry());
     dlg.OnBnClickedOpenBootLoader();
     dlg.OnBnClickedOpenApp();
     dlg.OnBnClickedMergeFirmware();

@@ -95,4 +95,7 @@ TEST_P(WindowLayout, APanelShowsEveryLineOfALongReport) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, WindowLayout,
-                         testing::Values(UiLanguage::Chinese, UiLanguage::English));
+                         testing::Values(UiLanguage::Chinese, UiLanguage::English),
+                         [](const testing::TestParamInfo<UiLanguage>& info) {
+                             return info.param == UiLanguage::Chinese ? "Chinese" : "English";
+                         });
