@@ -5,18 +5,30 @@
 
 // The controls of the main window as its dialog template lists them, in tab order, placed in
 // dialog units of the dialog font.
-enum class ControlKind { Label, CentredLabel, Button, Edit, InfoPanel, OutputPane };
+enum class ControlKind { Label, CentredLabel, Button, MenuArrow, Edit, InfoPanel, OutputPane };
+
+// The window's own controls beside those the core knows: the arrows of the recent-files menus.
+enum : int { IDC_RECENT_BOOT = 1101, IDC_RECENT_APP = 1103 };
+
+// How a control follows a window larger than its template: each edge moves by this many
+// halves of the extra width (left, right) or height (top, bottom). The two halves of the
+// window share the extra width; the panels and the pane share the extra height.
+struct Stretch {
+    int l = 0, t = 0, r = 0, b = 0;
+};
 
 struct ControlTemplate {
     int nId;  // -1 for the labels
     ControlKind kind;
     int x, y, cx, cy;
     const char* pText;  // UTF-8, translated in the context "CQuorrixDlg"
+    Stretch stretch = {};
 };
 
+// The template's size is the window's smallest.
 inline constexpr int MAIN_DIALOG_WIDTH = 445;
 inline constexpr int MAIN_DIALOG_HEIGHT = 347;
-inline constexpr int MAIN_CONTROL_COUNT = 14;
+inline constexpr int MAIN_CONTROL_COUNT = 16;
 extern const ControlTemplate MAIN_DIALOG_CONTROLS[MAIN_CONTROL_COUNT];
 
 // The dialog font: the desktop's font at 9 points.
@@ -25,3 +37,10 @@ QFont DialogFont();
 // Dialog units to pixels: x by a quarter of the font's average character width, y by an
 // eighth of its height.
 QRect DluToPixels(const QFont& font, int x, int y, int cx, int cy);
+
+// Where a control of the template goes in a window that is extra larger than the template.
+QRect PlaceControl(const ControlTemplate& t, const QFont& font, QSize extra);
+
+// A label whose text needs nWidth grows to it, away from the edge it keeps: the right one
+// when it follows the right edge of the window, both when centred, else the left one.
+QRect FitTextWidth(const ControlTemplate& t, QRect rect, int nWidth);

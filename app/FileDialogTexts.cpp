@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "app/SaveTarget.h"
+#include "firmware/OutputFormat.h"
+
 namespace {
 QString Tr(const char* pText) { return QCoreApplication::translate("FileDialog", pText); }
 }  // namespace
@@ -11,9 +14,11 @@ QString OpenFileFilter() {
            Tr(QT_TRANSLATE_NOOP("FileDialog", "固件文件 (*.bin)"));
 }
 
-QString SaveFileFilter() {
-    return Tr(QT_TRANSLATE_NOOP("FileDialog", "固件文件 (*.bin)")) + QLatin1String(";;") +
-           Tr(QT_TRANSLATE_NOOP("FileDialog", "所有文件 (*)"));
+QList<SaveFilter> SaveFileFilters() {
+    return {{Tr(QT_TRANSLATE_NOOP("FileDialog", "固件文件 (*.bin)")), FORMAT_BIN},
+            {Tr(QT_TRANSLATE_NOOP("FileDialog", "Intel HEX (*.hex)")), FORMAT_HEX},
+            {Tr(QT_TRANSLATE_NOOP("FileDialog", "S-record (*.srec *.s19 *.mot)")), FORMAT_SREC},
+            {Tr(QT_TRANSLATE_NOOP("FileDialog", "所有文件 (*)")), FORMAT_ANY}};
 }
 
 QString WithDefaultExtension(const QString& strName, const QString& strExt) {

@@ -2,14 +2,18 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
-#include <utility>
+#include <QToolButton>
+#include <array>
 
 #include "app/AboutDlg.h"
 #include "app/AppResources.h"
@@ -17,13 +21,34 @@
 #include "app/CoreTexts.h"
 #include "app/DialogLayout.h"
 #include "app/DropTarget.h"
+#include "app/FileDialogTexts.h"
+#include "app/FileHistory.h"
+#include "app/RecentFilesMenu.h"
+#include "app/SaveTarget.h"
 #include "firmware/Handlers.h"
+#include "firmware/OutputFormat.h"
+#include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/FileSystem.h"
 
 namespace {
 
 constexpr int PANE_TIMER_PERIOD_MS = 100;
+
+// A report longer than its panel scrolls, whatever the font and the window's size.
+QLabel* MakeInfoPanel(const QString& strText, QWidget* pParent) {
+    auto* pArea = new QScrollArea(pParent);
+    pArea->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pArea->setWidgetResizable(true);
+    pArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the lines wrap instead
+    auto* pPanel = new QLabel(strText);
+    pPanel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pPanel->setTextFormat(Qt::PlainText);
+    pPanel->setWordWrap(true);  // a long module name from the catalogue
+    pArea->setWidget(pPanel);
+    return pPanel;
+}
+
 QWidget* MakeControl(const ControlTemplate& t, QWidget* pParent) {
     const QString strText = QCoreApplication::translate("CQuorrixDlg", t.pText);
     switch (t.kind) {
@@ -39,14 +64,10 @@ QWidget* MakeControl(const ControlTemplate& t, QWidget* pParent) {
             pPane->setTabChangesFocus(true);  // a tab in the pane would indent later lines
             return pPane;
         }
-        case ControlKind::InfoPanel: {
-            auto* pPanel = new QLabel(strText, pParent);
-            pPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            pPanel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            pPanel->setTextFormat(Qt::PlainText);
-            pPanel->setWordWrap(true);  // a long module name from the catalogue
-            return pPanel;
-        }
+        case ControlKind::MenuArrow:
+            return new QToolButton(pParent);
+        case ControlKind::InfoPanel:
+            return MakeInfoPanel(strText, pParent);
         case ControlKind::CentredLabel:
         case ControlKind::Label: {
             auto* pLabel = new QLabel(strText, pParent);
@@ -58,12 +79,23 @@ QWidget* MakeControl(const ControlTemplate& t, QWidget* pParent) {
     return nullptr;
 }
 
+// The widget that a control of the template puts in the window.
+QWidget* PlacedWidget(QWidget* pControl) {
+    auto* pArea = qobject_cast<QScrollArea*>(pControl->parentWidget()->parentWidget());
+    return pArea != nullptr && pArea->widget() == pControl ? pArea : pControl;
+}
+
+bool IsPathEdit(int nId) {
+    return nId == IDC_BOOT_PATH || nId == IDC_APP_PATH || nId == IDC_OUTPUT_PATH;
+}
+
 }  // namespace
 
 CQuorrixDlg::CQuorrixDlg(QWidget* pParent)
     // A normal top-level window, with its own taskbar entry, that keeps the dialog's keys.
     : QDialog(pParent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                           Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                           Qt::WindowCloseButtonHint),
       m_hIcon((InitAppResources(), QStringLiteral(":/icons/quorrix.png"))) {
     m_hIcon.addFile(QStringLiteral(":/icons/quorrix-16.png"));
     m_hIcon.addFile(QStringLiteral(":/icons/quorrix-24.png"));
@@ -71,8 +103,12 @@ CQuorrixDlg::CQuorrixDlg(QWidget* pParent)
     m_hIcon.addFile(QStringLiteral(":/icons/quorrix-48.png"));
     setWindowTitle(tr("Norlyn电子部 分布式模块 固件工具 V1.01"));
     setFont(DialogFont());
-    resize(DluToPixels(font(), 0, 0, MAIN_DIALOG_WIDTH, MAIN_DIALOG_HEIGHT).size());
+    const QSize templateSize =
+        DluToPixels(font(), 0, 0, MAIN_DIALOG_WIDTH, MAIN_DIALOG_HEIGHT).size();
+    setMinimumSize(templateSize);
+    resize(templateSize);
     CreateControls();
+    PlaceControls();
     auto* pHelp = new QShortcut(QKeySequence::HelpContents, this);
     connect(pHelp, &QShortcut::activated, this, &CQuorrixDlg::ShowAboutBox);
     qApp->installEventFilter(this);
@@ -83,7 +119,7 @@ CQuorrixDlg::~CQuorrixDlg() { qApp->removeEventFilter(this); }
 void CQuorrixDlg::CreateControls() {
     for (const ControlTemplate& t : MAIN_DIALOG_CONTROLS) {
         QWidget* pControl = MakeControl(t, this);
-        pControl->setGeometry(DluToPixels(font(), t.x, t.y, t.cx, t.cy));
+        m_placed.append(PlacedWidget(pControl));
         if (t.nId >= 0) {
             pControl->setObjectName(QString::number(t.nId));
             m_controls.insert(t.nId, pControl);
@@ -95,15 +131,36 @@ void CQuorrixDlg::CreateControls() {
     connectButton(IDC_OPEN_BOOT, &CQuorrixDlg::OnBnClickedOpenBootLoader);
     connectButton(IDC_OPEN_APP, &CQuorrixDlg::OnBnClickedOpenApp);
     connectButton(IDC_MERGE, &CQuorrixDlg::OnBnClickedMergeFirmware);
-    new CDropTarget(
-        {Control(IDC_BOOT_PATH), Control(IDC_BOOT_INFO)},
-        [this](const QString& strPath) { OpenDroppedFile(IDC_OPEN_BOOT, strPath); }, this);
-    new CDropTarget(
-        {Control(IDC_APP_PATH), Control(IDC_APP_INFO)},
-        [this](const QString& strPath) { OpenDroppedFile(IDC_OPEN_APP, strPath); }, this);
+    using Half = std::array<int, 4>;  // button, arrow, path edit, panel
+    for (const Half& half : {Half{IDC_OPEN_BOOT, IDC_RECENT_BOOT, IDC_BOOT_PATH, IDC_BOOT_INFO},
+                             Half{IDC_OPEN_APP, IDC_RECENT_APP, IDC_APP_PATH, IDC_APP_INFO}}) {
+        const int nButton = half[0];
+        auto fnOpen = [this, nButton](const QString& strPath) { OpenImageFile(nButton, strPath); };
+        new CDropTarget({Control(half[2]), Control(half[3])}, fnOpen, this);
+        AddRecentFilesMenu(static_cast<QPushButton*>(Control(nButton)),
+                           static_cast<QToolButton*>(Control(half[1])), nButton, fnOpen);
+    }
     AddAboutToEditMenus({Control(IDC_BOOT_PATH), Control(IDC_APP_PATH), Control(IDC_ADDRESS_OFFSET),
                          Control(IDC_OUTPUT_PATH), Control(IDC_OUTPUT_PANE)},
                         [this] { ShowAboutBox(); });
+}
+
+void CQuorrixDlg::PlaceControls() {
+    const QSize extra = size() - minimumSize();
+    for (int i = 0; i < m_placed.size(); ++i) {
+        const ControlTemplate& t = MAIN_DIALOG_CONTROLS[i];
+        QRect rect = PlaceControl(t, font(), extra);
+        if (t.kind == ControlKind::Label || t.kind == ControlKind::CentredLabel) {
+            // A translation longer than the template's text is shown whole.
+            rect = FitTextWidth(t, rect, m_placed[i]->sizeHint().width());
+        }
+        m_placed[i]->setGeometry(rect);
+    }
+}
+
+void CQuorrixDlg::resizeEvent(QResizeEvent* pEvent) {
+    QDialog::resizeEvent(pEvent);
+    PlaceControls();
 }
 
 bool CQuorrixDlg::OnInitDialog() {
@@ -136,7 +193,8 @@ QString CQuorrixDlg::ControlText(int nId) const {
 void CQuorrixDlg::SetControlText(int nId, const QString& strText) {
     QWidget* pControl = Control(nId);
     if (auto* pEdit = qobject_cast<QLineEdit*>(pControl)) {
-        pEdit->setText(strText);
+        // Paths as the system shows them everywhere else ("Z:\tmp\x.bin" on Windows).
+        pEdit->setText(IsPathEdit(nId) ? QDir::toNativeSeparators(strText) : strText);
     } else if (auto* pLabel = qobject_cast<QLabel*>(pControl)) {
         pLabel->setText(ForDisplay(TranslateCoreText(strText)));
     } else if (auto* pPane = qobject_cast<QPlainTextEdit*>(pControl)) {
@@ -148,29 +206,73 @@ bool CQuorrixDlg::AskYesNo(const QString& strQuestion) {
     return m_pPrompts->AskYesNo(TranslateCoreText(strQuestion));
 }
 
+// Not asked by the window's own handlers, which choose their files themselves.
 bool CQuorrixDlg::ChooseOpenFile(QString& strPath) {
-    if (!m_strDroppedPath.isEmpty()) {
-        strPath = std::exchange(m_strDroppedPath, QString());
-        return true;
-    }
-    return m_pPrompts->ChooseOpenFile(strPath);
+    return m_pDialogs->ChooseOpenFile(IDC_OPEN_BOOT, QString(), strPath);
 }
 
 bool CQuorrixDlg::ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
                                  QString& strPath) {
-    return m_pPrompts->ChooseSaveFile(strProposedName, strDefaultExt, strPath);
+    int nFormat = FORMAT_ANY;
+    return m_pDialogs->ChooseSaveFile(WithDefaultExtension(strProposedName, strDefaultExt), strPath,
+                                      nFormat);
 }
 
-void CQuorrixDlg::OnBnClickedOpenBootLoader() { ::OnBnClickedOpenBootLoader(*this); }
-void CQuorrixDlg::OnBnClickedOpenApp() { ::OnBnClickedOpenApp(*this); }
-void CQuorrixDlg::OnBnClickedMergeFirmware() { ::OnBnClickedMergeFirmware(*this); }
+void CQuorrixDlg::OnBnClickedOpenBootLoader() { ChooseAndOpenImage(IDC_OPEN_BOOT); }
+void CQuorrixDlg::OnBnClickedOpenApp() { ChooseAndOpenImage(IDC_OPEN_APP); }
 
-void CQuorrixDlg::OpenDroppedFile(int nButtonId, const QString& strPath) {
-    // The button's own handler, with the dropped file as the answer of its file dialog.
-    m_strDroppedPath = strPath;
-    if (nButtonId == IDC_OPEN_BOOT) OnBnClickedOpenBootLoader();
-    if (nButtonId == IDC_OPEN_APP) OnBnClickedOpenApp();
-    m_strDroppedPath.clear();
+// The dialog starts in the folder of the button's last file.
+void CQuorrixDlg::ChooseAndOpenImage(int nButtonId) {
+    QString strPath;
+    if (m_pDialogs->ChooseOpenFile(nButtonId, RememberedFolder(nButtonId), strPath)) {
+        OpenImageFile(nButtonId, strPath);
+    }
+}
+
+void CQuorrixDlg::OpenImageFile(int nButtonId, const QString& strPath) {
+    RememberFile(nButtonId, strPath);
+    if (nButtonId == IDC_OPEN_BOOT) {
+        SetControlText(IDC_BOOT_PATH, strPath);
+        InspectBootLoaderFile(*this, strPath);
+    } else if (nButtonId == IDC_OPEN_APP) {
+        SetControlText(IDC_APP_PATH, strPath);
+        InspectAppFile(*this, strPath, FileTitleOf(strPath));
+    }
+}
+
+void CQuorrixDlg::OnBnClickedMergeFirmware() {
+    MergeOptions options;
+    if (MergeFirmware(*this, options) != MergeResult::Built) return;
+    QString strPath;
+    // The window's one say in the merge's options: the format of the file the user chose.
+    if (!ChooseSaveTarget(options.nFormat, strPath)) return;
+    SetControlText(IDC_OUTPUT_PATH, strPath);
+    RememberFile(IDC_MERGE, strPath);
+    SaveFirmwareFile(strPath, options);
+}
+
+// The dialog starts in the folder of the last save, with the proposed name as a binary.
+bool CQuorrixDlg::ChooseSaveTarget(int& nFormat, QString& strPath) {
+    const QString strName =
+        WithDefaultExtension(ProposedFirmwareName(), FormatExtension(FORMAT_BIN));
+    const QString strFolder = RememberedFolder(IDC_MERGE);
+    QString strChosen;
+    int nFilterFormat = FORMAT_ANY;
+    if (!m_pDialogs->ChooseSaveFile(
+            strFolder.isEmpty() ? strName : QDir(strFolder).filePath(strName), strChosen,
+            nFilterFormat)) {
+        return false;
+    }
+    const SaveTarget target = ResolveSaveTarget(strChosen, nFilterFormat);
+    // The dialog asked about the name it was given, not about the one with the extension added.
+    if (target.strPath != strChosen && QFileInfo::exists(target.strPath) &&
+        !m_pPrompts->AskYesNo(
+            tr("%1 已存在。\n要替换它吗?").arg(QDir::toNativeSeparators(target.strPath)))) {
+        return false;
+    }
+    nFormat = target.nFormat;
+    strPath = target.strPath;
+    return true;
 }
 
 void CQuorrixDlg::ShowAboutBox() {

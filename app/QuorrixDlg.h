@@ -5,6 +5,7 @@
 #include <QMap>
 #include <functional>
 
+#include "app/FileDialogs.h"
 #include "app/UserPrompts.h"
 #include "firmware/FirmwareWindow.h"
 
@@ -23,8 +24,9 @@ public:
     QString ControlText(int nId) const;
     int PaneTimerId() const { return m_nPaneTimer; }
 
-    // The prompts behind the file dialogs and questions; the window does not own them.
+    // The prompts behind the questions, and the file dialogs; the window owns neither.
     void SetPrompts(IFirmwarePrompts* pPrompts) { m_pPrompts = pPrompts; }
+    void SetFileDialogs(IFileDialogs* pDialogs) { m_pDialogs = pDialogs; }
 
     // Key events of the window and its controls pass here before they are delivered. True
     // consumes the event.
@@ -44,8 +46,9 @@ public Q_SLOTS:
     void OnBnClickedOpenApp();
     void OnBnClickedMergeFirmware();
     void ShowAboutBox();
-    // Opens a file dropped on the half of the window of button 1001 or 1003.
-    void OpenDroppedFile(int nButtonId, const QString& strPath);
+    // Opens a file as button 1001 or 1003 does once its dialog is answered: a dropped file,
+    // or one from the button's recent files.
+    void OpenImageFile(int nButtonId, const QString& strPath);
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
@@ -53,17 +56,23 @@ protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     void CreateControls();
+    void PlaceControls();
+    void ChooseAndOpenImage(int nButtonId);
+    bool ChooseSaveTarget(int& nFormat, QString& strPath);
     bool GuardedBasePreTranslate(QObject* pReceiver, QEvent* pEvent);
 
     QIcon m_hIcon;
-    QString m_strDroppedPath;  // the answer of the next open-file dialog, when set
     QMap<int, QWidget*> m_controls;
+    QList<QWidget*> m_placed;  // what each row of the template placed (a panel's scroll area)
     int m_nPaneTimer = 0;
     bool m_bInitialized = false;
     CQtPrompts m_qtPrompts{this};
     IFirmwarePrompts* m_pPrompts = &m_qtPrompts;
+    CQtFileDialogs m_qtDialogs{this};
+    IFileDialogs* m_pDialogs = &m_qtDialogs;
     std::function<bool(QObject*, QEvent*)> m_fnBasePreTranslate;
 };

@@ -1,9 +1,9 @@
 #include "app/UserPrompts.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 
 #include "app/FileDialogTexts.h"
+#include "app/FileDialogs.h"
 
 QString ForDisplay(QString strText) {
     strText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -17,18 +17,12 @@ bool CQtPrompts::AskYesNo(const QString& strQuestion) {
 }
 
 bool CQtPrompts::ChooseOpenFile(QString& strPath) {
-    strPath = QFileDialog::getOpenFileName(m_pOwner, QString(), QString(), OpenFileFilter());
-    return !strPath.isEmpty();
+    return CQtFileDialogs(m_pOwner).ChooseOpenFile(0, QString(), strPath);
 }
 
 bool CQtPrompts::ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
                                 QString& strPath) {
-    QFileDialog dialog(m_pOwner);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);  // asks before replacing a file
-    dialog.setDefaultSuffix(strDefaultExt);
-    dialog.setNameFilter(SaveFileFilter());
-    dialog.selectFile(WithDefaultExtension(strProposedName, strDefaultExt));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    strPath = dialog.selectedFiles().first();
-    return true;
+    int nFormat = 0;
+    return CQtFileDialogs(m_pOwner).ChooseSaveFile(
+        WithDefaultExtension(strProposedName, strDefaultExt), strPath, nFormat);
 }

@@ -1,3 +1,5 @@
+#include <QStringDecoder>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -56,11 +58,25 @@ QString ReplaceEscapeWords(const QString& strValue) {
     return strOut;
 }
 
+// A catalogue saved as UTF-8 (as Notepad saves by default) reads right under any code page:
+// one marked with the byte-order mark, or one that is valid UTF-8 throughout and holds a byte
+// beyond ASCII. Text in GBK or another multi-byte code page is practically never valid UTF-8
+// as a whole, and pure ASCII reads the same either way.
+bool ReadsAsUtf8(QByteArrayView text) {
+    if (CodePageIsUtf8() || text.startsWith("\xEF\xBB\xBF")) return true;
+    const bool bNonAscii = std::any_of(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (!bNonAscii) return false;
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString strDecoded = decoder.decode(text);
+    return !decoder.hasError();
+}
+
 // One pass over the lines; keeps only the current section across lines.
 class IniParser {
 public:
-    explicit IniParser(MHash& store)
-        : m_store(store), m_decoder(MakeCodePageDecoder()), m_bUtf8(CodePageIsUtf8()) {}
+    IniParser(MHash& store, bool bUtf8)
+        : m_store(store), m_decoder(MakeCodePageDecoder()), m_bUtf8(bUtf8) {}
 
     void ParseLine(QByteArrayView line, bool bFirstLine) {
         if (bFirstLine && line.size() > 3 && line.startsWith("\xEF\xBB\xBF")) line = line.sliced(3);
@@ -103,7 +119,7 @@ int MHash::LoadFromBytes(QByteArrayView text) {
     Clear();
     const void* pEnd = std::memchr(text.data(), END_OF_TEXT, static_cast<size_t>(text.size()));
     if (pEnd) text = text.first(static_cast<const char*>(pEnd) - text.data());
-    IniParser parser(*this);
+    IniParser parser(*this, ReadsAsUtf8(text));
     qsizetype pos = 0;
     bool bFirstLine = true;
     while (pos < text.size()) {

@@ -4,10 +4,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/FileHistory.h"
 #include "app/PaneAdapters.h"
 #include "app/QuorrixDlg.h"
+#include "app/ScriptedFileDialogs.h"
 #include "app/Translations.h"
 #include "config/DeviceCatalogue.h"
 #include "firmware/ScriptedWindow.h"
@@ -16,12 +20,17 @@
 namespace {
 
 // Answers as a person would who opens the given sample files and saves the merge.
-CScriptedWindow SamplePrompts(const QStringList& openPaths, const QString& strSavePath) {
+CScriptedWindow SamplePrompts() {
     CScriptedWindow prompts;
     prompts.m_bUnscriptedAnswer = true;
-    prompts.m_openPaths.assign(openPaths.begin(), openPaths.end());
-    prompts.m_strSavePath = strSavePath;
     return prompts;
+}
+
+CScriptedFileDialogs SampleDialogs(const QStringList& openPaths, const QString& strSavePath) {
+    CScriptedFileDialogs dialogs;
+    dialogs.m_openPaths.assign(openPaths.begin(), openPaths.end());
+    dialogs.m_strSavePath = strSavePath;
+    return dialogs;
 }
 
 // Lets the pane timer tick and the window paint.
@@ -36,13 +45,18 @@ bool Shoot(QWidget& window, const QString& strPath) {
     return window.grab().save(strPath);
 }
 
-// Opens both samples in a fresh main window, merges them, and shoots the window.
-bool ShootMerged(const QStringList& args, const QString& strFile) {
+// Opens both samples in a fresh main window, merges them, and shoots the window, maximised
+// when asked.
+bool ShootMerged(const QStringList& args, const QString& strFile, bool bMaximised = false) {
     ResetFirmwareWorkspace();
-    CScriptedWindow prompts = SamplePrompts({args[2], args[3]}, args[4]);
+    CScriptedWindow prompts = SamplePrompts();
+    CScriptedFileDialogs dialogs = SampleDialogs({args[2], args[3]}, args[4]);
     CQuorrixDlg dlg;
     dlg.SetPrompts(&prompts);
+    dlg.SetFileDialogs(&dialogs);
     dlg.show();
+    // Xvfb has no window manager to maximise it: the screen's whole room, as one would give.
+    if (bMaximised) dlg.setGeometry(dlg.screen()->availableGeometry());
     dlg.OnBnClickedOpenBootLoader();
     dlg.OnBnClickedOpenApp();
     dlg.OnBnClickedMergeFirmware();
@@ -58,8 +72,8 @@ bool ShootQuestion(QWidget& owner, const QString& strPath) {
         bOk = pBox->grab().save(strPath);
         pBox->close();
     });
-    CQtPrompts().AskYesNo(
-        &owner, QString::fromUtf8("文件已经是bootloader和App合成的文件 , 是否使用文件中App?"));
+    CQtPrompts(&owner).AskYesNo(
+        QString::fromUtf8("文件已经是bootloader和App合成的文件 , 是否使用文件中App?"));
     return bOk;
 }
 
@@ -70,12 +84,14 @@ int main(int argc, char** argv) {
     if (argc != 5) return 2;
     const QString strOut = QString::fromLocal8Bit(argv[1]);
     InstallPaneBinder();
+    QTemporaryDir settings;  // the user's own recent files stay as they are
+    SetWindowSettingsFile(settings.filePath(QStringLiteral("Quorrix.ini")));
     g_DeviceList.Load(QStringLiteral("./DeviceList.Ini"));
     const QStringList args = app.arguments();
     InstallTranslations(UiLanguage::Chinese);
     bool bOk = true;
     {
-        CScriptedWindow prompts = SamplePrompts({}, QString());
+        CScriptedWindow prompts = SamplePrompts();
         CQuorrixDlg dlg;
         dlg.SetPrompts(&prompts);
         dlg.show();
@@ -85,6 +101,7 @@ int main(int argc, char** argv) {
             bOk;
     }
     bOk = ShootMerged(args, QStringLiteral("screenshot-merged.png")) && bOk;
+    bOk = ShootMerged(args, QStringLiteral("screenshot-maximised.png"), true) && bOk;
     RemoveTranslations();
     InstallTranslations(UiLanguage::English);
     bOk = ShootMerged(args, QStringLiteral("screenshot-english.png")) && bOk;

@@ -32,50 +32,67 @@
         <translation>&amp;About Quorrix...</translation>
     </message>
     <message>
-        <location filename="../DialogLayout.cpp" line="10"/>
+        <location filename="../DialogLayout.cpp" line="26"/>
         <source>BootLoader文件</source>
         <translation>Boot-loader file</translation>
     </message>
     <message>
-        <location filename="../DialogLayout.cpp" line="11"/>
-        <location filename="../DialogLayout.cpp" line="14"/>
+        <location filename="../DialogLayout.cpp" line="28"/>
+        <location filename="../DialogLayout.cpp" line="34"/>
         <source>打开文件...</source>
         <translation>Open...</translation>
     </message>
     <message>
-        <location filename="../DialogLayout.cpp" line="13"/>
+        <location filename="../DialogLayout.cpp" line="31"/>
         <source>APP应用程序文件</source>
         <translation>App file</translation>
     </message>
     <message>
-        <location filename="../DialogLayout.cpp" line="16"/>
+        <location filename="../DialogLayout.cpp" line="38"/>
         <source>BootLoader信息</source>
         <translation>Boot-loader info</translation>
     </message>
     <message>
-        <location filename="../DialogLayout.cpp" line="17"/>
+        <location filename="../DialogLayout.cpp" line="40"/>
         <source>App文件信息</source>
         <translation>App file info</translation>
     </message>
     <message>
-        <location filename="../DialogLayout.cpp" line="18"/>
+        <location filename="../DialogLayout.cpp" line="41"/>
         <source>地址偏移量</source>
         <translation>Offset</translation>
     </message>
     <message>
-        <location filename="../DialogLayout.cpp" line="20"/>
+        <location filename="../DialogLayout.cpp" line="45"/>
         <source>合成固件...</source>
         <translation>Merge...</translation>
     </message>
     <message>
-        <location filename="../DialogLayout.cpp" line="23"/>
+        <location filename="../DialogLayout.cpp" line="49"/>
         <source>Norlyn电子部 · 2026年12月</source>
         <translation>Norlyn Electronics · Dec 2026</translation>
     </message>
     <message>
-        <location filename="../QuorrixDlg.cpp" line="72"/>
+        <location filename="../QuorrixDlg.cpp" line="104"/>
         <source>Norlyn电子部 分布式模块 固件工具 V1.01</source>
         <translation>Norlyn Electronics Distributed Module Firmware Tool V1.01</translation>
+    </message>
+    <message>
+        <location filename="../QuorrixDlg.cpp" line="271"/>
+        <source>%1 已存在。
+要替换它吗?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <location filename="../RecentFilesMenu.cpp" line="21"/>
+        <source>(无最近文件)</source>
+        <translation>(no recent files)</translation>
+    </message>
+    <message>
+        <location filename="../RecentFilesMenu.cpp" line="45"/>
+        <source>最近打开的文件</source>
+        <translation>Recent files</translation>
     </message>
 </context>
 <context>
@@ -88,7 +105,7 @@
     <message>
         <location filename="../CoreTexts.cpp" line="11"/>
         <source>文件信息块中不包含 BootLoader 内容, 是否继续 </source>
-        <translation>The file's info block holds no boot loader. Continue? </translation>
+        <translation>The file&apos;s info block holds no boot loader. Continue? </translation>
     </message>
     <message>
         <location filename="../CoreTexts.cpp" line="12"/>
@@ -244,16 +261,26 @@
 <context>
     <name>FileDialog</name>
     <message>
-        <location filename="../FileDialogTexts.cpp" line="10"/>
-        <location filename="../FileDialogTexts.cpp" line="16"/>
+        <location filename="../FileDialogTexts.cpp" line="13"/>
+        <location filename="../FileDialogTexts.cpp" line="21"/>
         <source>所有文件 (*)</source>
         <translation>All files (*)</translation>
     </message>
     <message>
-        <location filename="../FileDialogTexts.cpp" line="11"/>
-        <location filename="../FileDialogTexts.cpp" line="15"/>
+        <location filename="../FileDialogTexts.cpp" line="14"/>
+        <location filename="../FileDialogTexts.cpp" line="18"/>
         <source>固件文件 (*.bin)</source>
         <translation>Firmware files (*.bin)</translation>
+    </message>
+    <message>
+        <location filename="../FileDialogTexts.cpp" line="19"/>
+        <source>Intel HEX (*.hex)</source>
+        <translation>Intel HEX (*.hex)</translation>
+    </message>
+    <message>
+        <location filename="../FileDialogTexts.cpp" line="20"/>
+        <source>S-record (*.srec *.s19 *.mot)</source>
+        <translation>S-record (*.srec *.s19 *.mot)</translation>
     </message>
 </context>
 </TS>

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "app/FileHistory.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "tests/support/ImageBuilder.h"
@@ -27,10 +29,17 @@ QString WriteAppImage(const TempFolder& tmp, const QString& strName, int nLength
     return tmp.File(strName);
 }
 
+QString RunSettingsFile() {
+    static QTemporaryDir s_dir;
+    return s_dir.filePath(QStringLiteral("Quorrix.ini"));
+}
+
 void DialogTest::SetUp() {
     ResetFirmwareWorkspace();
+    SetWindowSettingsFile(m_tmp.File("Quorrix.ini"));  // each test starts with nothing remembered
     m_pDlg = std::make_unique<CQuorrixDlg>();
     m_pDlg->SetPrompts(&m_prompts);
+    m_pDlg->SetFileDialogs(&m_dialogs);
     m_pDlg->show();
     QApplication::setActiveWindow(m_pDlg.get());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pDlg.get()));
@@ -38,6 +47,7 @@ void DialogTest::SetUp() {
 
 void DialogTest::TearDown() {
     m_pDlg.reset();
+    SetWindowSettingsFile(RunSettingsFile());
     g_RunLog.FlushOutput();
     g_RunLog.DetachOutputWnd();
     g_RunLog.CloseLogFiles();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/QuorrixDlg.h"
+#include "app/ScriptedFileDialogs.h"
 #include "firmware/ScriptedWindow.h"
 #include "tests/support/TempFolder.h"
 
@@ -12,6 +13,9 @@
 // without a question; written into the folder, returning their paths.
 QString WriteBootImage(const TempFolder& tmp, const QString& strName, int nLength = 3000);
 QString WriteAppImage(const TempFolder& tmp, const QString& strName, int nLength = 20000);
+
+// The window's settings for the tests that bring no file of their own.
+QString RunSettingsFile();
 
 // A shown main window in a temporary folder, with scripted prompts.
 class DialogTest : public testing::Test {
@@ -22,7 +26,8 @@ protected:
     void Tick();
     QString PaneText() const;
 
-    TempFolder m_tmp;
-    CScriptedWindow m_prompts;  // only its prompts are used
+    TempFolder m_tmp;           // with the window's settings file
+    CScriptedWindow m_prompts;  // only its questions are used
+    CScriptedFileDialogs m_dialogs;
     std::unique_ptr<CQuorrixDlg> m_pDlg;
 };

@@ -45,7 +45,7 @@ TEST_F(Drop, OneFileOpensInItsHalfAndIsNeverPasted) {
     EXPECT_TRUE(m_pDlg->ControlText(IDC_BOOT_INFO).contains(QString::fromUtf8("文件大小: 3000")));
     EXPECT_TRUE(PaneText().contains(QString::fromUtf8("] 打开 File ") + Native(strApp) +
                                     QString::fromUtf8(" = 成功\n")));
-    EXPECT_EQ(m_prompts.m_nDialogs, 0);  // no file dialog was shown
+    EXPECT_EQ(m_dialogs.m_nDialogs, 0);  // no file dialog was shown
 }
 
 TEST_F(Drop, SeveralFilesOrAFolderAreRefusedWithALogLine) {

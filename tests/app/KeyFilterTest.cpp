@@ -30,11 +30,11 @@ TEST_F(KeyFilter, EnterAndEscapeNeitherCloseNorPress) {
     QTest::keyClick(m_pDlg.get(), Qt::Key_Return);
     EXPECT_TRUE(m_pDlg->isVisible());
     EXPECT_EQ(m_pDlg->result(), 0);
-    EXPECT_EQ(m_prompts.m_nDialogs, 0);  // no button handler ran
+    EXPECT_EQ(m_dialogs.m_nDialogs, 0);  // no button handler ran
     // Space still presses the focused button: the filter keeps only Enter away.
     m_pDlg->Control(IDC_OPEN_BOOT)->setFocus();
     QTest::keyClick(m_pDlg->Control(IDC_OPEN_BOOT), Qt::Key_Space);
-    EXPECT_EQ(m_prompts.m_nDialogs, 1);
+    EXPECT_EQ(m_dialogs.m_nDialogs, 1);
 }
 
 TEST_F(KeyFilter, TabMovesTheFocusAndBackspaceEdits) {

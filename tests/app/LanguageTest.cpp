@@ -34,12 +34,14 @@ Session RunSession(const TempFolder& tmp) {
     FakeClock clock(At(2026, 12, 8, 10, 0, 0));
     ResetFirmwareWorkspace();
     CScriptedWindow prompts;
-    prompts.m_openPaths = {WriteBootImage(tmp, "boot.bin"), WriteAppImage(tmp, "AppX.bin")};
-    prompts.m_strSavePath = tmp.File("AppX_1.05.bin");
+    CScriptedFileDialogs dialogs;
+    dialogs.m_openPaths = {WriteBootImage(tmp, "boot.bin"), WriteAppImage(tmp, "AppX.bin")};
+    dialogs.m_strSavePath = tmp.File("AppX_1.05.bin");
     Session s;
     {
         CQuorrixDlg dlg;
         dlg.SetPrompts(&prompts);
+        dlg.SetFileDialogs(&dialogs);
         dlg.show();
         dlg.OnBnClickedOpenBootLoader();
         dlg.OnBnClickedOpenApp();

@@ -110,6 +110,22 @@ TEST(IniLoader, CodePagesOfTheCatalogue) {
     }
 }
 
+TEST(IniLoader, AUtf8CatalogueReadsRightUnderGbk) {
+    ScopedCodePage codePage("GBK");
+    const QByteArray utf8 = QString::fromUtf8("[FAMILY]\n01=温度模块\n").toUtf8();
+    const QByteArray gbk = "[FAMILY]\n01=" + QByteArray::fromHex("cec2b6c8c4a3bfe9") + "\n";
+    MHash store;
+    auto value = [&store](const QByteArray& bytes) {
+        store.LoadFromBytes(bytes);
+        return store.GetSection(QStringLiteral("FAMILY")).GetItem(QStringLiteral("01")).value;
+    };
+    EXPECT_EQ(value("\xEF\xBB\xBF" + utf8), QString::fromUtf8("温度模块"));
+    EXPECT_EQ(value(utf8), QString::fromUtf8("温度模块"));
+    EXPECT_EQ(value(gbk), QString::fromUtf8("温度模块"));
+    // One byte that breaks UTF-8 anywhere in the file leaves it to the code page.
+    EXPECT_EQ(value(utf8 + "[X]\nk=\xB0\xA1\n"), QString::fromUtf8("娓╁害妯″潡"));
+}
+
 TEST(IniLoader, FilesThatCannotBeOpened) {
     TempFolder tmp;
     MHash store;
