@@ -17,6 +17,7 @@
 #include "app/CoreTexts.h"
 #include "app/DialogLayout.h"
 #include "app/DropTarget.h"
+#include "app/LayoutStrip.h"
 #include "firmware/Handlers.h"
 #include "log/RunLog.h"
 #include "platform/FileSystem.h"
@@ -95,6 +96,10 @@ void CQuorrixDlg::CreateControls() {
     connectButton(IDC_OPEN_BOOT, &CQuorrixDlg::OnBnClickedOpenBootLoader);
     connectButton(IDC_OPEN_APP, &CQuorrixDlg::OnBnClickedOpenApp);
     connectButton(IDC_MERGE, &CQuorrixDlg::OnBnClickedMergeFirmware);
+    m_report = AddReportControls(this);
+    connect(m_report.pVerify, &QPushButton::clicked, this, &CQuorrixDlg::OnBnClickedVerifyFirmware);
+    connect(m_report.pCompare, &QPushButton::clicked, this,
+            &CQuorrixDlg::OnBnClickedCompareFirmware);
     new CDropTarget(
         {Control(IDC_BOOT_PATH), Control(IDC_BOOT_INFO)},
         [this](const QString& strPath) { OpenDroppedFile(IDC_OPEN_BOOT, strPath); }, this);
@@ -161,9 +166,17 @@ bool CQuorrixDlg::ChooseSaveFile(const QString& strProposedName, const QString& 
     return m_pPrompts->ChooseSaveFile(strProposedName, strDefaultExt, strPath);
 }
 
-void CQuorrixDlg::OnBnClickedOpenBootLoader() { ::OnBnClickedOpenBootLoader(*this); }
-void CQuorrixDlg::OnBnClickedOpenApp() { ::OnBnClickedOpenApp(*this); }
+void CQuorrixDlg::OnBnClickedOpenBootLoader() {
+    ::OnBnClickedOpenBootLoader(*this);
+    ShowAcceptedLayout(*m_report.pStrip);
+}
+void CQuorrixDlg::OnBnClickedOpenApp() {
+    ::OnBnClickedOpenApp(*this);
+    ShowAcceptedLayout(*m_report.pStrip);
+}
 void CQuorrixDlg::OnBnClickedMergeFirmware() { ::OnBnClickedMergeFirmware(*this); }
+void CQuorrixDlg::OnBnClickedVerifyFirmware() { ShowVerifyReport(this, *m_pPrompts); }
+void CQuorrixDlg::OnBnClickedCompareFirmware() { ShowCompareReport(this, *m_pPrompts); }
 
 void CQuorrixDlg::OpenDroppedFile(int nButtonId, const QString& strPath) {
     // The button's own handler, with the dropped file as the answer of its file dialog.

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <functional>
 
+#include "app/ReportActions.h"
 #include "app/UserPrompts.h"
 #include "firmware/FirmwareWindow.h"
 
@@ -43,6 +44,8 @@ public Q_SLOTS:
     void OnBnClickedOpenBootLoader();
     void OnBnClickedOpenApp();
     void OnBnClickedMergeFirmware();
+    void OnBnClickedVerifyFirmware();
+    void OnBnClickedCompareFirmware();
     void ShowAboutBox();
     // Opens a file dropped on the half of the window of button 1001 or 1003.
     void OpenDroppedFile(int nButtonId, const QString& strPath);
@@ -61,6 +64,7 @@ private:
     QIcon m_hIcon;
     QString m_strDroppedPath;  // the answer of the next open-file dialog, when set
     QMap<int, QWidget*> m_controls;
+    ReportControls m_report;
     int m_nPaneTimer = 0;
     bool m_bInitialized = false;
     CQtPrompts m_qtPrompts{this};

@@ -8,7 +8,7 @@
 #include "cli/CliJson.h"
 #include "cli/CliVerify.h"
 #include "cli/CliWindow.h"
-#include "cli/Digest.h"
+#include "firmware/Digest.h"
 #include "cli/DigestLine.h"
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"

@@ -5,7 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "cli/Digest.h"
+#include "firmware/Digest.h"
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
 #include "firmware/ImageFile.h"

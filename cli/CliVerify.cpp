@@ -5,7 +5,7 @@
 #include <QJsonObject>
 
 #include "cli/CliFiles.h"
-#include "cli/Digest.h"
+#include "firmware/Digest.h"
 #include "cli/DigestLine.h"
 #include "cli/StderrPane.h"
 #include "firmware/FirmwareVerify.h"

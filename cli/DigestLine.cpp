@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "cli/Digest.h"
+#include "firmware/Digest.h"
 
 // The path as the system writes it, as the run log shows it too.
 QString DigestLine(const QString& strPath, const QByteArray& bytes) {
