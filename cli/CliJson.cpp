@@ -5,9 +5,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "firmware/Digest.h"
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
+#include "firmware/Digest.h"
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
 #include "platform/FileOpen.h"

@@ -5,9 +5,9 @@
 #include <QJsonObject>
 
 #include "cli/CliFiles.h"
-#include "firmware/Digest.h"
 #include "cli/DigestLine.h"
 #include "cli/StderrPane.h"
+#include "firmware/Digest.h"
 #include "firmware/FirmwareVerify.h"
 #include "firmware/InfoBlock.h"
 #include "firmware/Workspace.h"
