@@ -25,6 +25,7 @@
 #include "app/FileHistory.h"
 #include "app/RecentFilesMenu.h"
 #include "app/SaveTarget.h"
+#include "app/LayoutStrip.h"
 #include "firmware/Handlers.h"
 #include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
@@ -131,6 +132,10 @@ void CQuorrixDlg::CreateControls() {
     connectButton(IDC_OPEN_BOOT, &CQuorrixDlg::OnBnClickedOpenBootLoader);
     connectButton(IDC_OPEN_APP, &CQuorrixDlg::OnBnClickedOpenApp);
     connectButton(IDC_MERGE, &CQuorrixDlg::OnBnClickedMergeFirmware);
+    m_report = AddReportControls(this);
+    connect(m_report.pVerify, &QPushButton::clicked, this, &CQuorrixDlg::OnBnClickedVerifyFirmware);
+    connect(m_report.pCompare, &QPushButton::clicked, this,
+            &CQuorrixDlg::OnBnClickedCompareFirmware);
     using Half = std::array<int, 4>;  // button, arrow, path edit, panel
     for (const Half& half : {Half{IDC_OPEN_BOOT, IDC_RECENT_BOOT, IDC_BOOT_PATH, IDC_BOOT_INFO},
                              Half{IDC_OPEN_APP, IDC_RECENT_APP, IDC_APP_PATH, IDC_APP_INFO}}) {
@@ -220,6 +225,8 @@ bool CQuorrixDlg::ChooseSaveFile(const QString& strProposedName, const QString& 
 
 void CQuorrixDlg::OnBnClickedOpenBootLoader() { ChooseAndOpenImage(IDC_OPEN_BOOT); }
 void CQuorrixDlg::OnBnClickedOpenApp() { ChooseAndOpenImage(IDC_OPEN_APP); }
+void CQuorrixDlg::OnBnClickedVerifyFirmware() { ShowVerifyReport(this, *m_pPrompts); }
+void CQuorrixDlg::OnBnClickedCompareFirmware() { ShowCompareReport(this, *m_pPrompts); }
 
 // The dialog starts in the folder of the button's last file.
 void CQuorrixDlg::ChooseAndOpenImage(int nButtonId) {
@@ -238,6 +245,7 @@ void CQuorrixDlg::OpenImageFile(int nButtonId, const QString& strPath) {
         SetControlText(IDC_APP_PATH, strPath);
         InspectAppFile(*this, strPath, FileTitleOf(strPath));
     }
+    ShowAcceptedLayout(*m_report.pStrip);
 }
 
 void CQuorrixDlg::OnBnClickedMergeFirmware() {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/FileDialogs.h"
+#include "app/ReportActions.h"
 #include "app/UserPrompts.h"
 #include "firmware/FirmwareWindow.h"
 
@@ -45,6 +46,8 @@ public Q_SLOTS:
     void OnBnClickedOpenBootLoader();
     void OnBnClickedOpenApp();
     void OnBnClickedMergeFirmware();
+    void OnBnClickedVerifyFirmware();
+    void OnBnClickedCompareFirmware();
     void ShowAboutBox();
     // Opens a file as button 1001 or 1003 does once its dialog is answered: a dropped file,
     // or one from the button's recent files.
@@ -68,6 +71,7 @@ private:
     QIcon m_hIcon;
     QMap<int, QWidget*> m_controls;
     QList<QWidget*> m_placed;  // what each row of the template placed (a panel's scroll area)
+    ReportControls m_report;
     int m_nPaneTimer = 0;
     bool m_bInitialized = false;
     CQtPrompts m_qtPrompts{this};

@@ -36,23 +36,7 @@ QString Reason(const InputFile& input, std::int64_t nSizeLimit) {
 
 InputFile ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
                        std::uint8_t byFill) {
-    InputFile input = ReadInputFile(strPath, qMax(nSizeLimit, CONVERTED_FILE_LIMIT),
-                                    qMax(nReadAtMost, CONVERTED_FILE_LIMIT));
-    const ImageFormat format =
-        input.Ok() ? DetectImageFormat(input.bytes.left(0x1000)) : ImageFormat::Bin;
-    QString strError;
-    ImageData image;
-    if (format != ImageFormat::Bin) {
-        if (ConvertWholeInput(input, format, byFill, image, strError)) {
-            input.bytes = image.bytes;
-            input.nSize = image.bytes.size();
-        } else {
-            input.result = StageResult::ConvertFailed;
-            input.strReason = strError;
-        }
-    }
-    if (input.Ok() && input.nSize > nSizeLimit) input.result = StageResult::TooLarge;
-    if (input.Ok()) input.bytes.truncate(static_cast<qsizetype>(qMin(nReadAtMost, input.nSize)));
+    InputFile input = ReadImageInput(strPath, nSizeLimit, nReadAtMost, byFill);
     if (!input.Ok()) {
         PrintLines(stderr, QStringLiteral("quorrix-cli: ") + PathForLog(strPath) +
                                QStringLiteral(": ") + Reason(input, nSizeLimit) +

@@ -3,9 +3,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-#include "cli/Digest.h"
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
+#include "firmware/Digest.h"
 #include "firmware/FirmwareVerify.h"
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"

@@ -6,9 +6,9 @@
 
 #include "cli/CliFiles.h"
 #include "cli/CliJson.h"
-#include "cli/Digest.h"
 #include "cli/DigestLine.h"
 #include "cli/StderrPane.h"
+#include "firmware/Digest.h"
 #include "firmware/FirmwareVerify.h"
 #include "firmware/InfoBlock.h"
 #include "firmware/Workspace.h"

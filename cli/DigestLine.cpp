@@ -1,6 +1,6 @@
 #include "cli/DigestLine.h"
 
-#include "cli/Digest.h"
+#include "firmware/Digest.h"
 #include "log/LogText.h"
 
 // The path as the run log shows it: the system's separators, control characters escaped, so

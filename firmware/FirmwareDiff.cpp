@@ -63,16 +63,18 @@ QString Row(bool bDiffers, const QString& strLabel, const QString& strA, const Q
 }
 
 template <std::size_t N>
-void AppendFields(QStringList& lines, const Field (&fields)[N], const FirmwareInfoBlock* pA,
-                  const FirmwareInfoBlock* pB) {
+void AppendFields(std::vector<DiffRow>& rows, DiffRow row, const Field (&fields)[N],
+                  const FirmwareInfoBlock* pA, const FirmwareInfoBlock* pB) {
     for (const Field& f : fields) {
-        const QString strA = pA ? f.pValue(*pA) : QStringLiteral("-");
-        const QString strB = pB ? f.pValue(*pB) : QStringLiteral("-");
-        lines.append(Row(strA != strB, QString::fromLatin1(f.pLabel), strA, strB));
+        row.pField = f.pLabel;
+        row.strA = pA ? f.pValue(*pA) : QStringLiteral("-");
+        row.strB = pB ? f.pValue(*pB) : QStringLiteral("-");
+        row.bDiffers = row.strA != row.strB;
+        rows.push_back(row);
     }
 }
 
-void AppendBlock(QStringList& lines, int nNumber, std::size_t nOffset, const QByteArray& a,
+void AppendBlock(std::vector<DiffRow>& rows, int nNumber, std::size_t nOffset, const QByteArray& a,
                  const QByteArray& b) {
     FirmwareInfoBlock blockA, blockB;
     const bool bA = ReadBlock(a, nOffset, blockA);
@@ -80,17 +82,26 @@ void AppendBlock(QStringList& lines, int nNumber, std::size_t nOffset, const QBy
     if (nNumber == 2 && !(bA && blockA.HasMarker()) && !(bB && blockB.HasMarker())) return;
     const FirmwareInfoBlock* pA = bA ? &blockA : nullptr;
     const FirmwareInfoBlock* pB = bB ? &blockB : nullptr;
-    lines.append(Row(false, QString::asprintf("block %d 0x%04zX", nNumber, nOffset),
-                     bA ? QStringLiteral("A") : QStringLiteral("A (file too short)"),
-                     bB ? QStringLiteral("B") : QStringLiteral("B (file too short)")));
-    AppendFields(lines, COMMON_HEAD, pA, pB);
+    DiffRow row{nNumber, nOffset, true, "", {}, {}, bA, bB, false};
+    rows.push_back(row);
+    row.bHead = false;
+    AppendFields(rows, row, COMMON_HEAD, pA, pB);
     const bool bAppView = nNumber == 2 || ((!pA || pA->IsAppType()) && (!pB || pB->IsAppType()));
     if (bAppView) {
-        AppendFields(lines, APP_VIEW, pA, pB);
+        AppendFields(rows, row, APP_VIEW, pA, pB);
     } else {
-        AppendFields(lines, BOOT_VIEW, pA, pB);
+        AppendFields(rows, row, BOOT_VIEW, pA, pB);
     }
-    AppendFields(lines, COMMON_TAIL, pA, pB);
+    AppendFields(rows, row, COMMON_TAIL, pA, pB);
+}
+
+QString RowLine(const DiffRow& row) {
+    if (!row.bHead) {
+        return Row(row.bDiffers, QString::fromLatin1(row.pField), row.strA, row.strB);
+    }
+    return Row(false, QString::asprintf("block %d 0x%04zX", row.nBlock, row.nOffset),
+               row.bHasA ? QStringLiteral("A") : QStringLiteral("A (file too short)"),
+               row.bHasB ? QStringLiteral("B") : QStringLiteral("B (file too short)"));
 }
 
 void CompareBytes(FirmwareDiff& diff, const QByteArray& a, const QByteArray& b) {
@@ -125,10 +136,16 @@ void CompareBytes(FirmwareDiff& diff, const QByteArray& a, const QByteArray& b) 
 
 }  // namespace
 
+std::vector<DiffRow> DiffBlockRows(const QByteArray& a, const QByteArray& b) {
+    std::vector<DiffRow> rows;
+    AppendBlock(rows, 1, INFO_BLOCK1_OFFSET, a, b);
+    AppendBlock(rows, 2, INFO_BLOCK2_OFFSET, a, b);
+    return rows;
+}
+
 FirmwareDiff DiffFirmwareImages(const QByteArray& a, const QByteArray& b) {
     FirmwareDiff diff;
-    AppendBlock(diff.lines, 1, INFO_BLOCK1_OFFSET, a, b);
-    AppendBlock(diff.lines, 2, INFO_BLOCK2_OFFSET, a, b);
+    for (const DiffRow& row : DiffBlockRows(a, b)) diff.lines.append(RowLine(row));
     CompareBytes(diff, a, b);
     return diff;
 }

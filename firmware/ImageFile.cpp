@@ -81,6 +81,27 @@ bool ConvertWholeInput(const InputFile& input, ImageFormat format, std::uint8_t 
     return ConvertImage(format, input.bytes, byFill, image, strError);
 }
 
+InputFile ReadImageInput(const QString& strPath, std::int64_t nSizeLimit,
+                         std::int64_t nReadAtMost, std::uint8_t byFill) {
+    InputFile input = ReadInputFile(strPath, qMax(nSizeLimit, CONVERTED_FILE_LIMIT),
+                                    qMax(nReadAtMost, CONVERTED_FILE_LIMIT));
+    const ImageFormat format =
+        input.Ok() ? DetectImageFormat(input.bytes.left(0x1000)) : ImageFormat::Bin;
+    ImageData image;
+    if (format != ImageFormat::Bin) {
+        if (ConvertWholeInput(input, format, byFill, image, input.strReason)) {
+            input.bytes = image.bytes;
+            input.nSize = image.bytes.size();
+        } else {
+            input.result = StageResult::ConvertFailed;
+        }
+    }
+    if (input.Ok() && input.nSize > nSizeLimit) input.result = StageResult::TooLarge;
+    if (input.Ok()) input.bytes.truncate(static_cast<qsizetype>(qMin(nReadAtMost, input.nSize)));
+    if (!input.Ok()) input.bytes.clear();
+    return input;
+}
+
 QString FileLogLine(const char* pVerb, const QString& strPath, const QString& strOutcome) {
     return QString::fromUtf8(pVerb) + QLatin1String(" File ") + PathForLog(strPath) +
            QLatin1String(" = ") + strOutcome;

@@ -29,6 +29,12 @@ StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit, std:
 bool ConvertWholeInput(const InputFile& input, ImageFormat format, std::uint8_t byFill,
                        ImageData& image, QString& strError);
 
+// A file that verify, diff or a report compares, read once (ReadInputFile); a build output is
+// converted to its image with gaps of byFill, and the limits are the image's. A conversion
+// that fails gives ConvertFailed with its reason in strReason.
+InputFile ReadImageInput(const QString& strPath, std::int64_t nSizeLimit,
+                         std::int64_t nReadAtMost, std::uint8_t byFill);
+
 // The largest build output that is read to be converted.
 inline constexpr std::int64_t CONVERTED_FILE_LIMIT = 64 * 1024 * 1024;
 

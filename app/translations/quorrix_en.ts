@@ -1,286 +1,692 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
-<context>
-    <name>CAboutDlg</name>
-    <message>
-        <location filename="../AboutDlg.cpp" line="15"/>
-        <source>关于 Quorrix</source>
-        <translation>About Quorrix</translation>
-    </message>
-    <message>
-        <location filename="../AboutDlg.cpp" line="27"/>
-        <source>Quorrix，版本 1.0</source>
-        <translation>Quorrix, version 1.0</translation>
-    </message>
-    <message>
-        <location filename="../AboutDlg.cpp" line="30"/>
-        <source>Copyright (C) 2026 Norlyn电子部</source>
-        <translation>Copyright (C) 2026 Norlyn Electronics</translation>
-    </message>
-    <message>
-        <location filename="../AboutDlg.cpp" line="32"/>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>CQuorrixDlg</name>
-    <message>
-        <location filename="../ContextMenus.cpp" line="21"/>
-        <source>关于 Quorrix(&amp;A)...</source>
-        <translation>&amp;About Quorrix...</translation>
-    </message>
-    <message>
-        <location filename="../DialogLayout.cpp" line="26"/>
-        <source>BootLoader文件</source>
-        <translation>Boot-loader file</translation>
-    </message>
-    <message>
-        <location filename="../DialogLayout.cpp" line="28"/>
-        <location filename="../DialogLayout.cpp" line="34"/>
-        <source>打开文件...</source>
-        <translation>Open...</translation>
-    </message>
-    <message>
-        <location filename="../DialogLayout.cpp" line="31"/>
-        <source>APP应用程序文件</source>
-        <translation>App file</translation>
-    </message>
-    <message>
-        <location filename="../DialogLayout.cpp" line="38"/>
-        <source>BootLoader信息</source>
-        <translation>Boot-loader info</translation>
-    </message>
-    <message>
-        <location filename="../DialogLayout.cpp" line="40"/>
-        <source>App文件信息</source>
-        <translation>App file info</translation>
-    </message>
-    <message>
-        <location filename="../DialogLayout.cpp" line="41"/>
-        <source>地址偏移量</source>
-        <translation>Offset</translation>
-    </message>
-    <message>
-        <location filename="../DialogLayout.cpp" line="45"/>
-        <source>合成固件...</source>
-        <translation>Merge...</translation>
-    </message>
-    <message>
-        <location filename="../DialogLayout.cpp" line="49"/>
-        <source>Norlyn电子部 · 2026年12月</source>
-        <translation>Norlyn Electronics · Dec 2026</translation>
-    </message>
-    <message>
-        <location filename="../QuorrixDlg.cpp" line="104"/>
-        <source>Norlyn电子部 分布式模块 固件工具 V1.01</source>
-        <translation>Norlyn Electronics Distributed Module Firmware Tool V1.01</translation>
-    </message>
-    <message>
-        <location filename="../QuorrixDlg.cpp" line="271"/>
-        <source>%1 已存在。
+    <context>
+        <name>CAboutDlg</name>
+        <message>
+            <location filename="../AboutDlg.cpp" line="15" />
+            <source>关于 Quorrix</source>
+            <translation>About Quorrix</translation>
+        </message>
+        <message>
+            <location filename="../AboutDlg.cpp" line="27" />
+            <source>Quorrix，版本 1.0</source>
+            <translation>Quorrix, version 1.0</translation>
+        </message>
+        <message>
+            <location filename="../AboutDlg.cpp" line="30" />
+            <source>Copyright (C) 2026 Norlyn电子部</source>
+            <translation>Copyright (C) 2026 Norlyn Electronics</translation>
+        </message>
+        <message>
+            <location filename="../AboutDlg.cpp" line="32" />
+            <source>确定</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>CQuorrixDlg</name>
+        <message>
+            <location filename="../ContextMenus.cpp" line="21" />
+            <source>关于 Quorrix(&amp;A)...</source>
+            <translation>&amp;About Quorrix...</translation>
+        </message>
+        <message>
+            <location filename="../DialogLayout.cpp" line="26" />
+            <source>BootLoader文件</source>
+            <translation>Boot-loader file</translation>
+        </message>
+        <message>
+            <location filename="../DialogLayout.cpp" line="28" />
+            <location filename="../DialogLayout.cpp" line="34" />
+            <source>打开文件...</source>
+            <translation>Open...</translation>
+        </message>
+        <message>
+            <location filename="../DialogLayout.cpp" line="31" />
+            <source>APP应用程序文件</source>
+            <translation>App file</translation>
+        </message>
+        <message>
+            <location filename="../DialogLayout.cpp" line="38" />
+            <source>BootLoader信息</source>
+            <translation>Boot-loader info</translation>
+        </message>
+        <message>
+            <location filename="../DialogLayout.cpp" line="40" />
+            <source>App文件信息</source>
+            <translation>App file info</translation>
+        </message>
+        <message>
+            <location filename="../DialogLayout.cpp" line="41" />
+            <source>地址偏移量</source>
+            <translation>Offset</translation>
+        </message>
+        <message>
+            <location filename="../DialogLayout.cpp" line="45" />
+            <source>合成固件...</source>
+            <translation>Merge...</translation>
+        </message>
+        <message>
+            <location filename="../DialogLayout.cpp" line="49" />
+            <source>Norlyn电子部 · 2026年12月</source>
+            <translation>Norlyn Electronics · Dec 2026</translation>
+        </message>
+        <message>
+            <location filename="../QuorrixDlg.cpp" line="104" />
+            <source>Norlyn电子部 分布式模块 固件工具 V1.01</source>
+            <translation>Norlyn Electronics Distributed Module Firmware Tool V1.01</translation>
+        </message>
+        <message>
+            <location filename="../QuorrixDlg.cpp" line="271" />
+            <source>%1 已存在。
 要替换它吗?</source>
-        <translation>%1 already exists.
+            <translation>%1 already exists.
 Do you want to replace it?</translation>
-    </message>
-    <message>
-        <location filename="../RecentFilesMenu.cpp" line="21"/>
-        <source>(无最近文件)</source>
-        <translation>(no recent files)</translation>
-    </message>
-    <message>
-        <location filename="../RecentFilesMenu.cpp" line="45"/>
-        <source>最近打开的文件</source>
-        <translation>Recent files</translation>
-    </message>
-</context>
-<context>
-    <name>CoreText</name>
-    <message>
-        <location filename="../CoreTexts.cpp" line="10"/>
-        <source>文件已经是bootloader和App合成的文件 , 是否使用文件中App?</source>
-        <translation>The file already merges a boot loader and an App. Use the App in it?</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="11"/>
-        <source>文件信息块中不包含 BootLoader 内容, 是否继续 </source>
-        <translation>The file&apos;s info block holds no boot loader. Continue? </translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="12"/>
-        <source>BootLoader启动文件中未找到信息块, 文件 </source>
-        <translation>No info block found in the boot-loader file, size </translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="13"/>
-        <source>文件中未找到信息块, 文件大小 </source>
-        <translation>No info block found in the file, size </translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="14"/>
-        <source>文件 不是App文件 , 是否继续 </source>
-        <translation>The file is not an App file. Continue? </translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="15"/>
-        <source> 是否继续</source>
-        <translation> Continue?</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="16"/>
-        <source>BootLoader 类型1 版本</source>
-        <translation>boot loader type 1 version</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="17"/>
-        <source>BootLoader 类型2 版本</source>
-        <translation>boot loader type 2 version</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="18"/>
-        <source>App类型1 版本</source>
-        <translation>App type 1 version</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="19"/>
-        <source>App类型2 版本</source>
-        <translation>App type 2 version</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="20"/>
-        <source>未知类型</source>
-        <translation>unknown type</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="41"/>
-        <source>发生错误</source>
-        <translation>Error:</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="21"/>
-        <source>信息块1位置</source>
-        <translation>Block 1 at</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="22"/>
-        <source>信息块2位置</source>
-        <translation>Block 2 at</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="23"/>
-        <source>信息块2大小</source>
-        <translation>Block 2 size</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="24"/>
-        <source>信息块2类型</source>
-        <translation>Block 2 type</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="25"/>
-        <source>信息块位置</source>
-        <translation>Block at</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="26"/>
-        <source>信息块大小</source>
-        <translation>Block size</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="27"/>
-        <source>信息块类型</source>
-        <translation>Block type</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="28"/>
-        <source>文件信息</source>
-        <translation>File info</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="29"/>
-        <source>文件大小</source>
-        <translation>File size</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="30"/>
-        <source>启动区版本</source>
-        <translation>Boot version</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="31"/>
-        <source>启动器对应芯片</source>
-        <translation>Boot chip</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="32"/>
-        <source>启动器大小</source>
-        <translation>Boot size</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="33"/>
-        <source>实际代码大小</source>
-        <translation>Code size</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="34"/>
-        <source>对应模块类型</source>
-        <translation>Module type</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="35"/>
-        <source>应用区版本</source>
-        <translation>App version</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="36"/>
-        <source>应用区大小</source>
-        <translation>App size</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="37"/>
-        <source>应用区地址</source>
-        <translation>App address</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="38"/>
-        <source>偏移</source>
-        <translation>offset</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="39"/>
-        <source>信息暂存区</source>
-        <translation>Info stage</translation>
-    </message>
-    <message>
-        <location filename="../CoreTexts.cpp" line="40"/>
-        <source>应用暂存区</source>
-        <translation>App stage</translation>
-    </message>
-</context>
-<context>
-    <name>FileDialog</name>
-    <message>
-        <location filename="../FileDialogTexts.cpp" line="13"/>
-        <location filename="../FileDialogTexts.cpp" line="21"/>
-        <source>所有文件 (*)</source>
-        <translation>All files (*)</translation>
-    </message>
-    <message>
-        <location filename="../FileDialogTexts.cpp" line="14"/>
-        <location filename="../FileDialogTexts.cpp" line="18"/>
-        <source>固件文件 (*.bin)</source>
-        <translation>Firmware files (*.bin)</translation>
-    </message>
-    <message>
-        <location filename="../FileDialogTexts.cpp" line="19"/>
-        <source>Intel HEX (*.hex)</source>
-        <translation>Intel HEX (*.hex)</translation>
-    </message>
-    <message>
-        <location filename="../FileDialogTexts.cpp" line="20"/>
-        <source>S-record (*.srec *.s19 *.mot)</source>
-        <translation>S-record (*.srec *.s19 *.mot)</translation>
-    </message>
-</context>
+        </message>
+        <message>
+            <location filename="../RecentFilesMenu.cpp" line="21" />
+            <source>(无最近文件)</source>
+            <translation>(no recent files)</translation>
+        </message>
+        <message>
+            <location filename="../RecentFilesMenu.cpp" line="45" />
+            <source>最近打开的文件</source>
+            <translation>Recent files</translation>
+        </message>
+        <message>
+            <location filename="../ReportActions.cpp" line="48" />
+            <source>校验固件...</source>
+            <translation>Verify...</translation>
+        </message>
+        <message>
+            <location filename="../ReportActions.cpp" line="49" />
+            <source>比较固件...</source>
+            <translation>Compare...</translation>
+        </message>
+    </context>
+    <context>
+        <name>CoreText</name>
+        <message>
+            <location filename="../CoreTexts.cpp" line="10" />
+            <source>文件已经是bootloader和App合成的文件 , 是否使用文件中App?</source>
+            <translation>The file already merges a boot loader and an App. Use the App in it?</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="11" />
+            <source>文件信息块中不包含 BootLoader 内容, 是否继续 </source>
+            <translation>The file's info block holds no boot loader. Continue? </translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="12" />
+            <source>BootLoader启动文件中未找到信息块, 文件 </source>
+            <translation>No info block found in the boot-loader file, size </translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="13" />
+            <source>文件中未找到信息块, 文件大小 </source>
+            <translation>No info block found in the file, size </translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="14" />
+            <source>文件 不是App文件 , 是否继续 </source>
+            <translation>The file is not an App file. Continue? </translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="15" />
+            <source> 是否继续</source>
+            <translation> Continue?</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="16" />
+            <source>BootLoader 类型1 版本</source>
+            <translation>boot loader type 1 version</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="17" />
+            <source>BootLoader 类型2 版本</source>
+            <translation>boot loader type 2 version</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="18" />
+            <source>App类型1 版本</source>
+            <translation>App type 1 version</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="19" />
+            <source>App类型2 版本</source>
+            <translation>App type 2 version</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="20" />
+            <source>未知类型</source>
+            <translation>unknown type</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="41" />
+            <source>发生错误</source>
+            <translation>Error:</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="21" />
+            <source>信息块1位置</source>
+            <translation>Block 1 at</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="22" />
+            <source>信息块2位置</source>
+            <translation>Block 2 at</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="23" />
+            <source>信息块2大小</source>
+            <translation>Block 2 size</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="24" />
+            <source>信息块2类型</source>
+            <translation>Block 2 type</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="25" />
+            <source>信息块位置</source>
+            <translation>Block at</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="26" />
+            <source>信息块大小</source>
+            <translation>Block size</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="27" />
+            <source>信息块类型</source>
+            <translation>Block type</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="28" />
+            <source>文件信息</source>
+            <translation>File info</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="29" />
+            <source>文件大小</source>
+            <translation>File size</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="30" />
+            <source>启动区版本</source>
+            <translation>Boot version</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="31" />
+            <source>启动器对应芯片</source>
+            <translation>Boot chip</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="32" />
+            <source>启动器大小</source>
+            <translation>Boot size</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="33" />
+            <source>实际代码大小</source>
+            <translation>Code size</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="34" />
+            <source>对应模块类型</source>
+            <translation>Module type</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="35" />
+            <source>应用区版本</source>
+            <translation>App version</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="36" />
+            <source>应用区大小</source>
+            <translation>App size</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="37" />
+            <source>应用区地址</source>
+            <translation>App address</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="38" />
+            <source>偏移</source>
+            <translation>offset</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="39" />
+            <source>信息暂存区</source>
+            <translation>Info stage</translation>
+        </message>
+        <message>
+            <location filename="../CoreTexts.cpp" line="40" />
+            <source>应用暂存区</source>
+            <translation>App stage</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileDialog</name>
+        <message>
+            <location filename="../FileDialogTexts.cpp" line="13" />
+            <location filename="../FileDialogTexts.cpp" line="21" />
+            <source>所有文件 (*)</source>
+            <translation>All files (*)</translation>
+        </message>
+        <message>
+            <location filename="../FileDialogTexts.cpp" line="14" />
+            <location filename="../FileDialogTexts.cpp" line="18" />
+            <source>固件文件 (*.bin)</source>
+            <translation>Firmware files (*.bin)</translation>
+        </message>
+        <message>
+            <location filename="../FileDialogTexts.cpp" line="19" />
+            <source>Intel HEX (*.hex)</source>
+            <translation>Intel HEX (*.hex)</translation>
+        </message>
+        <message>
+            <location filename="../FileDialogTexts.cpp" line="20" />
+            <source>S-record (*.srec *.s19 *.mot)</source>
+            <translation>S-record (*.srec *.s19 *.mot)</translation>
+        </message>
+    </context>
+    <context>
+        <name>CCompareReportDlg</name>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="17" />
+            <source>标记</source>
+            <translation>marker</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="18" />
+            <source>类型</source>
+            <translation>type</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="19" />
+            <source>块大小</source>
+            <translation>block size</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="20" />
+            <source>BootLoader 版本</source>
+            <translation>boot version</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="21" />
+            <source>芯片类型</source>
+            <translation>chip type</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="22" />
+            <source>BootLoader 大小</source>
+            <translation>boot size</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="23" />
+            <source>App 版本</source>
+            <translation>App version</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="24" />
+            <source>模块类型</source>
+            <translation>module type</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="25" />
+            <source>App 大小</source>
+            <translation>App size</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="26" />
+            <source>代码大小</source>
+            <translation>code size</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="27" />
+            <source>App 地址</source>
+            <translation>App address</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="28" />
+            <source>信息暂存地址</source>
+            <translation>info stage</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="29" />
+            <source>App 暂存地址</source>
+            <translation>App stage</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="42" />
+            <source>块 %1 位于 %2</source>
+            <translation>block %1 at %2</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="45" />
+            <source>A (文件太短)</source>
+            <translation>A (file too short)</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="46" />
+            <source>B (文件太短)</source>
+            <translation>B (file too short)</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="54" />
+            <source>两个文件相同 (A %1 字节, B %2 字节)</source>
+            <translation>identical: A %1 bytes, B %2 bytes</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="61" />
+            <source>第一个不同之处在 %1: A 中为 %2, B 中为 %3</source>
+            <translation>first difference at %1: %2 in A, %3 in B</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="64" />
+            <source>第一个不同之处在 %1: %2 在此结束</source>
+            <translation>first difference at %1: %2 ends there</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="68" />
+            <source>不同的字节数: %1 (A %2 字节, B %3 字节)</source>
+            <translation>differing bytes: %1 (A %2 bytes, B %3 bytes)</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="78" />
+            <source>比较固件</source>
+            <translation>Compare firmware</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="81" />
+            <source>不同</source>
+            <translation>Differs</translation>
+        </message>
+        <message>
+            <location filename="../CompareReportDlg.cpp" line="81" />
+            <source>字段</source>
+            <translation>Field</translation>
+        </message>
+    </context>
+    <context>
+        <name>CLayoutStrip</name>
+        <message>
+            <location filename="../LayoutStrip.cpp" line="113" />
+            <source>BootLoader 代码: %1-%2, %3 字节</source>
+            <translation>Boot loader code: %1-%2, %3 bytes</translation>
+        </message>
+        <message>
+            <location filename="../LayoutStrip.cpp" line="117" />
+            <source>BootLoader 填充: %1-%2, %3 字节</source>
+            <translation>Boot loader padding: %1-%2, %3 bytes</translation>
+        </message>
+        <message>
+            <location filename="../LayoutStrip.cpp" line="120" />
+            <source>App: %1-%2, %3 字节</source>
+            <translation>App: %1-%2, %3 bytes</translation>
+        </message>
+        <message>
+            <location filename="../LayoutStrip.cpp" line="123" />
+            <source>信息块 1: %1-%2</source>
+            <translation>Info block 1: %1-%2</translation>
+        </message>
+        <message>
+            <location filename="../LayoutStrip.cpp" line="126" />
+            <source>信息块 2 (App 的信息块): %1-%2</source>
+            <translation>Info block 2 (the App's block): %1-%2</translation>
+        </message>
+        <message>
+            <location filename="../LayoutStrip.cpp" line="129" />
+            <source>信息暂存区: %1-%2</source>
+            <translation>Info staging area: %1-%2</translation>
+        </message>
+        <message>
+            <location filename="../LayoutStrip.cpp" line="132" />
+            <source>App 暂存区: %1-%2, %3 字节</source>
+            <translation>App staging area: %1-%2, %3 bytes</translation>
+        </message>
+        <message>
+            <location filename="../LayoutStrip.cpp" line="136" />
+            <source>未通过的检查 %1: %2</source>
+            <translation>Failed check %1: %2</translation>
+        </message>
+        <message>
+            <location filename="../LayoutStrip.cpp" line="137" />
+            <source>未通过的检查 %1: %2-%3</source>
+            <translation>Failed check %1: %2-%3</translation>
+        </message>
+        <message>
+            <location filename="../LayoutStrip.cpp" line="194" />
+            <source>App %1 字节</source>
+            <translation>App %1 bytes</translation>
+        </message>
+    </context>
+    <context>
+        <name>CReportDlg</name>
+        <message>
+            <location filename="../ReportDlg.cpp" line="37" />
+            <source>复制报告</source>
+            <translation>Copy report</translation>
+        </message>
+        <message>
+            <location filename="../ReportDlg.cpp" line="41" />
+            <source>关闭</source>
+            <translation>Close</translation>
+        </message>
+    </context>
+    <context>
+        <name>CVerifyReportDlg</name>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="37" />
+            <source>与窗口中已接受的 BootLoader 和 App 比较</source>
+            <translation>Compared with the boot loader and the App accepted in the window</translation>
+        </message>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="38" />
+            <source>与窗口中已接受的 BootLoader 比较</source>
+            <translation>Compared with the boot loader accepted in the window</translation>
+        </message>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="39" />
+            <source>与窗口中已接受的 App 比较</source>
+            <translation>Compared with the App accepted in the window</translation>
+        </message>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="40" />
+            <source>窗口中没有已接受的映像: 只检查文件本身</source>
+            <translation>No image accepted in the window: the file is checked on its own</translation>
+        </message>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="48" />
+            <source>全部 %1 项检查通过</source>
+            <translation>All %1 checks passed</translation>
+        </message>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="49" />
+            <source>%1 项检查中 %2 项未通过</source>
+            <translation>%2 of %1 checks failed</translation>
+        </message>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="50" />
+            <source>文件: %1</source>
+            <translation>File: %1</translation>
+        </message>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="55" />
+            <source>大小: %1 字节</source>
+            <translation>Size: %1 bytes</translation>
+        </message>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="65" />
+            <source>校验固件</source>
+            <translation>Verify firmware</translation>
+        </message>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="66" />
+            <source>结果</source>
+            <translation>Result</translation>
+        </message>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="66" />
+            <source>检查</source>
+            <translation>Check</translation>
+        </message>
+        <message>
+            <location filename="../VerifyReportDlg.cpp" line="66" />
+            <source>说明</source>
+            <translation>Finding</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportActions</name>
+        <message>
+            <location filename="../ReportActions.cpp" line="29" />
+            <source>无法读取 %1: %2</source>
+            <translation>Cannot read %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportInputs</name>
+        <message>
+            <location filename="../ReportInputs.cpp" line="18" />
+            <source>不是普通文件</source>
+            <translation>not a regular file</translation>
+        </message>
+        <message>
+            <location filename="../ReportInputs.cpp" line="22" />
+            <source>文件大小 %1 字节超过上限 %2 字节</source>
+            <translation>file size %1 bytes exceeds the limit of %2 bytes</translation>
+        </message>
+        <message>
+            <location filename="../ReportInputs.cpp" line="28" />
+            <source>无法读取</source>
+            <translation>cannot be read</translation>
+        </message>
+    </context>
+    <context>
+        <name>VerifyTexts</name>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="15" />
+            <source>长度: %1 字节, 长于 4096</source>
+            <translation>length: %1 bytes, longer than 4096</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="16" />
+            <source>长度: %1 字节, 没有 App 部分: 不长于 4096</source>
+            <translation>length: %1 bytes, no App part: not longer than 4096</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="35" />
+            <source>块 %1 位于 %2: </source>
+            <translation>block %1 at %2: </translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="36" />
+            <source>BootLoader 类型 (1, 2)</source>
+            <translation>a boot-loader type (1, 2)</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="36" />
+            <source>App 类型 (3, 4)</source>
+            <translation>an App type (3, 4)</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="38" />
+            <source>不完整, 文件在 %1 结束</source>
+            <translation>cut off, the file ends at %1</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="42" />
+            <source>没有标记: %1, 不是 0xAA55</source>
+            <translation>no marker: %1, not 0xAA55</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="44" />
+            <source>BootLoader 类型</source>
+            <translation>a boot-loader type</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="45" />
+            <source>App 类型</source>
+            <translation>an App type</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="46" />
+            <source>未知类型</source>
+            <translation>an unknown type</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="47" />
+            <source>类型 %1 是%2, 不是%3</source>
+            <translation>type %1 is %2, not %3</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="49" />
+            <source>标记 0xAA55, 类型 %1, %2</source>
+            <translation>marker 0xAA55, type %1, %2</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="54" />
+            <source>App 部分位于 0x1000: %1 字节, </source>
+            <translation>App part at 0x1000: %1 bytes, </translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="55" />
+            <source>包含其信息块, 不超过 131072</source>
+            <translation>holds its block, at most 131072</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="57" />
+            <source>太短, 容不下其信息块 (288)</source>
+            <translation>too short to hold its block (288)</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="58" />
+            <source>超过 131072</source>
+            <translation>more than 131072</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="64" />
+            <source>引导区 0x0000-0x0FFF 等于截断或以 %1 填充的 BootLoader</source>
+            <translation>boot region 0x0000-0x0FFF equals the boot loader cut or padded with %1</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="67" />
+            <source>引导区: 映像在 %1 结束, 位于引导区内</source>
+            <translation>boot region: the image ends at %1, inside it</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="70" />
+            <source>引导区在 %1 处与截断或以 %2 填充的 BootLoader 不同: 映像中为 %3, 应为 %4</source>
+            <translation>boot region differs from the boot loader cut or padded with %2 at %1: %3 in the image, %4 expected</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="77" />
+            <source>App 部分与 App 逐字节相同 (%1 字节)</source>
+            <translation>App part equals the App byte for byte (%1 bytes)</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="80" />
+            <source>App 部分在 %1 (App 偏移 %2) 处与 App 不同: 映像中为 %3, App 中为 %4</source>
+            <translation>App part differs from the App at %1 (App offset %2): %3 in the image, %4 in the App</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="84" />
+            <source>App 部分 %1 字节, App %2 字节: 到 %3 为止相同</source>
+            <translation>App part is %1 bytes, the App %2: equal up to %3</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="107" />
+            <source>通过</source>
+            <translation>passed</translation>
+        </message>
+        <message>
+            <location filename="../VerifyTexts.cpp" line="107" />
+            <source>未通过</source>
+            <translation>failed</translation>
+        </message>
+    </context>
 </TS>

@@ -7,7 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 
-#include "cli/Digest.h"
+#include "firmware/Digest.h"
 #include "platform/CodePage.h"
 #include "tests/support/ImageBuilder.h"
 #include "tests/support/SystemFiles.h"

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "cli/CliAnswer.h"
-#include "cli/Digest.h"
+#include "firmware/Digest.h"
 #include "tests/support/SystemFiles.h"
 
 TEST(Digest, CheckValuesOfCrc32AndSha256) {

@@ -1,4 +1,4 @@
-#include "cli/Digest.h"
+#include "firmware/Digest.h"
 
 #include <zlib.h>
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+#include "firmware/FirmwareVerify.h"
+
+// The largest file the verify and compare reports read, as quorrix-cli verify and diff do:
+// far beyond any merged image.
+inline constexpr std::int64_t REPORT_FILE_LIMIT = 64 * 1024 * 1024;
+
+// Reads a whole image file for a report. False, with the reason in the window's language,
+// when it is not a regular file, cannot be read or is longer than REPORT_FILE_LIMIT.
+bool ReadReportFile(const QString& strPath, QByteArray& bytes, QString& strError);
+
+// The accepted boot loader (its first 4096 bytes) and App of the workspace, and the merge's
+// fill byte: what a merged file of the window is checked against.
+VerifyReference AcceptedImages();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "firmware/FirmwareVerify.h"
+
+// A check's finding in the window's language, with the same numbers as VerifyLine gives, found
+// again in the image and the reference it was checked with. A check this window does not
+// know by name keeps the core's text.
+QString VerifyRowText(const VerifyCheck& check, const QByteArray& image,
+                      const VerifyReference& ref);
+
+// "通过" or "未通过".
+QString VerifyVerdict(bool bOk);
+
+// "0x" and at least nDigits upper-case hex digits.
+QString HexNumber(std::int64_t n, int nDigits);
+
+// The checks that do not hold.
+int CountFailed(const std::vector<VerifyCheck>& checks);
