@@ -19,6 +19,8 @@ constexpr Stretch MERGE_ROW{0, 1, 0, 1};
 constexpr Stretch MERGE_ROW_WIDE{0, 1, 2, 1};
 constexpr Stretch PANE{0, 1, 2, 2};
 constexpr Stretch CORNER{2, 2, 2, 2};
+constexpr Stretch RIGHT_EDGE{2, 0, 2, 0};
+constexpr Stretch BOTTOM_LEFT{0, 2, 1, 2};
 }  // namespace
 
 const ControlTemplate MAIN_DIALOG_CONTROLS[MAIN_CONTROL_COUNT] = {
@@ -33,6 +35,11 @@ const ControlTemplate MAIN_DIALOG_CONTROLS[MAIN_CONTROL_COUNT] = {
     {IDC_OPEN_APP, ControlKind::Button, 288, 5, 42, 14,
      QT_TRANSLATE_NOOP("CQuorrixDlg", "打开文件..."), MOVES_RIGHT},
     {IDC_RECENT_APP, ControlKind::MenuArrow, 331, 5, 10, 14, "", MOVES_RIGHT},
+    // In the template's spacing right of the App's button: nothing of the seed moves.
+    {IDC_VERIFY, ControlKind::Button, 345, 5, 44, 14,
+     QT_TRANSLATE_NOOP("CQuorrixDlg", "校验固件..."), RIGHT_EDGE},
+    {IDC_COMPARE, ControlKind::Button, 391, 5, 44, 14,
+     QT_TRANSLATE_NOOP("CQuorrixDlg", "比较固件..."), RIGHT_EDGE},
     {IDC_APP_PATH, ControlKind::Edit, 226, 21, 208, 12, "", RIGHT_HALF},
     {IDC_BOOT_INFO, ControlKind::InfoPanel, 5, 39, 213, 155,
      QT_TRANSLATE_NOOP("CQuorrixDlg", "BootLoader信息"), BOOT_PANEL},
@@ -45,6 +52,7 @@ const ControlTemplate MAIN_DIALOG_CONTROLS[MAIN_CONTROL_COUNT] = {
      QT_TRANSLATE_NOOP("CQuorrixDlg", "合成固件..."), MERGE_ROW},
     {IDC_OUTPUT_PATH, ControlKind::Edit, 155, 203, 280, 14, "", MERGE_ROW_WIDE},
     {IDC_OUTPUT_PANE, ControlKind::OutputPane, 7, 228, 426, 102, "", PANE},
+    {IDC_LAYOUT_STRIP, ControlKind::LayoutStrip, 7, 331, 310, 15, "", BOTTOM_LEFT},
     {-1, ControlKind::Label, 321, 333, 122, 8,
      QT_TRANSLATE_NOOP("CQuorrixDlg", "Norlyn电子部 · 2026年12月"), CORNER},
 };

@@ -5,10 +5,26 @@
 
 // The controls of the main window as its dialog template lists them, in tab order, placed in
 // dialog units of the dialog font.
-enum class ControlKind { Label, CentredLabel, Button, MenuArrow, Edit, InfoPanel, OutputPane };
+enum class ControlKind {
+    Label,
+    CentredLabel,
+    Button,
+    MenuArrow,
+    Edit,
+    InfoPanel,
+    OutputPane,
+    LayoutStrip,
+};
 
-// The window's own controls beside those the core knows: the arrows of the recent-files menus.
-enum : int { IDC_RECENT_BOOT = 1101, IDC_RECENT_APP = 1103 };
+// The window's own controls beside those the core knows: the arrows of the recent-files menus,
+// the verify and compare buttons and the picture of the merged layout.
+enum : int {
+    IDC_RECENT_BOOT = 1101,
+    IDC_RECENT_APP = 1103,
+    IDC_VERIFY = 1111,
+    IDC_COMPARE = 1112,
+    IDC_LAYOUT_STRIP = 1113,
+};
 
 // How a control follows a window larger than its template: each edge moves by this many
 // halves of the extra width (left, right) or height (top, bottom). The two halves of the
@@ -28,7 +44,7 @@ struct ControlTemplate {
 // The template's size is the window's smallest.
 inline constexpr int MAIN_DIALOG_WIDTH = 445;
 inline constexpr int MAIN_DIALOG_HEIGHT = 347;
-inline constexpr int MAIN_CONTROL_COUNT = 16;
+inline constexpr int MAIN_CONTROL_COUNT = 19;
 extern const ControlTemplate MAIN_DIALOG_CONTROLS[MAIN_CONTROL_COUNT];
 
 // The dialog font: the desktop's font at 9 points.

@@ -23,9 +23,9 @@
 #include "app/DropTarget.h"
 #include "app/FileDialogTexts.h"
 #include "app/FileHistory.h"
+#include "app/LayoutStrip.h"
 #include "app/RecentFilesMenu.h"
 #include "app/SaveTarget.h"
-#include "app/LayoutStrip.h"
 #include "firmware/Handlers.h"
 #include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
@@ -67,6 +67,11 @@ QWidget* MakeControl(const ControlTemplate& t, QWidget* pParent) {
         }
         case ControlKind::MenuArrow:
             return new QToolButton(pParent);
+        case ControlKind::LayoutStrip: {
+            auto* pStrip = new CLayoutStrip(pParent);
+            pStrip->hide();  // until both images are accepted
+            return pStrip;
+        }
         case ControlKind::InfoPanel:
             return MakeInfoPanel(strText, pParent);
         case ControlKind::CentredLabel:
@@ -132,7 +137,9 @@ void CQuorrixDlg::CreateControls() {
     connectButton(IDC_OPEN_BOOT, &CQuorrixDlg::OnBnClickedOpenBootLoader);
     connectButton(IDC_OPEN_APP, &CQuorrixDlg::OnBnClickedOpenApp);
     connectButton(IDC_MERGE, &CQuorrixDlg::OnBnClickedMergeFirmware);
-    m_report = AddReportControls(this);
+    m_report = {static_cast<QPushButton*>(Control(IDC_VERIFY)),
+                static_cast<QPushButton*>(Control(IDC_COMPARE)),
+                static_cast<CLayoutStrip*>(Control(IDC_LAYOUT_STRIP))};
     connect(m_report.pVerify, &QPushButton::clicked, this, &CQuorrixDlg::OnBnClickedVerifyFirmware);
     connect(m_report.pCompare, &QPushButton::clicked, this,
             &CQuorrixDlg::OnBnClickedCompareFirmware);
@@ -225,8 +232,8 @@ bool CQuorrixDlg::ChooseSaveFile(const QString& strProposedName, const QString& 
 
 void CQuorrixDlg::OnBnClickedOpenBootLoader() { ChooseAndOpenImage(IDC_OPEN_BOOT); }
 void CQuorrixDlg::OnBnClickedOpenApp() { ChooseAndOpenImage(IDC_OPEN_APP); }
-void CQuorrixDlg::OnBnClickedVerifyFirmware() { ShowVerifyReport(this, *m_pPrompts); }
-void CQuorrixDlg::OnBnClickedCompareFirmware() { ShowCompareReport(this, *m_pPrompts); }
+void CQuorrixDlg::OnBnClickedVerifyFirmware() { ShowVerifyReport(this, *m_pDialogs); }
+void CQuorrixDlg::OnBnClickedCompareFirmware() { ShowCompareReport(this, *m_pDialogs); }
 
 // The dialog starts in the folder of the button's last file.
 void CQuorrixDlg::ChooseAndOpenImage(int nButtonId) {

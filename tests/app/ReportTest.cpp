@@ -19,9 +19,9 @@ class Reports : public DialogTest {
 protected:
     void SetUp() override {
         DialogTest::SetUp();
-        m_prompts.m_openPaths = {WriteBootImage(m_tmp, "boot.bin"),
+        m_dialogs.m_openPaths = {WriteBootImage(m_tmp, "boot.bin"),
                                  WriteAppImage(m_tmp, "AppX.bin")};
-        m_prompts.m_strSavePath = m_strMerged = m_tmp.File("fw.bin");
+        m_dialogs.m_strSavePath = m_strMerged = m_tmp.File("fw.bin");
         Click(QString::fromUtf8("打开文件..."), 0);
         Click(QString::fromUtf8("打开文件..."), 1);
         Click(QString::fromUtf8("合成固件..."));
@@ -70,13 +70,15 @@ TEST_F(Reports, VerifyShowsEveryCheckAgainstTheAcceptedPairAndLogsTheVerdict) {
     QByteArray broken = m_merged;
     broken[0x1100] = 0;  // block 2 loses its marker
     const QString strBroken = Write("broken.bin", broken);
-    m_prompts.m_openPaths = {m_strMerged, strBroken};
+    m_dialogs.m_openPaths = {m_strMerged, strBroken};
     Click(QString::fromUtf8("校验固件..."));
     CVerifyReportDlg* pSound = LastReport<CVerifyReportDlg>();
     ASSERT_NE(pSound, nullptr);
-    const QStringList names = {"length", "block1", "block2", "appPart", "bootRegion", "appBytes"};
+    const QStringList names = {"length",     "block1",     "block2",      "appPart",
+                               "bootRegion", "appBytes",   "bootCut",     "appAddress",
+                               "bootTarget", "appStaging", "bootVectors", "appVectors"};
     EXPECT_EQ(Column(pSound->Rows(), 1), names);
-    EXPECT_EQ(Column(pSound->Rows(), 0), QStringList(6, QString::fromUtf8("通过")));
+    EXPECT_EQ(Column(pSound->Rows(), 0), QStringList(12, QString::fromUtf8("通过")));
     EXPECT_TRUE(pSound->FootText().contains(QString::asprintf("CRC-32: %08x", Crc32(m_merged))));
 
     Click(QString::fromUtf8("校验固件..."));
@@ -92,7 +94,7 @@ TEST_F(Reports, VerifyShowsEveryCheckAgainstTheAcceptedPairAndLogsTheVerdict) {
     EXPECT_EQ(pRows->topLevelItem(5)->text(2),
               QString::fromUtf8("App 部分在 0x1100 (App 偏移 0x0100) 处与 App 不同: 映像中为 0x00, "
                                 "App 中为 0x55"));
-    EXPECT_TRUE(pBroken->ReportText().contains(QString::fromUtf8("6 项检查中 2 项未通过")));
+    EXPECT_TRUE(pBroken->ReportText().contains(QString::fromUtf8("12 项检查中 2 项未通过")));
     const auto items = pBroken->Strip()->Items();
     QStringList failed;
     for (const CLayoutStrip::Item& item : items) {
@@ -132,7 +134,7 @@ TEST_F(Reports, EnglishRowsReadAsTheCommandLinePrintsThem) {
 TEST_F(Reports, CompareMarksTheDifferingFieldsAndCountsTheBytes) {
     QByteArray other = m_merged + QByteArray(10, 0);
     other[0x1108] = 0x07;  // the App's minor version in block 2
-    m_prompts.m_openPaths = {m_strMerged, Write("other.bin", other)};
+    m_dialogs.m_openPaths = {m_strMerged, Write("other.bin", other)};
     Click(QString::fromUtf8("比较固件..."));
     CCompareReportDlg* pReport = LastReport<CCompareReportDlg>();
     ASSERT_NE(pReport, nullptr);
@@ -162,7 +164,7 @@ TEST_F(Reports, TheStripShowsTheAcceptedPairOnTheAddressAxis) {
     EXPECT_EQ(pCode->span.dwLength, 3000u);
     EXPECT_EQ(pPad->rect.left(), pCode->rect.right() + 1);
     EXPECT_EQ(pApp->rect.left(), pPad->rect.right() + 1);
-    EXPECT_EQ(pStrip->AxisEnd(), 0x08025000u);  // the App's staging area ends at 0x08024E20
+    EXPECT_EQ(pStrip->AxisEnd(), 0x08028000u);  // the App's staging area ends at 0x08027E20
     EXPECT_GT(pStage->rect.top(), pApp->rect.bottom());  // staging areas lie below
     EXPECT_EQ(pStrip->ToolTipAt(pApp->rect.center()),
               QString::fromUtf8("App: 0x08001000-0x08005E1F, 20000 字节"));
