@@ -3,23 +3,34 @@ _quorrix_cli() {
     local cur prev words cword
     _init_completion || return
     case "$prev" in
-        -o | --output | --catalogue)
+        -o | --output | --catalogue | --boot | --app)
             _filedir
+            return
+            ;;
+        --format)
+            COMPREPLY=($(compgen -W 'bin hex srec' -- "$cur"))
+            return
+            ;;
+        --record-bytes)
+            COMPREPLY=($(compgen -W '16 32' -- "$cur"))
+            return
+            ;;
+        --base | --fill)
             return
             ;;
     esac
     if [[ "$cur" == -* ]]; then
-        COMPREPLY=($(compgen -W '-y --yes -n --no -o --output --catalogue --json -h --help --help-all -v --version' -- "$cur"))
+        COMPREPLY=($(compgen -W '-y --yes -n --no -f --force -o --output --catalogue --json --format --base --record-bytes --fill --boot --app -h --help --help-all -v --version' -- "$cur"))
         return
     fi
     local i command=
     for ((i = 1; i < cword; i++)); do
         case "${words[i]}" in
-            boot | app | merge) command=${words[i]}; break ;;
+            boot | app | merge | verify | diff) command=${words[i]}; break ;;
         esac
     done
     if [[ -z "$command" ]]; then
-        COMPREPLY=($(compgen -W 'boot app merge' -- "$cur"))
+        COMPREPLY=($(compgen -W 'boot app merge verify diff' -- "$cur"))
     else
         _filedir
     fi

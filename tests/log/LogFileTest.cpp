@@ -289,6 +289,8 @@ TEST(LogFile, WriteErrorIsReportedAndAHandlerMayWriteAgain) {
 // The day's file is appended to only when it is a regular file of its own: a link would send
 // the records into any file the user can write, a FIFO would block the program.
 TEST(LogFile, ALinkOrFifoInPlaceOfTheDaysFileIsRefused) {
+    // QFile::link makes a shortcut file on Windows, no link the system follows.
+    if (!NullDevice().startsWith(QLatin1Char('/'))) GTEST_SKIP() << "no symbolic links here";
     TempFolder tmp;
     FakeClock clock(At(2024, 5, 1, 10, 0, 0));
     const QString strRoot = tmp.File(QStringLiteral("logs"));
