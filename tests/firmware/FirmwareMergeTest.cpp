@@ -209,8 +209,11 @@ TEST_F(FirmwareMerge, AnOutputThatIsAnInputIsNeverWritten) {
     LoadBoth(4096, 20000);
     const QString strBoot = m_tmp.File("boot.bin");
     QStringList outputs{strBoot, m_tmp.File("AppX.bin")};
-    if (QFile::link(m_tmp.File("AppX.bin"), m_tmp.File("link.bin")))
+    // A symbolic link to an input (on Windows QFile::link makes a shortcut file instead).
+    if (NullDevice().startsWith(QLatin1Char('/')) &&
+        QFile::link(m_tmp.File("AppX.bin"), m_tmp.File("link.bin"))) {
         outputs << m_tmp.File("link.bin");
+    }
     for (const QString& strOut : outputs) {
         EXPECT_EQ(SaveFirmwareFile(strOut, MergeOptions()), 0);
         EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("保存 File ") + Native(strOut) +
