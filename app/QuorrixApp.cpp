@@ -25,7 +25,6 @@ bool CQuorrixApp::InitInstance() {
         !LoadDeviceCatalogue(CatalogueSearchPaths(), strTried, strRefusal).isEmpty();
     {
         CQuorrixDlg dlg;
-        m_pMainWnd = &dlg;
         CloseWindowsOnTermination();
         dlg.OnInitDialog();
         // Said in the pane too: started from the desktop menu, stderr is seen by nobody.
@@ -41,7 +40,6 @@ bool CQuorrixApp::InitInstance() {
         // A request to end that came while a box was open before the window was shown.
         if (TerminationRequested()) dlg.close();
         if (dlg.isVisible()) loop.exec();
-        m_pMainWnd = nullptr;
     }
     return false;
 }

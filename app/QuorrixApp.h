@@ -8,8 +8,6 @@ public:
     // Always returns false: the process ends when the main window closes.
     bool InitInstance();
 
-    // The main window while it runs.
-    void* m_pMainWnd = nullptr;
 };
 
 extern CQuorrixApp theApp;
