@@ -10,8 +10,10 @@ QString Tr(const char* pText) { return QCoreApplication::translate("FileDialog",
 }  // namespace
 
 QString OpenFileFilter() {
-    return Tr(QT_TRANSLATE_NOOP("FileDialog", "所有文件 (*)")) + QLatin1String(";;") +
-           Tr(QT_TRANSLATE_NOOP("FileDialog", "固件文件 (*.bin)"));
+    // Build outputs are known by their content; the names only narrow the list.
+    return Tr(QT_TRANSLATE_NOOP(
+               "FileDialog", "固件映像 (*.bin *.hex *.ihex *.s19 *.srec *.mot *.elf *.axf *.out)")) +
+           QLatin1String(";;") + Tr(QT_TRANSLATE_NOOP("FileDialog", "所有文件 (*)"));
 }
 
 QList<SaveFilter> SaveFileFilters() {

@@ -267,6 +267,18 @@ Do you want to replace it?</translation>
             <source>应用暂存区</source>
             <translation>App stage</translation>
         </message>
+        <message>
+            <source>合成的固件有 </source>
+            <translation>The merged firmware has </translation>
+        </message>
+        <message>
+            <source> 项检查未通过, 可能无法启动 (详见输出窗口)。</source>
+            <translation> failed checks and may not boot (see the output pane).</translation>
+        </message>
+        <message>
+            <source>仍要保存吗?</source>
+            <translation>Save it anyway?</translation>
+        </message>
     </context>
     <context>
         <name>FileDialog</name>
@@ -291,6 +303,10 @@ Do you want to replace it?</translation>
             <location filename="../FileDialogTexts.cpp" line="20" />
             <source>S-record (*.srec *.s19 *.mot)</source>
             <translation>S-record (*.srec *.s19 *.mot)</translation>
+        </message>
+        <message>
+            <source>固件映像 (*.bin *.hex *.ihex *.s19 *.srec *.mot *.elf *.axf *.out)</source>
+            <translation>Firmware images (*.bin *.hex *.ihex *.s19 *.srec *.mot *.elf *.axf *.out)</translation>
         </message>
     </context>
     <context>
