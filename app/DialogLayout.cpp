@@ -92,8 +92,11 @@ QRect PlaceControl(const ControlTemplate& t, const QFont& font, QSize extra) {
 QRect FitTextWidth(const ControlTemplate& t, QRect rect, int nWidth) {
     const int nMore = nWidth - rect.width();
     if (nMore <= 0) return rect;
-    if (t.kind == ControlKind::CentredLabel)
-        return rect.adjusted(-nMore / 2, 0, nMore - nMore / 2, 0);
+    // A centred label grows into the margin on its left first: its right neighbour is close.
+    if (t.kind == ControlKind::CentredLabel) {
+        const int nLeft = qMin(nMore, qMax(rect.left(), 0));
+        return rect.adjusted(-nLeft, 0, nMore - nLeft, 0);
+    }
     if (t.stretch.l == 2) return rect.adjusted(-nMore, 0, 0, 0);
     return rect.adjusted(0, 0, nMore, 0);
 }

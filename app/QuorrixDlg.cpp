@@ -219,17 +219,6 @@ bool CQuorrixDlg::AskYesNo(const QString& strQuestion) {
 }
 
 // Not asked by the window's own handlers, which choose their files themselves.
-bool CQuorrixDlg::ChooseOpenFile(QString& strPath) {
-    return m_pDialogs->ChooseOpenFile(IDC_OPEN_BOOT, QString(), strPath);
-}
-
-bool CQuorrixDlg::ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
-                                 QString& strPath) {
-    int nFormat = FORMAT_ANY;
-    return m_pDialogs->ChooseSaveFile(WithDefaultExtension(strProposedName, strDefaultExt), strPath,
-                                      nFormat);
-}
-
 void CQuorrixDlg::OnBnClickedOpenBootLoader() { ChooseAndOpenImage(IDC_OPEN_BOOT); }
 void CQuorrixDlg::OnBnClickedOpenApp() { ChooseAndOpenImage(IDC_OPEN_APP); }
 void CQuorrixDlg::OnBnClickedVerifyFirmware() { ShowVerifyReport(this, *m_pDialogs); }

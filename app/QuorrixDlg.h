@@ -38,9 +38,6 @@ public:
 
     void SetControlText(int nId, const QString& strText) override;
     bool AskYesNo(const QString& strQuestion) override;
-    bool ChooseOpenFile(QString& strPath) override;
-    bool ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
-                        QString& strPath) override;
 
 public Q_SLOTS:
     void OnBnClickedOpenBootLoader();

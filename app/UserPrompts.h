@@ -6,14 +6,11 @@
 
 class QWidget;
 
-// QFileDialog and QMessageBox (Yes and No, no icon, caption "Quorrix"), owned by a window.
+// The questions as QMessageBox (Yes and No, no icon, caption "Quorrix"), owned by a window.
 class CQtPrompts : public IFirmwarePrompts {
 public:
     explicit CQtPrompts(QWidget* pOwner) : m_pOwner(pOwner) {}
     bool AskYesNo(const QString& strQuestion) override;
-    bool ChooseOpenFile(QString& strPath) override;
-    bool ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
-                        QString& strPath) override;
 
 private:
     QWidget* m_pOwner;

@@ -46,27 +46,3 @@ MergeResult MergeFirmwareImages(const MergeOptions& options) {
     if (ReportAddressOverflow(options)) return MergeResult::AddressOverflow;
     return MergeResult::Built;
 }
-
-void OnBnClickedOpenBootLoader(IFirmwareWindow& wnd) {
-    QString strPath;
-    if (!wnd.ChooseOpenFile(strPath)) return;
-    wnd.SetControlText(IDC_BOOT_PATH, strPath);
-    InspectBootLoaderFile(wnd, strPath);
-}
-
-void OnBnClickedOpenApp(IFirmwareWindow& wnd) {
-    QString strPath;
-    if (!wnd.ChooseOpenFile(strPath)) return;
-    wnd.SetControlText(IDC_APP_PATH, strPath);
-    InspectAppFile(wnd, strPath, FileTitleOf(strPath));
-}
-
-int OnBnClickedMergeFirmware(IFirmwareWindow& wnd) {
-    const MergeOptions options;
-    if (MergeFirmware(wnd, options) != MergeResult::Built) return 0;
-    QString strPath;
-    if (!wnd.ChooseSaveFile(ProposedFirmwareName(), FormatExtension(options.nFormat), strPath))
-        return 0;
-    wnd.SetControlText(IDC_OUTPUT_PATH, strPath);
-    return SaveFirmwareFile(strPath, options);
-}

@@ -16,19 +16,14 @@ enum : int {
     IDC_ADDRESS_OFFSET = 1010,
 };
 
-// The dialogs and questions the firmware code asks for. The window program shows them, the
-// command-line tool answers them from its command line, and a scripted double answers them
-// for tests, fuzzing and the screenshot tool.
+// The questions the firmware code asks. The window program shows them, the command-line tool
+// answers them from its command line, and a scripted double answers them for tests, fuzzing
+// and the screenshot tool. Choosing a file is the window's own business.
 class IFirmwarePrompts {
 public:
     virtual ~IFirmwarePrompts() = default;
     // A yes/no question; true for Yes.
     virtual bool AskYesNo(const QString& strQuestion) = 0;
-    // A file to open; false when cancelled. Only the window has dialogs.
-    virtual bool ChooseOpenFile(QString&) { return false; }
-    // A file to save, starting from a proposed name and a default extension ("bin");
-    // false when cancelled.
-    virtual bool ChooseSaveFile(const QString&, const QString&, QString&) { return false; }
 };
 
 // What the firmware code needs of its window: the prompts, and the texts of its controls.

@@ -48,8 +48,3 @@ QString ProposedFirmwareName();
 // Writes the merged image to strPath in the options' format, replacing an existing file only
 // once every byte is written. An input of the merge is never the output. Returns 1 when saved.
 int SaveFirmwareFile(const QString& strPath, const MergeOptions& options);
-
-// The window's buttons, until the window asks its own dialogs: choose, then the entry points.
-void OnBnClickedOpenBootLoader(IFirmwareWindow& wnd);
-void OnBnClickedOpenApp(IFirmwareWindow& wnd);
-int OnBnClickedMergeFirmware(IFirmwareWindow& wnd);

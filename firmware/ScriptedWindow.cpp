@@ -13,21 +13,3 @@ bool CScriptedWindow::AskYesNo(const QString& strQuestion) {
     m_answers.pop_front();
     return bAnswer;
 }
-
-bool CScriptedWindow::ChooseOpenFile(QString& strPath) {
-    ++m_nDialogs;
-    if (m_openPaths.empty()) return false;
-    strPath = m_openPaths.front();
-    m_openPaths.pop_front();
-    return true;
-}
-
-bool CScriptedWindow::ChooseSaveFile(const QString& strProposedName, const QString& strDefaultExt,
-                                     QString& strPath) {
-    ++m_nDialogs;
-    ++m_nSaveDialogs;
-    m_strProposedName = strProposedName;
-    m_strDefaultExt = strDefaultExt;
-    strPath = m_strSavePath;
-    return !strPath.isEmpty();
-}

@@ -55,10 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     file.close();
     CScriptedWindow wnd;  // questions answered Yes and No in turn
     wnd.m_answers = {true, false, true, false, true, false, true, false};
-    wnd.m_strSavePath = strOut;
     InspectBootLoaderFile(wnd, strIn);
     InspectAppFile(wnd, strIn, QStringLiteral("fuzz"));
-    OnBnClickedMergeFirmware(wnd);
+    const MergeOptions options;
+    if (MergeFirmware(wnd, options) == MergeResult::Built) SaveFirmwareFile(strOut, options);
     g_RunLog.FlushOutput();  // no pane: the queue is emptied
     CheckBytes(pData, nSize);
     return 0;

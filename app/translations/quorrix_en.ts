@@ -34,7 +34,7 @@
         <message>
             <location filename="../DialogLayout.cpp" line="26" />
             <source>BootLoader文件</source>
-            <translation>Boot-loader file</translation>
+            <translation>Boot loader</translation>
         </message>
         <message>
             <location filename="../DialogLayout.cpp" line="28" />

@@ -38,8 +38,9 @@ TEST_F(Drop, OneFileOpensInItsHalfAndIsNeverPasted) {
     const QString strApp = WriteAppImage(m_tmp, "AppX.bin");
     DropFiles(IDC_BOOT_INFO, {strBoot});
     DropFiles(IDC_APP_PATH, {strApp});
-    EXPECT_EQ(m_pDlg->ControlText(IDC_BOOT_PATH), strBoot);
-    EXPECT_EQ(m_pDlg->ControlText(IDC_APP_PATH), strApp);  // not "file://..." pasted in
+    EXPECT_EQ(m_pDlg->ControlText(IDC_BOOT_PATH), QDir::toNativeSeparators(strBoot));
+    EXPECT_EQ(m_pDlg->ControlText(IDC_APP_PATH),
+              QDir::toNativeSeparators(strApp));  // not "file://..." pasted in
     EXPECT_EQ(g_Workspace.bBootLoaded + g_Workspace.bAppLoaded, 2);
     EXPECT_EQ(g_Workspace.strAppFileTitle, QStringLiteral("AppX"));
     EXPECT_TRUE(m_pDlg->ControlText(IDC_BOOT_INFO).contains(QString::fromUtf8("文件大小: 3000")));

@@ -1,3 +1,4 @@
+#include <QDir>
 // The window's file dialogs: the save's format, remembered folders and recent files.
 #include <QApplication>
 #include <QFileDialog>
@@ -63,7 +64,8 @@ TEST_F(FileDialogs, TheFilterOrATypedExtensionDecidesTheFormat) {
     EXPECT_EQ(ToBinary(QStringLiteral("typed.hex"), "-intel"), image);
     EXPECT_EQ(ToBinary(QStringLiteral("typed.S19"), "-motorola"), image);
     EXPECT_EQ(ToBinary(QStringLiteral("any.mot"), "-motorola"), image);
-    EXPECT_EQ(m_pDlg->ControlText(IDC_OUTPUT_PATH), m_tmp.File("any.mot"));
+    EXPECT_EQ(m_pDlg->ControlText(IDC_OUTPUT_PATH),
+              QDir::toNativeSeparators(m_tmp.File("any.mot")));
     // All files with a name that names no format: the bytes, under the name as typed.
     SaveAs(QStringLiteral("plain.dat"), FORMAT_ANY);
     EXPECT_EQ(ReadAllBytes(m_tmp.File("plain.dat")), image);
@@ -130,5 +132,5 @@ TEST_F(FileDialogs, FoldersAndRecentFilesOutliveTheWindow) {
     EXPECT_EQ(pMenu->actions().at(1)->text(), QDir::toNativeSeparators(boots[9]));
     pMenu->actions().at(1)->trigger();
     Tick();
-    EXPECT_EQ(second.ControlText(IDC_BOOT_PATH), boots[9]);
+    EXPECT_EQ(second.ControlText(IDC_BOOT_PATH), QDir::toNativeSeparators(boots[9]));
 }

@@ -93,7 +93,7 @@ TEST_F(Language, EnglishWindowKeepsTheRunLogBytes) {
     EXPECT_EQ(english.strTitle,
               QStringLiteral("Norlyn Electronics Distributed Module Firmware Tool V1.01"));
     EXPECT_EQ(english.strOpenButton, QStringLiteral("Open..."));
-    EXPECT_EQ(english.strBootLabel, QStringLiteral("Boot-loader file"));
+    EXPECT_EQ(english.strBootLabel, QStringLiteral("Boot loader"));
     EXPECT_TRUE(english.strAppInfo.startsWith(QStringLiteral("File info  File size: 20000 \n")))
         << english.strAppInfo.toStdString();
     EXPECT_TRUE(english.strAppInfo.contains(QStringLiteral("App version:   1.05")));

@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "app/AboutDlg.h"
+#include "app/FileDialogs.h"
 #include "app/UserPrompts.h"
 #include "tests/app/AppTestSupport.h"
 
@@ -51,13 +52,13 @@ TEST_F(WindowFault, TabAndShiftTabLeaveTheOutputPane) {
 }
 
 TEST_F(WindowFault, AcceptingTheProposedSaveNameKeepsTheBinExtension) {
-    CQtPrompts prompts(m_pDlg.get());
+    CQtFileDialogs dialogs(m_pDlg.get());
     OnNextBox([](QWidget* pBox) {
         if (qobject_cast<QFileDialog*>(pBox)) QMetaObject::invokeMethod(pBox, "accept");
     });
     QString strPath;
-    ASSERT_TRUE(
-        prompts.ChooseSaveFile(QStringLiteral("TC8_App_1.05"), QStringLiteral("bin"), strPath));
+    int nFormat = 0;
+    ASSERT_TRUE(dialogs.ChooseSaveFile(QStringLiteral("TC8_App_1.05.bin"), strPath, nFormat));
     EXPECT_EQ(QFileInfo(strPath).fileName(), QStringLiteral("TC8_App_1.05.bin"));
 }
 

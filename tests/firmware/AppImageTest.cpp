@@ -36,9 +36,7 @@ TEST_F(AppInspect, AppTypeIsAcceptedWithItsVersionAndTitle) {
     QByteArray image = MakeImage(20000);
     PutBlock(image, 0x100, AppFields(0x0301, 0x0105));
     QString strPath = WriteImage("AppX.bin", image);
-    m_wnd.m_openPaths.push_back(strPath);
-    OnBnClickedOpenApp(m_wnd);
-    EXPECT_EQ(m_wnd.m_texts[IDC_APP_PATH], strPath);
+    InspectAppFile(m_wnd, strPath, FileTitleOf(strPath));
     EXPECT_EQ(m_wnd.m_texts[IDC_APP_INFO], Panel("app-20000.panel"));
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
     EXPECT_EQ(g_Workspace.bAppLoaded, 1);

@@ -43,9 +43,7 @@ TEST_F(BootLoaderInspect, BootTypeIsAcceptedWithoutQuestion) {
     QByteArray image = MakeImage(2048);
     PutBlock(image, 0x100, BootFields());
     QString strPath = WriteImage("boot.bin", image);
-    m_wnd.m_openPaths.push_back(strPath);
-    OnBnClickedOpenBootLoader(m_wnd);
-    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_PATH], strPath);
+    InspectBootLoaderFile(m_wnd, strPath);
     EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], Panel("boot-2048.panel"));
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
     EXPECT_EQ(g_Workspace.bBootLoaded, 1);
@@ -60,8 +58,7 @@ TEST_F(BootLoaderInspect, MergedImageShowsBothBlocksAndRecordsTheFullLength) {
     QByteArray image = MakeImage(100000);
     PutBlock(image, 0x100, BootFields());
     PutBlock(image, 0x1100, MergedAppFields());
-    m_wnd.m_openPaths.push_back(WriteImage("merged.bin", image));
-    OnBnClickedOpenBootLoader(m_wnd);
+    InspectBootLoaderFile(m_wnd, WriteImage("merged.bin", image));
     QString strExpected =
         Panel("boot-2048.panel").replace("2048", "100000") + Panel("block2-merged.panel");
     EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], strExpected);
@@ -145,11 +142,6 @@ TEST_F(BootLoaderInspect, OpenFailuresAndRefusedPathsChangeNothing) {
     EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], QStringLiteral("earlier"));
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
     EXPECT_EQ(g_Workspace.bBootLoaded, 0);
-
-    // Cancelling the dialog does nothing at all.
-    OnBnClickedOpenBootLoader(m_wnd);
-    EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_PATH));
-    EXPECT_TRUE(TakeLogLines().isEmpty());
 }
 
 TEST_F(BootLoaderInspect, ReadThatComesUpShortAcceptsNothing) {

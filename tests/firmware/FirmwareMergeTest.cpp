@@ -30,8 +30,7 @@ protected:
         app.wType = 0x0301;
         app.w8 = wVersion;
         PutBlock(m_app, 0x100, app);
-        m_wnd.m_openPaths.push_back(WriteImage("AppX.bin", m_app));
-        OnBnClickedOpenApp(m_wnd);
+        InspectAppFile(m_wnd, WriteImage("AppX.bin", m_app), QStringLiteral("AppX"));
         TakeLogLines();
     }
 
@@ -45,9 +44,8 @@ TEST_F(FirmwareMerge, LayoutSizesNameAndLogLines) {
     LoadBoth(3000, 20000);
     m_wnd.m_texts[IDC_ADDRESS_OFFSET] = QStringLiteral("8192");  // never read
     const QString strOut = m_tmp.File("out.bin");
-    m_wnd.m_strSavePath = strOut;
-    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 1);
-    EXPECT_EQ(m_wnd.m_strProposedName, QStringLiteral("AppX_1.05"));
+    EXPECT_EQ(MergeAndSave(strOut), 1);
+    EXPECT_EQ(m_strProposedName, QStringLiteral("AppX_1.05"));
     EXPECT_EQ(m_wnd.m_texts[IDC_OUTPUT_PATH], strOut);
     EXPECT_EQ(
         TakeLogLines(),
@@ -67,10 +65,9 @@ TEST_F(FirmwareMerge, LayoutSizesNameAndLogLines) {
 
 TEST_F(FirmwareMerge, LongBootLoaderIsCutAndPlainAppIsNamedAll) {
     LoadBoth(10000, 500, 0x0005);  // major 0: named "_all"
-    m_wnd.m_strSavePath = m_tmp.File("out.bin");
-    m_wnd.m_answers = {true};  // code past 4096 is cut off: saved all the same
-    OnBnClickedMergeFirmware(m_wnd);
-    EXPECT_EQ(m_wnd.m_strProposedName, QStringLiteral("AppX_all"));
+    m_wnd.m_answers = {true};      // code past 4096 is cut off: saved all the same
+    MergeAndSave(m_tmp.File("out.bin"));
+    EXPECT_EQ(m_strProposedName, QStringLiteral("AppX_all"));
     const QStringList lines = TakeLogLines();
     EXPECT_EQ(lines.first(), QStringLiteral("Btldr File Size 10000 "));
     EXPECT_TRUE(lines[3].startsWith(QString::fromUtf8("检查 bootCut = 失败, ")));
@@ -90,19 +87,18 @@ TEST_F(FirmwareMerge, AppTakenOutOfAMergedImageFollowsTheSeparateBootLoader) {
     PutBlock(merged, 0x1100, app);
     m_wnd.m_answers = {true};
     InspectAppFile(m_wnd, WriteImage("Merged.bin", merged), QStringLiteral("Merged"));
-    m_wnd.m_strSavePath = m_tmp.File("out.bin");
-    OnBnClickedMergeFirmware(m_wnd);
-    EXPECT_EQ(m_wnd.m_strProposedName, QStringLiteral("Merged_2.03"));
+    MergeAndSave(m_tmp.File("out.bin"));
+    EXPECT_EQ(m_strProposedName, QStringLiteral("Merged_2.03"));
     EXPECT_EQ(ReadAllBytes(m_tmp.File("out.bin")), m_boot + merged.mid(4096));
 }
 
 TEST_F(FirmwareMerge, MissingImagesStopAfterTheSizeLines) {
-    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 0);
+    EXPECT_EQ(MergeAndSave(), 0);
     EXPECT_EQ(
         TakeLogLines(),
         (QStringList{"Btldr File Size 0 ", "App File Size 0 ",
                      QString::fromUtf8("合成固件 = 失败, 未加载 BootLoader 文件和 App 文件")}));
-    EXPECT_EQ(m_wnd.m_nSaveDialogs, 0);
+    EXPECT_EQ(m_nSaveDialogs, 0);
     EXPECT_EQ(ProposedFirmwareName(), QStringLiteral("_all"));
 
     QByteArray boot = MakeImage(4096);
@@ -110,15 +106,15 @@ TEST_F(FirmwareMerge, MissingImagesStopAfterTheSizeLines) {
     PutBlock(boot, 0x100, f);
     InspectBootLoaderFile(m_wnd, WriteImage("boot.bin", boot));
     TakeLogLines();
-    OnBnClickedMergeFirmware(m_wnd);
+    MergeAndSave();
     EXPECT_EQ(TakeLogLines().last(), QString::fromUtf8("合成固件 = 失败, 未加载 App 文件"));
-    EXPECT_EQ(m_wnd.m_nSaveDialogs, 0);
+    EXPECT_EQ(m_nSaveDialogs, 0);
 }
 
 TEST_F(FirmwareMerge, CancelledSaveKeepsTheMergeForLater) {
     LoadBoth(4096, 1000);
-    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 0);
-    EXPECT_EQ(m_wnd.m_nSaveDialogs, 1);
+    EXPECT_EQ(MergeAndSave(), 0);
+    EXPECT_EQ(m_nSaveDialogs, 1);
     EXPECT_FALSE(m_wnd.m_texts.contains(IDC_OUTPUT_PATH));
     EXPECT_EQ(g_Workspace.nFirmwareSize, 5096);
     EXPECT_EQ(SaveFirmwareFile(m_tmp.File("later.bin"), MergeOptions()), 1);
@@ -128,8 +124,7 @@ TEST_F(FirmwareMerge, CancelledSaveKeepsTheMergeForLater) {
 TEST_F(FirmwareMerge, FailedCreateAndFailedWriteLeaveTheOldFile) {
     LoadBoth(4096, 20000);
     const QString strNoFolder = m_tmp.File("no/such/folder/out.bin");
-    m_wnd.m_strSavePath = strNoFolder;
-    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 0);
+    EXPECT_EQ(MergeAndSave(strNoFolder), 0);
     // The reason is the system's, whatever words it uses.
     EXPECT_TRUE(TakeLogLines().last().startsWith(
         QString::fromUtf8("创建 File ") + Native(strNoFolder) + QString::fromUtf8(" = 失败, ")));
@@ -229,18 +224,16 @@ TEST_F(FirmwareMerge, FailedLayoutChecksAreLoggedAndAskedBeforeTheSave) {
     app.wType = 0x0301;
     app.dwAppAddress = 0x08004000;  // linked for another place
     PutBlock(m_app, 0x100, app);
-    m_wnd.m_openPaths.push_back(WriteImage("Moved.bin", m_app));
-    OnBnClickedOpenApp(m_wnd);
+    InspectAppFile(m_wnd, WriteImage("Moved.bin", m_app), QStringLiteral("Moved"));
     TakeLogLines();
-    m_wnd.m_strSavePath = m_tmp.File("out.bin");
     m_wnd.m_answers = {false};
-    EXPECT_EQ(OnBnClickedMergeFirmware(m_wnd), 0);
+    EXPECT_EQ(MergeAndSave(m_tmp.File("out.bin")), 0);
     const QStringList lines = TakeLogLines();
     ASSERT_GE(lines.size(), 5);
     EXPECT_TRUE(lines[3].startsWith(QString::fromUtf8("检查 appAddress = 失败, ")));
     EXPECT_EQ(lines.last(), QString::fromUtf8("合成固件 = 取消"));
     EXPECT_TRUE(m_wnd.m_questions.last().startsWith(QString::fromUtf8("合成的固件有 2 项")));
-    EXPECT_EQ(m_wnd.m_nSaveDialogs, 0);
+    EXPECT_EQ(m_nSaveDialogs, 0);
     EXPECT_FALSE(QFile::exists(m_tmp.File("out.bin")));
     EXPECT_EQ(g_Workspace.nFirmwareSize, 24096);  // the merge stays for a later save
 }

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "config/DeviceCatalogue.h"
-#include "firmware/OutputFormat.h"
+#include "firmware/FirmwareWindow.h"
+#include "firmware/Handlers.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/CodePage.h"
@@ -21,9 +22,6 @@ void FirmwareTest::SetUp() {
 void FirmwareTest::TearDown() {
     EXPECT_EQ(m_wnd.m_nUnscripted, 0)
         << "unexpected questions: " << m_wnd.m_questions.join(" | ").toStdString();
-    if (m_wnd.m_nSaveDialogs > 0) {
-        EXPECT_EQ(m_wnd.m_strDefaultExt, QStringLiteral("bin"));
-    }
     g_RunLog.m_bPaneEnabled[0] = 0;
     g_RunLog.m_bShowTime = 1;
     g_DeviceList.LoadFromBytes("");
@@ -42,6 +40,16 @@ QString FirmwareTest::WriteImage(const char* pName, const QByteArray& bytes) {
     QString strPath = m_tmp.File(QString::fromLatin1(pName));
     WriteAllBytes(strPath, bytes);
     return strPath;
+}
+
+int FirmwareTest::MergeAndSave(const QString& strOut) {
+    const MergeOptions options;
+    if (MergeFirmware(m_wnd, options) != MergeResult::Built) return 0;
+    ++m_nSaveDialogs;
+    m_strProposedName = ProposedFirmwareName();
+    if (strOut.isEmpty()) return 0;
+    m_wnd.SetControlText(IDC_OUTPUT_PATH, strOut);
+    return SaveFirmwareFile(strOut, options);
 }
 
 QString Panel(const char* pName) {

@@ -23,6 +23,13 @@ protected:
     // The run-log lines written since the last call.
     QStringList TakeLogLines();
     QString WriteImage(const char* pName, const QByteArray& bytes);
+    // The merge button's road as the window takes it: the merge with its checks, then a save
+    // to strOut (empty: the save dialog was cancelled). Records whether the save dialog was
+    // reached and the name it would have proposed.
+    int MergeAndSave(const QString& strOut = QString());
+
+    int m_nSaveDialogs = 0;
+    QString m_strProposedName;
 
     TempFolder m_tmp;
     CScriptedWindow m_wnd;
