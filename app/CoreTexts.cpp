@@ -4,8 +4,10 @@
 
 namespace {
 
-// Longer phrases come first where one contains another, so that a question is replaced whole
-// before any of its words.
+// The phrases of the questions, the compare rows and the log error box, which hold no text of
+// a file or the catalogue. Longer phrases come first where one contains another, so that a
+// question is replaced whole before any of its words. The panels' labels are translated where
+// the reports are built (firmware/InfoReport.h).
 const char* const CORE_PHRASES[] = {
     QT_TRANSLATE_NOOP("CoreText", "文件已经是bootloader和App合成的文件 , 是否使用文件中App?"),
     QT_TRANSLATE_NOOP("CoreText", "文件信息块中不包含 BootLoader 内容, 是否继续 "),
@@ -16,31 +18,7 @@ const char* const CORE_PHRASES[] = {
     QT_TRANSLATE_NOOP("CoreText", " 项检查未通过, 可能无法启动 (详见输出窗口)。"),
     QT_TRANSLATE_NOOP("CoreText", "仍要保存吗?"),
     QT_TRANSLATE_NOOP("CoreText", "合成的固件有 "),
-    QT_TRANSLATE_NOOP("CoreText", "BootLoader 类型1 版本"),
-    QT_TRANSLATE_NOOP("CoreText", "BootLoader 类型2 版本"),
-    QT_TRANSLATE_NOOP("CoreText", "App类型1 版本"),
-    QT_TRANSLATE_NOOP("CoreText", "App类型2 版本"),
     QT_TRANSLATE_NOOP("CoreText", "未知类型"),
-    QT_TRANSLATE_NOOP("CoreText", "信息块1位置"),
-    QT_TRANSLATE_NOOP("CoreText", "信息块2位置"),
-    QT_TRANSLATE_NOOP("CoreText", "信息块2大小"),
-    QT_TRANSLATE_NOOP("CoreText", "信息块2类型"),
-    QT_TRANSLATE_NOOP("CoreText", "信息块位置"),
-    QT_TRANSLATE_NOOP("CoreText", "信息块大小"),
-    QT_TRANSLATE_NOOP("CoreText", "信息块类型"),
-    QT_TRANSLATE_NOOP("CoreText", "文件信息"),
-    QT_TRANSLATE_NOOP("CoreText", "文件大小"),
-    QT_TRANSLATE_NOOP("CoreText", "启动区版本"),
-    QT_TRANSLATE_NOOP("CoreText", "启动器对应芯片"),
-    QT_TRANSLATE_NOOP("CoreText", "启动器大小"),
-    QT_TRANSLATE_NOOP("CoreText", "实际代码大小"),
-    QT_TRANSLATE_NOOP("CoreText", "对应模块类型"),
-    QT_TRANSLATE_NOOP("CoreText", "应用区版本"),
-    QT_TRANSLATE_NOOP("CoreText", "应用区大小"),
-    QT_TRANSLATE_NOOP("CoreText", "应用区地址"),
-    QT_TRANSLATE_NOOP("CoreText", "偏移"),
-    QT_TRANSLATE_NOOP("CoreText", "信息暂存区"),
-    QT_TRANSLATE_NOOP("CoreText", "应用暂存区"),
     QT_TRANSLATE_NOOP("CoreText", "发生错误"),
 };
 

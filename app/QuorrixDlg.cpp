@@ -208,7 +208,7 @@ void CQuorrixDlg::SetControlText(int nId, const QString& strText) {
         // Paths as the system shows them everywhere else ("Z:\tmp\x.bin" on Windows).
         pEdit->setText(IsPathEdit(nId) ? QDir::toNativeSeparators(strText) : strText);
     } else if (auto* pLabel = qobject_cast<QLabel*>(pControl)) {
-        pLabel->setText(ForDisplay(TranslateCoreText(strText)));
+        pLabel->setText(ForDisplay(strText));  // its labels came translated
     } else if (auto* pPane = qobject_cast<QPlainTextEdit*>(pControl)) {
         pPane->setPlainText(strText);
     }

@@ -65,7 +65,7 @@ int InspectAppFile(IFirmwareWindow& wnd, const QString& strPath, const QString& 
     if (!staged.Ok()) return 0;
     const AppCandidate app{staged, strFileTitle};
     const std::int32_t nLength = staged.nLength;
-    wnd.SetControlText(IDC_APP_INFO, QStringLiteral("文件信息  \r\n"));
+    wnd.SetControlText(IDC_APP_INFO, PanelTitle() + QLatin1String("  \r\n"));
 
     const FirmwareInfoBlock block1 =
         FirmwareInfoBlock::Read(g_Workspace.StageBuf, INFO_BLOCK1_OFFSET);
@@ -74,7 +74,7 @@ int InspectAppFile(IFirmwareWindow& wnd, const QString& strPath, const QString& 
             QString::asprintf("文件中未找到信息块, 文件大小  %d Bytes\r\n 是否继续", nLength);
         return wnd.AskYesNo(strQuestion) ? AcceptApp(app, 0, 0, 0) : 0;
     }
-    QString strReport = BlockOneHead("信息块1位置", nLength, block1);
+    QString strReport = BlockOneHead(QT_TRANSLATE_NOOP("CoreText", "信息块1位置"), nLength, block1);
     AppendInfoTypeLabel(strReport, block1.wType);
     strReport += QLatin1String("\r\n");
     if (!block1.IsBootLoaderType() && !block1.IsAppType()) {

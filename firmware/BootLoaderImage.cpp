@@ -25,7 +25,7 @@ int InspectBootLoaderFile(IFirmwareWindow& wnd, const QString& strPath, StagedIm
     if (pStaged) *pStaged = staged;
     if (!staged.Ok()) return 0;
     const std::int32_t nLength = staged.nLength;
-    wnd.SetControlText(IDC_BOOT_INFO, QStringLiteral("文件信息\r\n"));
+    wnd.SetControlText(IDC_BOOT_INFO, PanelTitle() + QLatin1String("\r\n"));
 
     const FirmwareInfoBlock block1 =
         FirmwareInfoBlock::Read(g_Workspace.StageBuf, INFO_BLOCK1_OFFSET);
@@ -34,7 +34,7 @@ int InspectBootLoaderFile(IFirmwareWindow& wnd, const QString& strPath, StagedIm
             "BootLoader启动文件中未找到信息块, 文件  %d Bytes\r\n 是否继续", nLength);
         return wnd.AskYesNo(strQuestion) ? AcceptBootLoader(staged) : 0;
     }
-    QString strReport = BlockOneHead("信息块位置", nLength, block1);
+    QString strReport = BlockOneHead(QT_TRANSLATE_NOOP("CoreText", "信息块位置"), nLength, block1);
     int nType = AppendInfoTypeLabel(strReport, block1.wType);
     strReport += QLatin1String("\r\n");
     AppendBootViewLines(strReport, block1);

@@ -1,5 +1,7 @@
 #include "firmware/InfoBlock.h"
 
+#include "firmware/InfoReport.h"
+
 namespace {
 
 std::uint16_t Word(const unsigned char* p) {
@@ -35,19 +37,28 @@ FirmwareInfoBlock FirmwareInfoBlock::Read(const unsigned char* pBuffer, std::siz
     return block;
 }
 
+namespace {
+
+QString TypeLabel(const char* pLabel, int nVersion) {
+    return QStringLiteral(" (") + CoreLabel(pLabel) + QString::asprintf(" %d) ", nVersion);
+}
+
+}  // namespace
+
 QString InfoTypeLabel(std::uint16_t wType) {
     const int nVersion = wType & 0xFF;
     switch (wType >> 8) {
         case INFO_TYPE_BOOT1:
-            return QString::asprintf(" (BootLoader 类型1 版本 %d) ", nVersion);
+            return TypeLabel(QT_TRANSLATE_NOOP("CoreText", "BootLoader 类型1 版本"), nVersion);
         case INFO_TYPE_BOOT2:
-            return QString::asprintf(" (BootLoader 类型2 版本 %d) ", nVersion);
+            return TypeLabel(QT_TRANSLATE_NOOP("CoreText", "BootLoader 类型2 版本"), nVersion);
         case INFO_TYPE_APP1:
-            return QString::asprintf(" (App类型1 版本 %d) ", nVersion);
+            return TypeLabel(QT_TRANSLATE_NOOP("CoreText", "App类型1 版本"), nVersion);
         case INFO_TYPE_APP2:
-            return QString::asprintf(" (App类型2 版本 %d) ", nVersion);
+            return TypeLabel(QT_TRANSLATE_NOOP("CoreText", "App类型2 版本"), nVersion);
         default:
-            return QStringLiteral(" (未知类型)  ");
+            return QStringLiteral(" (") + CoreLabel(QT_TRANSLATE_NOOP("CoreText", "未知类型")) +
+                   QStringLiteral(")  ");
     }
 }
 

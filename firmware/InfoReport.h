@@ -5,10 +5,18 @@
 
 struct FirmwareInfoBlock;
 
-// Pieces of the info-block reports of the two panels.
+// Pieces of the info-block reports of the two panels. Their labels are in the language of the
+// program's translator (the English window); quorrix-cli and the tests have none and show
+// them in Chinese. What the file and the catalogue contribute is never translated.
+
+// A label of the reports ("CoreText" context).
+QString CoreLabel(const char* pLabel);
+
+// "文件信息", the first word of a panel.
+QString PanelTitle();
 
 // "文件信息  文件大小: ..." up to and including the type word of block 1; pPositionLabel is
-// "信息块位置" (boot-loader panel) or "信息块1位置" (App panel).
+// "信息块位置" (boot-loader panel) or "信息块1位置" (App panel), marked for translation.
 QString BlockOneHead(const char* pPositionLabel, std::int32_t nLength, const FirmwareInfoBlock& b);
 
 // The boot-loader view: versions, chip and sizes.

@@ -9,6 +9,9 @@
 #include "app/CoreTexts.h"
 #include "app/DialogLayout.h"
 #include "app/Translations.h"
+#include "config/DeviceCatalogue.h"
+#include "firmware/InfoBlock.h"
+#include "firmware/InfoReport.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/CodePage.h"
@@ -106,4 +109,20 @@ TEST_F(Language, EnglishWindowKeepsTheRunLogBytes) {
     // The box that shows a failed log write speaks the window's language too.
     EXPECT_EQ(TranslateCoreText(QString::fromUtf8("发生错误 File too large")),
               QStringLiteral("Error: File too large"));
+}
+
+// Only the labels of a panel are translated: a catalogue name that holds words of a label
+// stays as the catalogue writes it.
+TEST_F(Language, CatalogueNamesStayAsWrittenInTheEnglishPanel) {
+    ASSERT_TRUE(InstallTranslations(UiLanguage::English));
+    g_DeviceList.LoadFromBytes(ToCodePage(QString::fromUtf8("[FAMILY]\n0A=启动器 实际代码大小\n")));
+    FirmwareInfoBlock block;
+    block.wModuleType = 0x0A01;
+    QString strReport;
+    AppendAppViewLines(strReport, block, true);
+    g_DeviceList.LoadFromBytes("");
+    EXPECT_TRUE(strReport.contains(QString::fromUtf8("0A01 启动器 实际代码大小")))
+        << strReport.toStdString();
+    EXPECT_FALSE(strReport.contains(QString::fromUtf8("对应模块类型")));
+    EXPECT_EQ(strReport.count(QString::fromUtf8("实际代码大小")), 1);  // the label is English
 }
