@@ -5,7 +5,8 @@
 
 #include "config/MHash.h"
 
-// The device catalogue, loaded once at start-up from "./DeviceList.Ini".
+// The device catalogue, loaded once at start-up: by the window from the first of its search
+// paths that can be read (config/CatalogueSearch.h), by quorrix-cli from --catalogue.
 extern MHash g_DeviceList;
 
 // Names a module type (high byte family, low byte device) from g_DeviceList:

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-// A failed file operation; what() is the file error's own text in UTF-8. The log file writer
-// throws it, and the keyboard filter tells it apart from other failures.
+// A failed write of a log file; what() is the system's reason in UTF-8. The log file writer
+// throws and catches it itself; the keyboard filter tells it apart from other failures.
 class CFileException : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
