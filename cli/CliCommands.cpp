@@ -63,7 +63,7 @@ void PrintAppRecord() {
 }
 
 int PrintInspection(const CliOptions& options, const CCliWindow& wnd, int nPanel,
-                    const QJsonObject& error, std::int64_t nSize) {
+                    const QJsonObject& error, const StagedImage& staged) {
     const QString strPath = options.files.first();
     if (options.bJson) {
         QJsonObject image;
@@ -71,7 +71,7 @@ int PrintInspection(const CliOptions& options, const CCliWindow& wnd, int nPanel
             image[QStringLiteral("file")] = strPath;
             image[QStringLiteral("error")] = error;
         } else {
-            image = ImageJson(strPath, nSize);
+            image = ImageJson(strPath, staged);
             image[QStringLiteral("panel")] = wnd.Text(nPanel);
         }
         image[QStringLiteral("accepted")] = error.isEmpty();
@@ -88,8 +88,7 @@ int Inspect(const CliOptions& options, CCliWindow& wnd, bool bBoot) {
     StagedImage staged;
     const QJsonObject error =
         OpenInput(wnd, options.files.first(), bBoot, options.merge.byFill, staged);
-    return PrintInspection(options, wnd, bBoot ? IDC_BOOT_INFO : IDC_APP_INFO, error,
-                           staged.nLength);
+    return PrintInspection(options, wnd, bBoot ? IDC_BOOT_INFO : IDC_APP_INFO, error, staged);
 }
 
 QString ModuleNameOfApp() {

@@ -43,12 +43,16 @@ QJsonObject BlockJson(const FirmwareInfoBlock& b, std::size_t nOffset) {
 
 }  // namespace
 
-QJsonObject ImageJson(const QString& strPath, std::int64_t nSize) {
+QJsonObject ImageJson(const QString& strPath, const StagedImage& staged) {
     // The first bytes as the inspection read them: zero past the file's end.
     const unsigned char* p = g_Workspace.StageBuf;
     QJsonObject image;
     image[QStringLiteral("file")] = strPath;
-    image[QStringLiteral("size")] = static_cast<double>(nSize);
+    image[QStringLiteral("size")] = static_cast<double>(staged.nLength);
+    image[QStringLiteral("format")] = staged.source.strFormat;
+    image[QStringLiteral("startAddress")] =
+        staged.source.bHasAddress ? QJsonValue(static_cast<double>(staged.source.dwStart))
+                                  : QJsonValue();
     image[QStringLiteral("blocks")] =
         QJsonArray{BlockJson(FirmwareInfoBlock::Read(p, INFO_BLOCK1_OFFSET), INFO_BLOCK1_OFFSET),
                    BlockJson(FirmwareInfoBlock::Read(p, INFO_BLOCK2_OFFSET), INFO_BLOCK2_OFFSET)};

@@ -9,11 +9,12 @@
 
 enum class StageResult;
 struct ImageSource;
+struct StagedImage;
 struct VerifyCheck;
 
 // Both info blocks of the file just inspected (its first bytes, as staged), decoded, with the
-// file's size: what boot and app --json print.
-QJsonObject ImageJson(const QString& strPath, std::int64_t nSize);
+// image's size, the file's format and its start address: what boot and app --json print.
+QJsonObject ImageJson(const QString& strPath, const StagedImage& staged);
 
 // Why an input was not taken: a refusal of the file itself, or a question answered No.
 // {"code": ..., "message": ...}

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <string_view>
 
 #include "firmware/Digest.h"
 #include "platform/CodePage.h"
@@ -426,4 +427,24 @@ TEST_F(CliProcess, TheCompletionListsEveryOption) {
     EXPECT_GT(nOptions, 15);
     for (const char* pCommand : {"boot", "app", "merge", "verify", "diff"})
         EXPECT_TRUE(completion.contains(" " + QByteArray(pCommand))) << pCommand;
+}
+
+// Build outputs go in as they are: the format and start address in JSON, a broken record
+// named by its line and nothing taken.
+TEST_F(CliProcess, BuildOutputsAreConvertedOrRefusedWithTheirLine) {
+    if (std::string_view(ARM_FIXTURES_DIR).empty()) GTEST_SKIP() << "no Arm fixtures built";
+    const QString strHex = QStringLiteral(ARM_FIXTURES_DIR "/app.hex");
+    CliRun app = Run({"app", "--json", strHex});
+    EXPECT_EQ(app.nExit, 0) << app.strErr.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(app.strOut.toUtf8()).object();
+    EXPECT_EQ(json["format"].toString(), QStringLiteral("hex"));
+    EXPECT_EQ(json["startAddress"].toDouble(), double(0x08001000));
+    EXPECT_TRUE(app.strErr.contains(QString::fromUtf8(" = 成功, HEX 0x08001000 - ")));
+    QByteArray broken = ReadAllBytes(strHex);
+    broken[broken.indexOf('\n') + 10] = broken[broken.indexOf('\n') + 10] == '0' ? '1' : '0';
+    WriteAllBytes(m_tmp.File("broken.hex"), broken);
+    CliRun refused = Run({"app", "broken.hex"});
+    EXPECT_EQ(refused.nExit, 1);
+    EXPECT_TRUE(refused.strErr.contains(QString::fromUtf8("broken.hex = 失败, 第 2 行")))
+        << refused.strErr.toStdString();
 }
