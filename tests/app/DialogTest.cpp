@@ -154,3 +154,26 @@ TEST_F(MainWindow, F1OpensTheAboutBoxAndEscapeClosesIt) {
     EXPECT_TRUE(m_pDlg->isVisible());
     EXPECT_EQ(m_pDlg->ControlText(IDC_ADDRESS_OFFSET), QStringLiteral("4096"));
 }
+
+// An App linked for another address: the window asks before it saves, and No writes nothing.
+TEST_F(MainWindow, FailedLayoutChecksAskAndNoWritesNothing) {
+    QByteArray app = MakeImage(20000);
+    BlockFields a;
+    a.wType = 0x0301;
+    a.dwAppAddress = 0x08004000;
+    PutBlock(app, 0x100, a);
+    m_dialogs.m_openPaths = {WriteBootImage(m_tmp, "boot.bin"), WriteImage("Moved.bin", app)};
+    m_dialogs.m_strSavePath = m_tmp.File("out.bin");
+    m_prompts.m_answers = {false};
+    Click(IDC_OPEN_BOOT);
+    Click(IDC_OPEN_APP);
+    Click(IDC_MERGE);
+    Tick();
+    ASSERT_EQ(m_prompts.m_questions.size(), 1);
+    EXPECT_TRUE(
+        m_prompts.m_questions[0].startsWith(QString::fromUtf8("合成的固件有 2 项检查未通过")));
+    EXPECT_TRUE(PaneText().contains(QString::fromUtf8("] 检查 appAddress = 失败, ")));
+    EXPECT_TRUE(PaneText().contains(QString::fromUtf8("] 合成固件 = 取消\n")));
+    EXPECT_EQ(m_dialogs.m_nDialogs, 2);  // the two opens; no save dialog
+    EXPECT_FALSE(QFile::exists(m_tmp.File("out.bin")));
+}
