@@ -52,6 +52,7 @@ const ControlTemplate MAIN_DIALOG_CONTROLS[MAIN_CONTROL_COUNT] = {
      QT_TRANSLATE_NOOP("CQuorrixDlg", "合成固件..."), MERGE_ROW},
     {IDC_OUTPUT_PATH, ControlKind::Edit, 155, 203, 280, 14, "", MERGE_ROW_WIDE},
     {IDC_OUTPUT_PANE, ControlKind::OutputPane, 7, 228, 426, 102, "", PANE},
+    // Grows up into the pane's room once it is shown (MakeRoomForStrip).
     {IDC_LAYOUT_STRIP, ControlKind::LayoutStrip, 7, 331, 310, 15, "", BOTTOM_LEFT},
     {-1, ControlKind::Label, 321, 333, 122, 8,
      QT_TRANSLATE_NOOP("CQuorrixDlg", "Norlyn电子部 · 2026年12月"), CORNER},
@@ -99,4 +100,11 @@ QRect FitTextWidth(const ControlTemplate& t, QRect rect, int nWidth) {
     }
     if (t.stretch.l == 2) return rect.adjusted(-nMore, 0, 0, 0);
     return rect.adjusted(0, 0, nMore, 0);
+}
+
+void MakeRoomForStrip(const QFont& font, QRect& pane, QRect& strip) {
+    const QRect shown = DluToPixels(font, 0, 0, 0, LAYOUT_STRIP_SHOWN_HEIGHT);
+    strip.setTop(std::min(strip.top(), strip.bottom() + 1 - shown.height()));
+    const int nGap = DluToPixels(font, 0, 0, 0, 1).height();
+    pane.setBottom(std::min(pane.bottom(), strip.top() - 1 - nGap));
 }

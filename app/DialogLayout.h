@@ -60,3 +60,11 @@ QRect PlaceControl(const ControlTemplate& t, const QFont& font, QSize extra);
 // A label whose text needs nWidth grows to it, away from the edge it keeps: the right one
 // when it follows the right edge of the window, both when centred, else the left one.
 QRect FitTextWidth(const ControlTemplate& t, QRect rect, int nWidth);
+
+// A shown layout strip is this many dialog units high: three lines of the dialog font, for its
+// bars, their labels and the axis.
+inline constexpr int LAYOUT_STRIP_SHOWN_HEIGHT = 24;
+
+// The strip, once shown, grows up from its row's bottom to its shown height and the output pane
+// ends a dialog unit above it: the strip takes the bottom of the pane's room, never overlapping it.
+void MakeRoomForStrip(const QFont& font, QRect& pane, QRect& strip);

@@ -168,6 +168,12 @@ void CQuorrixDlg::PlaceControls() {
         }
         m_placed[i]->setGeometry(rect);
     }
+    if (!m_report.pStrip->isVisibleTo(this)) return;
+    QWidget* pPane = Control(IDC_OUTPUT_PANE);
+    QRect pane = pPane->geometry(), strip = m_report.pStrip->geometry();
+    MakeRoomForStrip(font(), pane, strip);
+    pPane->setGeometry(pane);
+    m_report.pStrip->setGeometry(strip);
 }
 
 void CQuorrixDlg::resizeEvent(QResizeEvent* pEvent) {
@@ -242,6 +248,7 @@ void CQuorrixDlg::OpenImageFile(int nButtonId, const QString& strPath) {
         InspectAppFile(*this, strPath, FileTitleOf(strPath));
     }
     ShowAcceptedLayout(*m_report.pStrip);
+    PlaceControls();  // the strip, shown or hidden, takes or gives back the pane's bottom
 }
 
 void CQuorrixDlg::OnBnClickedMergeFirmware() {
