@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "app/LayoutCheckTexts.h"
 #include "firmware/InfoBlock.h"
 #include "firmware/Workspace.h"
 
@@ -100,6 +101,7 @@ QString VerifyRowText(const VerifyCheck& check, const QByteArray& image,
     if (strName == QLatin1String("appPart")) return VerifyTexts::AppPart(image, check.bOk);
     if (strName == QLatin1String("bootRegion")) return VerifyTexts::BootRegion(check, image, ref);
     if (strName == QLatin1String("appBytes")) return VerifyTexts::AppBytes(check, image, ref);
+    if (!check.parts.empty()) return LayoutCheckText(check);
     return check.strText;
 }
 

@@ -136,6 +136,12 @@ VerifyCheck CheckAppBytes(const QByteArray& image, const VerifyReference& ref) {
 
 }  // namespace
 
+QString PartText(const QString& strPattern, const QStringList& args) {
+    QString strText = strPattern;
+    for (const QString& strArg : args) strText = strText.arg(strArg);
+    return strText;
+}
+
 std::vector<VerifyCheck> VerifyFirmwareImage(const QByteArray& image, const VerifyReference& ref) {
     std::vector<VerifyCheck> checks = {
         CheckLength(image), CheckBlock(image, 1, INFO_BLOCK1_OFFSET, true),

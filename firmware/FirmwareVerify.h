@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -16,8 +17,19 @@ struct VerifyReference {
     std::uint8_t byFill = 0;
 };
 
+// A piece of a finding's text: a fixed English pattern with %1, %2 ... and the values that fill
+// it, so that a window can say the same in its own language piece by piece.
+struct TextPart {
+    const char* pPattern;
+    QStringList args;
+};
+
+// The pattern filled with its values.
+QString PartText(const QString& strPattern, const QStringList& args);
+
 // One check and its finding; nOffset is the image offset a failed check points at, or -1.
-// A skipped check (a field it needs is missing) holds, and says why in strText.
+// A skipped check (a field it needs is missing) holds, and says why in strText. The layout
+// checks also give their text as parts (strText is those parts filled and joined).
 struct VerifyCheck {
     QString strName;  // "length", "block1", "block2", "appPart", "bootRegion", "appBytes", or
                       // a layout check's name (firmware/LayoutChecks.h)
@@ -25,6 +37,7 @@ struct VerifyCheck {
     QString strText;
     std::int64_t nOffset = -1;
     bool bSkipped = false;
+    std::vector<TextPart> parts{};
 };
 
 // Every check of a merged firmware image, in a fixed order; the reference checks only when

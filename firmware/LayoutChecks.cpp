@@ -1,5 +1,6 @@
 #include "firmware/LayoutChecks.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <optional>
@@ -14,14 +15,35 @@ constexpr std::uint32_t STACK_LOW = 0x10000000;
 constexpr std::uint32_t STACK_HIGH = 0x3FFFFFFF;
 constexpr auto REGION = static_cast<qsizetype>(BOOT_REGION_SIZE);
 
-VerifyCheck Finding(const char* pName, bool bOk, const QString& strText) {
-    return {QString::fromLatin1(pName), bOk, strText};
+using Parts = std::vector<TextPart>;
+
+QString Hex8(std::uint64_t n) {
+    return QString::asprintf("0x%08llX", static_cast<unsigned long long>(n));
+}
+
+// The parts of a finding; the patterns are marked for the window's translations of them.
+VerifyCheck Finding(const char* pName, bool bOk, Parts parts) {
+    VerifyCheck check{QString::fromLatin1(pName), bOk, QString()};
+    for (const TextPart& part : parts)
+        check.strText += PartText(QString::fromLatin1(part.pPattern), part.args);
+    check.parts = std::move(parts);
+    return check;
 }
 
 VerifyCheck Skipped(const char* pName, const char* pSubject, const char* pWhy) {
-    VerifyCheck check = Finding(pName, true, QString::asprintf("%s: skipped, %s", pSubject, pWhy));
+    VerifyCheck check = Finding(
+        pName, true,
+        {{pSubject, {}}, {QT_TRANSLATE_NOOP("LayoutChecks", ": skipped, "), {}}, {pWhy, {}}});
     check.bSkipped = true;
     return check;
+}
+
+// Parts joined by a separator part.
+void AppendJoined(Parts& parts, const Parts& items, const char* pSeparator) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) parts.push_back({pSeparator, {}});
+        parts.push_back(items[i]);
+    }
 }
 
 // The block at 0x100 of an image, when the image holds it whole and it carries the marker.
@@ -33,143 +55,192 @@ std::optional<FirmwareInfoBlock> BlockOf(const QByteArray& image) {
     return block;
 }
 
-constexpr const char* NO_BOOT_BLOCK = "the boot loader has no info block";
-constexpr const char* NO_APP_BLOCK = "the App has no info block";
+constexpr const char* NO_BOOT_BLOCK =
+    QT_TRANSLATE_NOOP("LayoutChecks", "the boot loader has no info block");
+constexpr const char* NO_APP_BLOCK = QT_TRANSLATE_NOOP("LayoutChecks", "the App has no info block");
 
 VerifyCheck CheckBootCut(const LayoutInput& input) {
-    const char* pSubject = "boot loader cut";
-    if (!input.bBootWhole)
-        return Skipped("bootCut", pSubject, "the image holds only its first 4096 bytes");
+    if (!input.bBootWhole) {
+        return Skipped(
+            "bootCut", QT_TRANSLATE_NOOP("LayoutChecks", "boot loader cut"),
+            QT_TRANSLATE_NOOP("LayoutChecks", "the image holds only its first 4096 bytes"));
+    }
     const QByteArray& boot = input.boot;
-    const auto nLength = static_cast<long long>(boot.size());
+    const QString strLength = QString::number(boot.size());
     if (boot.size() <= REGION) {
         return Finding(
             "bootCut", true,
-            QString::asprintf("%s: %lld bytes, within the 4096-byte region", pSubject, nLength));
+            {{QT_TRANSLATE_NOOP("LayoutChecks",
+                                "boot loader cut: %1 bytes, within the 4096-byte region"),
+              {strLength}}});
     }
     const auto it = std::find_if(boot.begin() + REGION, boot.end(),
                                  [](char c) { return c != '\0' && c != '\xFF'; });
     if (it == boot.end()) {
         return Finding(
             "bootCut", true,
-            QString::asprintf("%s: %lld bytes, only 0x00 and 0xFF past 4096", pSubject, nLength));
+            {{QT_TRANSLATE_NOOP("LayoutChecks",
+                                "boot loader cut: %1 bytes, only 0x00 and 0xFF past 4096"),
+              {strLength}}});
     }
     return Finding(
         "bootCut", false,
-        QString::asprintf("%s: %lld bytes, code past 4096 is cut off: 0x%02X at 0x%04llX", pSubject,
-                          nLength, static_cast<std::uint8_t>(*it),
-                          static_cast<long long>(it - boot.begin())));
+        {{QT_TRANSLATE_NOOP("LayoutChecks",
+                            "boot loader cut: %1 bytes, code past 4096 is cut off: %2 at %3"),
+          {strLength, QString::asprintf("0x%02X", static_cast<std::uint8_t>(*it)),
+           QString::asprintf("0x%04llX", static_cast<long long>(it - boot.begin()))}}});
 }
 
 VerifyCheck CheckAppAddress(const std::optional<FirmwareInfoBlock>& app) {
-    if (!app) return Skipped("appAddress", "App address", NO_APP_BLOCK);
+    if (!app) {
+        return Skipped("appAddress", QT_TRANSLATE_NOOP("LayoutChecks", "App address"),
+                       NO_APP_BLOCK);
+    }
     const bool bOk = app->dwAppAddress == MERGED_APP_ADDRESS;
-    QString strText = QString::asprintf("App address 0x%08X in its block, ", app->dwAppAddress);
-    strText +=
-        bOk ? QStringLiteral("where the merge places the App")
-            : QString::asprintf("but the merge places the App at 0x%08X", MERGED_APP_ADDRESS);
-    return Finding("appAddress", bOk, strText);
+    Parts parts{{QT_TRANSLATE_NOOP("LayoutChecks", "App address %1 in its block, "),
+                 {Hex8(app->dwAppAddress)}}};
+    parts.push_back(
+        bOk ? TextPart{QT_TRANSLATE_NOOP("LayoutChecks", "where the merge places the App"), {}}
+            : TextPart{QT_TRANSLATE_NOOP("LayoutChecks", "but the merge places the App at %1"),
+                       {Hex8(MERGED_APP_ADDRESS)}});
+    return Finding("appAddress", bOk, parts);
 }
 
 VerifyCheck CheckBootTarget(const std::optional<FirmwareInfoBlock>& boot,
                             const std::optional<FirmwareInfoBlock>& app) {
-    const char* pSubject = "boot loader's App address";
+    const char* pSubject = QT_TRANSLATE_NOOP("LayoutChecks", "boot loader's App address");
     if (!boot) return Skipped("bootTarget", pSubject, NO_BOOT_BLOCK);
     if (!app) return Skipped("bootTarget", pSubject, NO_APP_BLOCK);
     const bool bOk = boot->dwAppAddress == app->dwAppAddress;
-    QString strText =
-        QString::asprintf("boot loader starts the App at 0x%08X, ", boot->dwAppAddress);
-    strText += bOk ? QStringLiteral("the address in the App's block")
-                   : QString::asprintf("but the App's block says 0x%08X", app->dwAppAddress);
-    return Finding("bootTarget", bOk, strText);
+    Parts parts{{QT_TRANSLATE_NOOP("LayoutChecks", "boot loader starts the App at %1, "),
+                 {Hex8(boot->dwAppAddress)}}};
+    parts.push_back(
+        bOk ? TextPart{QT_TRANSLATE_NOOP("LayoutChecks", "the address in the App's block"), {}}
+            : TextPart{QT_TRANSLATE_NOOP("LayoutChecks", "but the App's block says %1"),
+                       {Hex8(app->dwAppAddress)}});
+    return Finding("bootTarget", bOk, parts);
 }
 
 VerifyCheck CheckAppStaging(const QByteArray& appImage,
                             const std::optional<FirmwareInfoBlock>& app) {
-    if (!app) return Skipped("appStaging", "App staging areas", NO_APP_BLOCK);
+    if (!app) {
+        return Skipped("appStaging", QT_TRANSLATE_NOOP("LayoutChecks", "App staging areas"),
+                       NO_APP_BLOCK);
+    }
     const std::uint64_t qwEnd = APP_START + static_cast<std::uint64_t>(appImage.size());
     const std::pair<const char*, std::uint32_t> areas[] = {
-        {"info staging area", app->dwInfoStageAddress},
-        {"App staging area", app->dwAppStageAddress}};
-    QStringList hits;
+        {QT_TRANSLATE_NOOP("LayoutChecks", "the info staging area at %1"), app->dwInfoStageAddress},
+        {QT_TRANSLATE_NOOP("LayoutChecks", "the App staging area at %1"), app->dwAppStageAddress}};
+    Parts hits;
     for (const auto& [pArea, dwStart] : areas) {
-        if (dwStart > APP_START && qwEnd > dwStart) {
-            hits << QString::asprintf("the %s at 0x%08X", pArea, dwStart);
-        }
+        if (dwStart > APP_START && qwEnd > dwStart) hits.push_back({pArea, {Hex8(dwStart)}});
     }
-    const auto nEnd = static_cast<unsigned long long>(qwEnd);
-    if (!hits.isEmpty()) {
-        return Finding("appStaging", false,
-                       QString::asprintf("App end 0x%08llX runs into ", nEnd) +
-                           hits.join(QStringLiteral(" and ")));
+    if (!hits.empty()) {
+        Parts parts{{QT_TRANSLATE_NOOP("LayoutChecks", "App end %1 runs into "), {Hex8(qwEnd)}}};
+        AppendJoined(parts, hits, QT_TRANSLATE_NOOP("LayoutChecks", " and "));
+        return Finding("appStaging", false, parts);
     }
     return Finding("appStaging", true,
-                   QString::asprintf("App end 0x%08llX: no staging area above 0x%08X starts before "
-                                     "it (info 0x%08X, App 0x%08X)",
-                                     nEnd, MERGED_APP_ADDRESS, app->dwInfoStageAddress,
-                                     app->dwAppStageAddress));
+                   {{QT_TRANSLATE_NOOP("LayoutChecks",
+                                       "App end %1: no staging area above %2 starts before it "
+                                       "(info %3, App %4)"),
+                     {Hex8(qwEnd), Hex8(MERGED_APP_ADDRESS), Hex8(app->dwInfoStageAddress),
+                      Hex8(app->dwAppStageAddress)}}});
 }
+
+// The patterns of one image's vector check: the boot loader's or the App's.
+struct VectorTexts {
+    const char* pName;
+    const char* pTooShort;
+    const char* pHead;
+};
 
 // The first two words of a Cortex-M image: the initial stack pointer, in SRAM and word-aligned,
 // and the reset handler, a Thumb address (odd) inside [qwLow, qwEnd).
-VerifyCheck CheckVectors(const char* pName, const char* pWhose, const QByteArray& image,
-                         std::uint64_t qwLow, std::uint64_t qwEnd) {
-    if (image.size() < 8) {
-        return Finding(pName, false,
-                       QString::asprintf("%s vectors: %lld bytes, too short for the stack pointer "
-                                         "and the reset address",
-                                         pWhose, static_cast<long long>(image.size())));
-    }
+VerifyCheck CheckVectors(const VectorTexts& texts, const QByteArray& image, std::uint64_t qwLow,
+                         std::uint64_t qwEnd) {
+    if (image.size() < 8)
+        return Finding(texts.pName, false, {{texts.pTooShort, {QString::number(image.size())}}});
     const auto* p = reinterpret_cast<const unsigned char*>(image.constData());
     const std::uint32_t dwStack = DoubleWord(p);
     const std::uint32_t dwReset = DoubleWord(p + 4);
-    const auto nLow = static_cast<unsigned long long>(qwLow);
-    const auto nLast = static_cast<unsigned long long>(qwEnd - 1);
-    QStringList faults;
-    if (dwStack % 4 != 0) faults << QStringLiteral("stack not word-aligned");
-    if (dwStack < STACK_LOW || dwStack > STACK_HIGH)
-        faults << QString::asprintf("stack outside 0x%08X-0x%08X", STACK_LOW, STACK_HIGH);
-    if (dwReset % 2 == 0) faults << QStringLiteral("reset address even");
-    if (dwReset < qwLow || dwReset >= qwEnd)
-        faults << QString::asprintf("reset address outside 0x%08llX-0x%08llX", nLow, nLast);
-    const QString strHead =
-        QString::asprintf("%s vectors: stack 0x%08X, reset 0x%08X", pWhose, dwStack, dwReset);
-    if (!faults.isEmpty()) {
-        return Finding(pName, false,
-                       strHead + QStringLiteral(", not a Cortex-M table: ") +
-                           faults.join(QStringLiteral(", ")));
+    Parts faults;
+    if (dwStack % 4 != 0)
+        faults.push_back({QT_TRANSLATE_NOOP("LayoutChecks", "stack not word-aligned"), {}});
+    if (dwStack < STACK_LOW || dwStack > STACK_HIGH) {
+        faults.push_back({QT_TRANSLATE_NOOP("LayoutChecks", "stack outside %1-%2"),
+                          {Hex8(STACK_LOW), Hex8(STACK_HIGH)}});
     }
-    return Finding(pName, true,
-                   strHead + QString::asprintf(": stack word-aligned in 0x%08X-0x%08X, reset odd "
-                                               "in 0x%08llX-0x%08llX",
-                                               STACK_LOW, STACK_HIGH, nLow, nLast));
+    if (dwReset % 2 == 0)
+        faults.push_back({QT_TRANSLATE_NOOP("LayoutChecks", "reset address even"), {}});
+    if (dwReset < qwLow || dwReset >= qwEnd) {
+        faults.push_back({QT_TRANSLATE_NOOP("LayoutChecks", "reset address outside %1-%2"),
+                          {Hex8(qwLow), Hex8(qwEnd - 1)}});
+    }
+    Parts parts{{texts.pHead, {Hex8(dwStack), Hex8(dwReset)}}};
+    if (!faults.empty()) {
+        parts.push_back({QT_TRANSLATE_NOOP("LayoutChecks", ", not a Cortex-M table: "), {}});
+        AppendJoined(parts, faults, QT_TRANSLATE_NOOP("LayoutChecks", ", "));
+        return Finding(texts.pName, false, parts);
+    }
+    parts.push_back(
+        {QT_TRANSLATE_NOOP("LayoutChecks", ": stack word-aligned in %1-%2, reset odd in %3-%4"),
+         {Hex8(STACK_LOW), Hex8(STACK_HIGH), Hex8(qwLow), Hex8(qwEnd - 1)}});
+    return Finding(texts.pName, true, parts);
 }
 
 // Only for inputs that say where they start: B at the flash base, A at its own App address.
 std::optional<VerifyCheck> CheckStartAddress(const LayoutInput& input,
                                              const std::optional<FirmwareInfoBlock>& app) {
     if (!input.bBootHasAddress && !input.bAppHasAddress) return {};
-    QStringList found, faults;
+    Parts found, faults;
     if (input.bBootHasAddress) {
         const bool bOk = input.dwBootStart == APP_ADDRESS_BASE;
-        (bOk ? found : faults) << QString::asprintf(
-            "boot loader file starts at 0x%08X%s 0x%08X", input.dwBootStart,
-            bOk ? ", at the flash base" : ", not at the flash base", APP_ADDRESS_BASE);
+        (bOk ? found : faults)
+            .push_back(
+                {bOk ? QT_TRANSLATE_NOOP("LayoutChecks",
+                                         "boot loader file starts at %1, at the flash base %2")
+                     : QT_TRANSLATE_NOOP("LayoutChecks",
+                                         "boot loader file starts at %1, not at the flash base %2"),
+                 {Hex8(input.dwBootStart), Hex8(APP_ADDRESS_BASE)}});
     }
     if (input.bAppHasAddress && app) {
         const bool bOk = input.dwAppStart == app->dwAppAddress;
-        (bOk ? found : faults) << QString::asprintf(
-            "App file starts at 0x%08X, %s 0x%08X", input.dwAppStart,
-            bOk ? "its App address" : "not at its App address", app->dwAppAddress);
+        (bOk ? found : faults)
+            .push_back({bOk ? QT_TRANSLATE_NOOP("LayoutChecks",
+                                                "App file starts at %1, its App address %2")
+                            : QT_TRANSLATE_NOOP("LayoutChecks",
+                                                "App file starts at %1, not at its App address %2"),
+                        {Hex8(input.dwAppStart), Hex8(app->dwAppAddress)}});
     } else if (input.bAppHasAddress) {
-        if (!input.bBootHasAddress) return Skipped("startAddress", "start address", NO_APP_BLOCK);
-        found << QStringLiteral("App file's start not checked, ") + QLatin1String(NO_APP_BLOCK);
+        if (!input.bBootHasAddress) {
+            return Skipped("startAddress", QT_TRANSLATE_NOOP("LayoutChecks", "start address"),
+                           NO_APP_BLOCK);
+        }
+        found.push_back({QT_TRANSLATE_NOOP("LayoutChecks",
+                                           "App file's start not checked, the App has no info "
+                                           "block"),
+                         {}});
     }
-    const bool bOk = faults.isEmpty();
-    return Finding(
-        "startAddress", bOk,
-        QStringLiteral("start address: ") + (bOk ? found : faults).join(QStringLiteral("; ")));
+    const bool bOk = faults.empty();
+    Parts parts{{QT_TRANSLATE_NOOP("LayoutChecks", "start address: "), {}}};
+    AppendJoined(parts, bOk ? found : faults, QT_TRANSLATE_NOOP("LayoutChecks", "; "));
+    return Finding("startAddress", bOk, parts);
 }
+
+const VectorTexts BOOT_VECTORS{
+    "bootVectors",
+    QT_TRANSLATE_NOOP(
+        "LayoutChecks",
+        "boot loader vectors: %1 bytes, too short for the stack pointer and the reset "
+        "address"),
+    QT_TRANSLATE_NOOP("LayoutChecks", "boot loader vectors: stack %1, reset %2")};
+const VectorTexts APP_VECTORS{
+    "appVectors",
+    QT_TRANSLATE_NOOP(
+        "LayoutChecks",
+        "App vectors: %1 bytes, too short for the stack pointer and the reset address"),
+    QT_TRANSLATE_NOOP("LayoutChecks", "App vectors: stack %1, reset %2")};
 
 }  // namespace
 
@@ -181,8 +252,8 @@ std::vector<VerifyCheck> CheckLayout(const LayoutInput& input) {
         CheckAppAddress(app),
         CheckBootTarget(boot, app),
         CheckAppStaging(input.app, app),
-        CheckVectors("bootVectors", "boot loader", input.boot, APP_ADDRESS_BASE, BOOT_END),
-        CheckVectors("appVectors", "App", input.app, APP_START,
+        CheckVectors(BOOT_VECTORS, input.boot, APP_ADDRESS_BASE, BOOT_END),
+        CheckVectors(APP_VECTORS, input.app, APP_START,
                      APP_START + static_cast<std::uint64_t>(input.app.size()))};
     if (auto start = CheckStartAddress(input, app)) checks.push_back(*start);
     return checks;

@@ -705,4 +705,171 @@ Do you want to replace it?</translation>
             <translation>failed</translation>
         </message>
     </context>
+    <context>
+        <name>LayoutCheckTexts</name>
+        <message>
+            <source>BootLoader 截断</source>
+            <translation>boot loader cut</translation>
+        </message>
+        <message>
+            <source>: 跳过, </source>
+            <translation>: skipped, </translation>
+        </message>
+        <message>
+            <source>映像中只有它的前 4096 字节</source>
+            <translation>the image holds only its first 4096 bytes</translation>
+        </message>
+        <message>
+            <source>BootLoader 没有信息块</source>
+            <translation>the boot loader has no info block</translation>
+        </message>
+        <message>
+            <source>App 没有信息块</source>
+            <translation>the App has no info block</translation>
+        </message>
+        <message>
+            <source>BootLoader 截断: %1 字节, 在 4096 字节的区域之内</source>
+            <translation>boot loader cut: %1 bytes, within the 4096-byte region</translation>
+        </message>
+        <message>
+            <source>BootLoader 截断: %1 字节, 4096 之后只有 0x00 和 0xFF</source>
+            <translation>boot loader cut: %1 bytes, only 0x00 and 0xFF past 4096</translation>
+        </message>
+        <message>
+            <source>BootLoader 截断: %1 字节, 4096 之后的代码被截掉: %3 处为 %2</source>
+            <translation>boot loader cut: %1 bytes, code past 4096 is cut off: %2 at %3</translation>
+        </message>
+        <message>
+            <source>App 地址</source>
+            <translation>App address</translation>
+        </message>
+        <message>
+            <source>App 信息块中的 App 地址为 %1, </source>
+            <translation>App address %1 in its block, </translation>
+        </message>
+        <message>
+            <source>正是合成时 App 所在的位置</source>
+            <translation>where the merge places the App</translation>
+        </message>
+        <message>
+            <source>但合成时 App 位于 %1</source>
+            <translation>but the merge places the App at %1</translation>
+        </message>
+        <message>
+            <source>BootLoader 中的 App 地址</source>
+            <translation>boot loader's App address</translation>
+        </message>
+        <message>
+            <source>BootLoader 从 %1 启动 App, </source>
+            <translation>boot loader starts the App at %1, </translation>
+        </message>
+        <message>
+            <source>与 App 信息块中的地址相同</source>
+            <translation>the address in the App's block</translation>
+        </message>
+        <message>
+            <source>但 App 信息块中为 %1</source>
+            <translation>but the App's block says %1</translation>
+        </message>
+        <message>
+            <source>App 暂存区</source>
+            <translation>App staging areas</translation>
+        </message>
+        <message>
+            <source>%1 处的信息暂存区</source>
+            <translation>the info staging area at %1</translation>
+        </message>
+        <message>
+            <source>%1 处的应用暂存区</source>
+            <translation>the App staging area at %1</translation>
+        </message>
+        <message>
+            <source>App 结尾 %1 进入了</source>
+            <translation>App end %1 runs into </translation>
+        </message>
+        <message>
+            <source> 和 </source>
+            <translation> and </translation>
+        </message>
+        <message>
+            <source>App 结尾 %1: %2 之上没有暂存区在它之前开始 (信息 %3, 应用 %4)</source>
+            <translation>App end %1: no staging area above %2 starts before it (info %3, App %4)</translation>
+        </message>
+        <message>
+            <source>栈指针未按字对齐</source>
+            <translation>stack not word-aligned</translation>
+        </message>
+        <message>
+            <source>栈指针不在 %1-%2 之内</source>
+            <translation>stack outside %1-%2</translation>
+        </message>
+        <message>
+            <source>复位地址为偶数</source>
+            <translation>reset address even</translation>
+        </message>
+        <message>
+            <source>复位地址不在 %1-%2 之内</source>
+            <translation>reset address outside %1-%2</translation>
+        </message>
+        <message>
+            <source>, 不是 Cortex-M 向量表: </source>
+            <translation>, not a Cortex-M table: </translation>
+        </message>
+        <message>
+            <source>, </source>
+            <translation>, </translation>
+        </message>
+        <message>
+            <source>: 栈指针按字对齐且在 %1-%2 之内, 复位地址为奇数且在 %3-%4 之内</source>
+            <translation>: stack word-aligned in %1-%2, reset odd in %3-%4</translation>
+        </message>
+        <message>
+            <source>BootLoader 向量表: %1 字节, 太短, 放不下栈指针和复位地址</source>
+            <translation>boot loader vectors: %1 bytes, too short for the stack pointer and the reset address</translation>
+        </message>
+        <message>
+            <source>BootLoader 向量表: 栈指针 %1, 复位地址 %2</source>
+            <translation>boot loader vectors: stack %1, reset %2</translation>
+        </message>
+        <message>
+            <source>App 向量表: %1 字节, 太短, 放不下栈指针和复位地址</source>
+            <translation>App vectors: %1 bytes, too short for the stack pointer and the reset address</translation>
+        </message>
+        <message>
+            <source>App 向量表: 栈指针 %1, 复位地址 %2</source>
+            <translation>App vectors: stack %1, reset %2</translation>
+        </message>
+        <message>
+            <source>BootLoader 文件从 %1 开始, 即闪存起始地址 %2</source>
+            <translation>boot loader file starts at %1, at the flash base %2</translation>
+        </message>
+        <message>
+            <source>BootLoader 文件从 %1 开始, 不是闪存起始地址 %2</source>
+            <translation>boot loader file starts at %1, not at the flash base %2</translation>
+        </message>
+        <message>
+            <source>App 文件从 %1 开始, 即它的 App 地址 %2</source>
+            <translation>App file starts at %1, its App address %2</translation>
+        </message>
+        <message>
+            <source>App 文件从 %1 开始, 不是它的 App 地址 %2</source>
+            <translation>App file starts at %1, not at its App address %2</translation>
+        </message>
+        <message>
+            <source>未检查 App 文件的起始地址, App 没有信息块</source>
+            <translation>App file's start not checked, the App has no info block</translation>
+        </message>
+        <message>
+            <source>起始地址</source>
+            <translation>start address</translation>
+        </message>
+        <message>
+            <source>起始地址: </source>
+            <translation>start address: </translation>
+        </message>
+        <message>
+            <source>; </source>
+            <translation>; </translation>
+        </message>
+    </context>
 </TS>

@@ -80,6 +80,9 @@ TEST_F(Reports, VerifyShowsEveryCheckAgainstTheAcceptedPairAndLogsTheVerdict) {
     EXPECT_EQ(Column(pSound->Rows(), 1), names);
     EXPECT_EQ(Column(pSound->Rows(), 0), QStringList(12, QString::fromUtf8("通过")));
     EXPECT_TRUE(pSound->FootText().contains(QString::asprintf("CRC-32: %08x", Crc32(m_merged))));
+    // The layout checks speak the window's language too, piece by piece.
+    EXPECT_EQ(pSound->Rows()->topLevelItem(7)->text(2),
+              QString::fromUtf8("App 信息块中的 App 地址为 0x08001000, 正是合成时 App 所在的位置"));
 
     Click(QString::fromUtf8("校验固件..."));
     CVerifyReportDlg* pBroken = LastReport<CVerifyReportDlg>();
