@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,14 @@ inline double Milliseconds(const std::vector<std::string>& argv,
                            const std::string& out = "/dev/null") {
     auto start = std::chrono::steady_clock::now();
     SpawnAndWait(argv, out);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+// Programs run one after the other, as a build script runs them: the time of all.
+inline double PipelineMilliseconds(const std::vector<std::vector<std::string>>& steps) {
+    auto start = std::chrono::steady_clock::now();
+    for (const std::vector<std::string>& argv : steps) SpawnAndWait(argv);
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
         .count();
 }
