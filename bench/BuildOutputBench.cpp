@@ -14,21 +14,11 @@ using Command = std::vector<std::string>;
 constexpr int ROUNDS = 60;
 constexpr std::uint32_t APP_ADDRESS = 0x08001000;
 
-void Put(QByteArray& image, int nAt, std::uint32_t dwValue, int nBytes) {
-    for (int i = 0; i < nBytes; ++i)
-        image[nAt + i] = static_cast<char>((dwValue >> (8 * i)) & 0xFF);
-}
-
-// Code under a Cortex-M vector table and an App info block (type 1, version 1.05), so that
-// quorrix-cli takes it as an App without a question.
+// Code under the vector table and an App info block, so that quorrix-cli takes it as an App
+// without a question.
 QByteArray App() {
     QByteArray app = Pattern(128 * 1024, 2);
-    const std::uint32_t words[] = {0xAA55, 0x0301, 32,          0,          0x0105,     0x21,
-                                   0x2000, 0,      APP_ADDRESS, 0x08022000, 0x08023000, 0};
-    const int sizes[] = {2, 2, 2, 2, 2, 2, 2, 2, 4, 4, 4, 4};
-    for (int i = 0, nAt = 0x100; i < 12; nAt += sizes[i], ++i) Put(app, nAt, words[i], sizes[i]);
-    Put(app, 0, 0x20002000, 4);
-    Put(app, 4, APP_ADDRESS + 0x121, 4);
+    PutVectorsAndBlock(app, 0x0301, APP_ADDRESS);
     return app;
 }
 
