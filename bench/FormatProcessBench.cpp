@@ -1,5 +1,5 @@
-// quorrix-cli verify of a merged image (64 KiB boot loader cut to 4 KiB, 128 KiB App) and
-// merge --format hex, as whole processes, each against srec_cat doing the like in
+// quorrix-cli verify of a merged image (64 KiB boot loader, zero past 4 KiB, cut to 4 KiB; 128 KiB
+// App) and merge --format hex, as whole processes, each against srec_cat doing the like in
 // alternating rounds: srec_cat reading the image and computing its CRC-32, and srec_cat
 // writing the same Intel HEX.
 #include <QTemporaryDir>
@@ -13,9 +13,11 @@ int main() {
     auto path = [&dir](const char* p) {
         return dir.filePath(QString::fromLatin1(p)).toStdString();
     };
-    QByteArray boot = Pattern(64 * 1024, 1), app = Pattern(128 * 1024, 2);
-    boot.replace(0x100, 4, QByteArray("\x55\xAA\x02\x01", 4));  // boot loader type 1
-    app.replace(0x100, 4, QByteArray("\x55\xAA\x01\x03", 4));   // App type 1
+    // No boot-loader code past the 4 KiB that the merge keeps: verify would fail the cut.
+    QByteArray boot = Pattern(4096, 1) + QByteArray(60 * 1024, '\0');
+    QByteArray app = Pattern(128 * 1024, 2);
+    PutVectorsAndBlock(boot, 0x0102, 0x08000000);  // boot loader type 1
+    PutVectorsAndBlock(app, 0x0301, 0x08001000);   // App type 1
     Write(QString::fromStdString(path("boot.bin")), boot);
     Write(QString::fromStdString(path("app.bin")), app);
     Write(QString::fromStdString(path("fw.bin")), boot.left(4096) + app);

@@ -201,6 +201,8 @@ int RunMerge(const CliOptions& options, CCliWindow& wnd) {
 }  // namespace
 
 int RunCli(const CliOptions& options) {
+    // Only the inputs of a merge's JSON document carry their digests.
+    SetInputDigests(options.command == CliCommand::Merge && options.bJson);
     // verify and diff only read their files: no run log, no catalogue.
     if (options.command == CliCommand::Verify) return RunVerify(options);
     if (options.command == CliCommand::Diff) return RunDiff(options);

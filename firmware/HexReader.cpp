@@ -32,8 +32,9 @@ bool DecodeHexRecord(const RecordLine& line, std::uint8_t* pBytes, HexRecord& re
     if (line.nLength == 0 || line.p[0] != ':')
         return fail(LineError(line.nNumber, QStringLiteral("不是以 ':' 开头的 HEX 记录")));
     int nBytes = 0;
-    if (!DecodeCountedRecord(line, 1, 4, pBytes, nBytes, pError)) return false;
-    const std::uint8_t byWant = static_cast<std::uint8_t>(-SumBeforeChecksum(pBytes, nBytes));
+    std::uint8_t bySum = 0;
+    if (!DecodeCountedRecord(line, 1, 4, pBytes, nBytes, bySum, pError)) return false;
+    const std::uint8_t byWant = static_cast<std::uint8_t>(-bySum);
     if (pBytes[nBytes - 1] != byWant)
         return fail(ChecksumError(line.nNumber, pBytes[nBytes - 1], byWant));
     record.nData = pBytes[0];

@@ -25,11 +25,15 @@ struct InputFile {
     QByteArray bytes;        // the first nReadAtMost bytes
     std::int64_t nSize = 0;  // the file's length
     std::int64_t nRead = 0;  // bytes read before a read failed
-    QByteArray sha256;       // raw digest of the whole file as it was read
+    QByteArray sha256;       // raw digest of the whole file as it was read, when digests are on
     bool Ok() const { return result == StageResult::Staged; }
 };
 
 InputFile ReadInputFile(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost);
+
+// Whether reads take the digest of the whole file (on by default). It costs more than
+// reading a HEX file, so a run that reports no input digest turns it off.
+void SetInputDigests(bool bOn);
 
 // Called between the two halves of every read, for tests that change the file meanwhile.
 void SetInputReadHook(void (*pfnHook)());

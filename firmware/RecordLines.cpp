@@ -35,13 +35,17 @@ constexpr std::array<std::int8_t, 256> HEX_VALUE = HexTable();
 
 }  // namespace
 
-int DecodeHexDigits(const char* p, int nChars, std::uint8_t* pOut) {
+// The sum is taken here: summing the bytes afterwards reads back the byte stores just made,
+// which stalls on every record.
+int DecodeHexDigits(const char* p, int nChars, std::uint8_t* pOut, unsigned& nSum) {
     const auto* pText = reinterpret_cast<const unsigned char*>(p);
     for (int i = 0; i + 1 < nChars; i += 2) {
         const int nHigh = HEX_VALUE[pText[i]];
         const int nLow = HEX_VALUE[pText[i + 1]];
         if ((nHigh | nLow) < 0) return nHigh < 0 ? i : i + 1;
-        pOut[i / 2] = static_cast<std::uint8_t>((nHigh << 4) | nLow);
+        const unsigned by = static_cast<unsigned>((nHigh << 4) | nLow);
+        pOut[i / 2] = static_cast<std::uint8_t>(by);
+        nSum += by;
     }
     return -1;
 }
@@ -76,24 +80,21 @@ QString PastAddressSpaceError(int nLine) {
 }
 
 bool DecodeCountedRecord(const RecordLine& line, int nAt, int nExtra, std::uint8_t* pOut,
-                         int& nBytes, QString* pError) {
+                         int& nBytes, std::uint8_t& bySum, QString* pError) {
     const auto fail = [&](QString strWhy) {
         if (pError) *pError = std::move(strWhy);
         return false;
     };
     if (line.nLength < nAt + 2) return fail(LengthError(line.nNumber));
-    const int nBadCount = DecodeHexDigits(line.p + nAt, 2, pOut);
+    unsigned nSum = 0;
+    const int nBadCount = DecodeHexDigits(line.p + nAt, 2, pOut, nSum);
     if (nBadCount >= 0) return fail(BadCharacterError(line, nAt + nBadCount));
     nBytes = 1 + pOut[0] + nExtra;
     const int nChars = std::min(line.nLength - nAt, 2 * nBytes) & ~1;
-    const int nBad = DecodeHexDigits(line.p + nAt, nChars, pOut);
+    nSum = 0;
+    const int nBad = DecodeHexDigits(line.p + nAt, nChars, pOut, nSum);
     if (nBad >= 0) return fail(BadCharacterError(line, nAt + nBad));
     if (line.nLength - nAt != 2 * nBytes) return fail(LengthError(line.nNumber));
+    bySum = static_cast<std::uint8_t>(nSum - pOut[nBytes - 1]);
     return true;
-}
-
-std::uint8_t SumBeforeChecksum(const std::uint8_t* pBytes, int nBytes) {
-    unsigned nSum = 0;
-    for (int i = 0; i + 1 < nBytes; ++i) nSum += pBytes[i];
-    return static_cast<std::uint8_t>(nSum);
 }

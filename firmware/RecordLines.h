@@ -24,9 +24,9 @@ private:
     int m_nNumber = 0;
 };
 
-// Decodes nChars (even) hex digits of either case into nChars / 2 bytes. Returns the index
-// of the first character that is no hex digit, or -1.
-int DecodeHexDigits(const char* p, int nChars, std::uint8_t* pOut);
+// Decodes nChars (even) hex digits of either case into nChars / 2 bytes and adds them to
+// nSum. Returns the index of the first character that is no hex digit, or -1.
+int DecodeHexDigits(const char* p, int nChars, std::uint8_t* pOut, unsigned& nSum);
 
 // The texts of a refused line: "第 %d 行: ...".
 QString LineError(int nLine, const QString& strWhat);
@@ -41,9 +41,7 @@ inline constexpr int MAX_RECORD_BYTES = 260;
 
 // Decodes the record that starts with its count byte at character nAt: the count, then
 // count + nExtra bytes more. Checks every character and that the line ends right there.
-// nBytes: all bytes decoded into pOut (count byte first). False with the reason, if asked.
+// nBytes: all bytes decoded into pOut (count byte first); bySum: the sum of those before the
+// checksum byte (the last one). False with the reason, if asked.
 bool DecodeCountedRecord(const RecordLine& line, int nAt, int nExtra, std::uint8_t* pOut,
-                         int& nBytes, QString* pError);
-
-// The sum of the record's bytes before its checksum byte (the last one).
-std::uint8_t SumBeforeChecksum(const std::uint8_t* pBytes, int nBytes);
+                         int& nBytes, std::uint8_t& bySum, QString* pError);

@@ -34,10 +34,11 @@ bool DecodeSRecord(const RecordLine& line, std::uint8_t* pBytes, SRecord& record
         return fail(BadTypeError(line));
     record.nType = cType - '0';
     int nBytes = 0;
-    if (!DecodeCountedRecord(line, 2, 0, pBytes, nBytes, pError)) return false;
+    std::uint8_t bySum = 0;
+    if (!DecodeCountedRecord(line, 2, 0, pBytes, nBytes, bySum, pError)) return false;
     const int nAddress = S_ADDRESS_BYTES[record.nType];
     if (pBytes[0] < nAddress + 1) return fail(LengthError(line.nNumber));
-    const std::uint8_t byWant = static_cast<std::uint8_t>(~SumBeforeChecksum(pBytes, nBytes));
+    const std::uint8_t byWant = static_cast<std::uint8_t>(~bySum);
     if (pBytes[nBytes - 1] != byWant)
         return fail(ChecksumError(line.nNumber, pBytes[nBytes - 1], byWant));
     record.dwAddress = 0;
