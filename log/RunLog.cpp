@@ -74,15 +74,15 @@ void CRunLog::QueueForPane(const QString& strText) {
                                  : FormatAscii("[%d]", nChannel);
     }
     if (m_bShowLineNo) strTag += FormatAscii("[%d]", m_nLineCount[nChannel]);
-    QString strEntry = strTag + strText;
-    m_nPaneTextLength[nChannel] += static_cast<int>(strEntry.size());
-    if (m_bPending[nChannel]) {
-        m_strPending[nChannel] += strEntry;
-    } else {
-        m_strPending[nChannel] = strEntry;
-    }
-    if (m_strPending[nChannel].size() > PANE_QUEUE_LIMIT) {
-        m_strPending[nChannel].remove(0, PANE_QUEUE_DROP);
+    m_nPaneTextLength[nChannel] += static_cast<int>(strTag.size() + strText.size());
+    QString& strPending = m_strPending[nChannel];
+    if (!m_bPending[nChannel]) strPending.clear();
+    // Copied, never shared with the writer's text: the writer lets go of that after the lock,
+    // and Qt's reference count, which would then order the free, is invisible to the thread
+    // sanitizer.
+    strPending.append(QStringView(strTag)).append(QStringView(strText));
+    if (strPending.size() > PANE_QUEUE_LIMIT) {
+        strPending.remove(0, PANE_QUEUE_DROP);
         m_nPaneTextLength[nChannel] -= PANE_QUEUE_DROP;
     }
     m_bPending[nChannel] = true;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QObject>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 #include "log/RunLog.h"
 
@@ -140,4 +143,24 @@ TEST(OutputPane, PauseKeepsTextAndAVanishedPaneDiscardsIt) {
     EXPECT_FALSE(log.HasPendingText());
     EXPECT_TRUE(log.PendingText().isEmpty());
     EXPECT_EQ(pane.m_nInserts, 1);
+}
+
+TEST(OutputPane, FlushesWhileOtherThreadsWriteLoseNothing) {
+    CRunLog log;
+    FakePane pane(1);
+    log.AttachOutputWnd(&pane);
+    PaneLog(log);
+    std::atomic<int> nWriting{4};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&log, &nWriting] {
+            for (int i = 0; i < 500; ++i) log.WriteLog(QStringLiteral("0123456789"));
+            --nWriting;
+        });
+    }
+    while (nWriting > 0) log.FlushOutput();
+    for (std::thread& thread : threads) thread.join();
+    log.FlushOutput();
+    EXPECT_EQ(pane.m_strText.count(QStringLiteral("0123456789\r\n")), 2000);
+    EXPECT_EQ(pane.m_strText.size(), 2000 * 12);
 }
