@@ -93,7 +93,7 @@ public:
     bool m_bFileEnabled[LOG_CHANNEL_COUNT] = {};
 
 private:
-    // Everything below is guarded by m_lock. A pthread mutex rather than Qt's own, whose
+    // Everything below is guarded by m_lock: a standard mutex rather than Qt's own, whose
     // futex the thread sanitizer cannot see.
     mutable std::recursive_mutex m_lock;
     std::unique_ptr<IOutputPane> m_editPane;
