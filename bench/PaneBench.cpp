@@ -23,9 +23,9 @@ QString Filler(int nChars) {
 
 struct PaneFixture {
     PaneFixture() {
-        log.m_bPaneEnabled[0] = 1;
-        log.m_bShowTime = 0;
-        log.m_bEnsureCrLf = 0;
+        log.m_bPaneEnabled[0] = true;
+        log.m_bShowTime = false;
+        log.m_bEnsureCrLf = false;
         log.AttachOutputWnd(&edit);
         edit.resize(600, 300);
         edit.show();
@@ -36,10 +36,10 @@ struct PaneFixture {
 
 void BM_FlushOneTextIntoFullPane(benchmark::State& state) {
     PaneFixture f;
-    f.log.WriteLog(Filler(1900000));
+    // 2000 rounds of 100 characters bring the pane to the trim limit, not past it.
+    f.log.WriteLog(Filler(PANE_TRIM_LIMIT - 2000 * 100));
     f.log.FlushOutput();
     for (auto _ : state) {
-        f.log.m_nPaneTextLength[0] = 1900000;  // stays below the trim for every round
         f.log.WriteLog(LINE_100);
         f.log.FlushOutput();
     }

@@ -48,7 +48,7 @@ void CheckBytes(const std::uint8_t* pData, std::size_t nSize) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
     static const QString strIn = FuzzFile("in");
     static const QString strOut = FuzzFile("out");
-    g_RunLog.m_bPaneEnabled[0] = 1;
+    g_RunLog.m_bPaneEnabled[0] = true;
     QFile file(strIn);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
     file.write(reinterpret_cast<const char*>(pData), static_cast<qint64>(nSize));

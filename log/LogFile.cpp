@@ -84,7 +84,7 @@ void Append(QFile& file, const QByteArray& bytes) {
 }  // namespace
 
 QString LogFileName(const CRunLog& log, int nChannel, const LocalTimeFields& now) {
-    const bool bPlain = nChannel == 0 && log.m_bPlainFileName == 1;
+    const bool bPlain = nChannel == 0 && log.m_bPlainFileName;
     if (!bPlain && (nChannel < 0 || nChannel >= LOG_CHANNEL_COUNT)) return QString();
     QString strName = log.m_strLogName + QLatin1String("log");
     if (!bPlain) strName += FormatAscii("[%d]_", nChannel) + log.m_strChannelName[nChannel];
@@ -99,15 +99,16 @@ int CRunLog::JoinPath(QString strBase, QString strRelative, QString& strResult) 
 }
 
 int CRunLog::SetLogPath(QString strFolder, QString strName) {
+    std::scoped_lock locker(m_lock);
     m_strLogDir = std::move(strFolder);
     m_strLogName = std::move(strName);
     for (int i = 0; i < LOG_CHANNEL_COUNT; ++i) {
         // A file still open here is let go without a banner rather than leaked.
         if (m_file[i].isOpen()) m_file[i].close();
-        m_bFileOpen[i] = 0;
+        m_bFileOpen[i] = false;
         m_nLineCount[i] = 0;
         m_nPaneTextLength[i] = 0;
-        m_bPending[i] = 0;
+        m_bPending[i] = false;
         m_strPending[i].clear();
     }
     QString strToday;
@@ -123,12 +124,12 @@ bool CRunLog::OpenLogFile(int nChannel, const QString& strDayFolder, const QStri
     // records of several copies alternate whole and none is refused.
     QString strError;
     if (!OpenAppendFile(strPath, file, strError)) {
-        m_bFileOpen[nChannel] = 0;
+        m_bFileOpen[nChannel] = false;
         m_strPending[nChannel] += QStringLiteral("日志文件 ") + PathForLog(strPath) +
                                   QStringLiteral(" 操作失败, ") + strError + QStringLiteral("\r\n");
         return false;
     }
-    m_bFileOpen[nChannel] = 1;
+    m_bFileOpen[nChannel] = true;
     m_strOpenName[nChannel] = QFileInfo(strPath).fileName();
     Append(file, OpeningBanner(stamp, nChannel));
     return true;
@@ -140,7 +141,7 @@ QString CRunLog::RotateLogFile(int nChannel, const QByteArray& stamp) {
     QString strError;
     const bool bWritten = AppendWhole(m_file[nChannel], ClosingBanner(stamp), strError);
     m_file[nChannel].close();
-    m_bFileOpen[nChannel] = 0;
+    m_bFileOpen[nChannel] = false;
     if (bWritten) return QString();
     const QString strMessage = ErrorMessage(strError);
     ReportFailure(strMessage, nChannel);
@@ -198,6 +199,7 @@ int CRunLog::WriteLogFileGuarded(const QString& strText, int nChannel) {
 }
 
 int CRunLog::WriteLogFile(QString strText, int nChannel) {
+    std::scoped_lock locker(m_lock);
     QString strError;
     try {
         return WriteLogFileGuarded(strText, nChannel);
@@ -212,12 +214,12 @@ int CRunLog::WriteLogFile(QString strText, int nChannel) {
     return 0;
 }
 void CRunLog::CloseLogFiles() {
-    QMutexLocker locker(&m_lock);
+    std::scoped_lock locker(m_lock);
     for (int i = 0; i < LOG_CHANNEL_COUNT; ++i) {
         if (!m_bFileOpen[i]) continue;
         // Written as an ordinary text, so it carries the record prefix like any other.
         WriteLogFile(QString::fromLatin1(ClosingBanner(ReadLogClock().stamp)), i);
         m_file[i].close();
-        m_bFileOpen[i] = 0;
+        m_bFileOpen[i] = false;
     }
 }

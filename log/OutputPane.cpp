@@ -1,6 +1,5 @@
 #include "log/OutputPane.h"
 
-#include <QMutexLocker>
 #include <QObject>
 #include <atomic>
 
@@ -14,6 +13,7 @@ void SetPaneBinder(PaneBinder pfnBinder) { g_pfnBinder.store(pfnBinder); }
 
 int CRunLog::AttachOutputWnd(QObject* pWnd) {
     if (pWnd == nullptr) return 0;
+    std::scoped_lock locker(m_lock);
     // An object that is its own pane is used as it is; for any other control the binder makes
     // an adapter of the run log's own, which it owns and drops again on detach.
     if (auto* pPane = dynamic_cast<IOutputPane*>(pWnd)) return AttachOutputWnd(pPane);
@@ -29,6 +29,7 @@ int CRunLog::AttachOutputWnd(QObject* pWnd) {
 
 int CRunLog::AttachOutputWnd(IOutputPane* pPane) {
     if (pPane == nullptr) return 0;
+    std::scoped_lock locker(m_lock);
     if (m_nPaneMode != 0) DetachOutputWnd();
     LinkPane(pPane, nullptr);
     return 1;
@@ -37,7 +38,7 @@ int CRunLog::AttachOutputWnd(IOutputPane* pPane) {
 void CRunLog::LinkPane(IOutputPane* pPane, std::unique_ptr<IOutputPane> owned) {
     const int nMode = pPane->PaneKind();
     if (nMode != 1 && nMode != 2) return;
-    m_bPaneOwned = owned ? 1 : 0;
+    m_bPaneOwned = owned != nullptr;
     (nMode == 1 ? m_editPane : m_richPane) = std::move(owned);
     (nMode == 1 ? m_pEditWnd : m_pRichWnd) = pPane;
     pPane->Configure();
@@ -45,6 +46,7 @@ void CRunLog::LinkPane(IOutputPane* pPane, std::unique_ptr<IOutputPane> owned) {
 }
 
 int CRunLog::DetachOutputWnd() {
+    std::scoped_lock locker(m_lock);
     if (m_nPaneMode == 1) {
         m_nPaneMode = 0;
         if (m_bPaneOwned) m_editPane.reset();
@@ -74,15 +76,34 @@ void CRunLog::FlushIntoPane(IOutputPane& pane, bool bRich) {
 }
 
 int CRunLog::FlushOutput() {
-    if (m_bPauseOutput) return 0;
-    if (m_bPending[0] == 0) return 0;
-    QMutexLocker locker(&m_lock);
+    std::scoped_lock locker(m_lock);  // writers on other threads set the pending flag
+    if (m_bPauseOutput || !m_bPending[0]) return 0;
     if (m_nPaneMode == 1 && m_pEditWnd != nullptr && m_pEditWnd->Exists()) {
         FlushIntoPane(*m_pEditWnd, false);
     } else if (m_nPaneMode == 2 && m_pRichWnd != nullptr && m_pRichWnd->Exists()) {
         FlushIntoPane(*m_pRichWnd, true);
     }
     m_strPending[0].clear();
-    m_bPending[0] = 0;
+    m_bPending[0] = false;
     return 0;
+}
+
+int CRunLog::PaneMode() const {
+    std::scoped_lock locker(m_lock);
+    return m_nPaneMode;
+}
+
+bool CRunLog::PaneOwned() const {
+    std::scoped_lock locker(m_lock);
+    return m_bPaneOwned;
+}
+
+IOutputPane* CRunLog::EditPane() const {
+    std::scoped_lock locker(m_lock);
+    return m_pEditWnd;
+}
+
+IOutputPane* CRunLog::RichPane() const {
+    std::scoped_lock locker(m_lock);
+    return m_pRichWnd;
 }

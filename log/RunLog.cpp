@@ -1,6 +1,7 @@
 #include "log/RunLog.h"
 
 #include <cstring>
+#include <utility>
 
 #include "log/AsciiFormat.h"
 #include "platform/Clock.h"
@@ -73,31 +74,67 @@ void CRunLog::QueueForPane(const QString& strText) {
                                  : FormatAscii("[%d]", nChannel);
     }
     if (m_bShowLineNo) strTag += FormatAscii("[%d]", m_nLineCount[nChannel]);
-    QString strEntry = strTag + strText;
-    m_nPaneTextLength[nChannel] += static_cast<int>(strEntry.size());
-    if (m_bPending[nChannel] == 1) {
-        m_strPending[nChannel] += strEntry;
-    } else {
-        m_strPending[nChannel] = strEntry;
-    }
-    if (m_strPending[nChannel].size() > PANE_QUEUE_LIMIT) {
-        m_strPending[nChannel].remove(0, PANE_QUEUE_DROP);
+    m_nPaneTextLength[nChannel] += static_cast<int>(strTag.size() + strText.size());
+    QString& strPending = m_strPending[nChannel];
+    if (!m_bPending[nChannel]) strPending.clear();
+    // Copied, never shared with the writer's text: the writer lets go of that after the lock,
+    // and Qt's reference count, which would then order the free, is invisible to the thread
+    // sanitizer.
+    strPending.append(QStringView(strTag)).append(QStringView(strText));
+    if (strPending.size() > PANE_QUEUE_LIMIT) {
+        strPending.remove(0, PANE_QUEUE_DROP);
         m_nPaneTextLength[nChannel] -= PANE_QUEUE_DROP;
     }
-    m_bPending[nChannel] = 1;
+    m_bPending[nChannel] = true;
 }
 
 void CRunLog::WriteLog(QString strText) {
     strText = StampText(std::move(strText));
-    QMutexLocker locker(&m_lock);
+    std::scoped_lock locker(m_lock);
     if (m_bPaneEnabled[0]) QueueForPane(strText);
     if (m_bFileEnabled[0]) WriteLogFile(strText, 0);
 }
 
 void ConfigureRunLog(CRunLog& log, const QString& strLogRoot) {
-    log.m_bPaneEnabled[0] = 1;
-    log.m_bFileEnabled[0] = 1;
+    log.m_bPaneEnabled[0] = true;
+    log.m_bFileEnabled[0] = true;
     log.SetLogPath(strLogRoot, QStringLiteral("RunLog"));
-    log.m_bShowThreadId = 0;
-    log.m_bShowTag = 0;
+    log.m_bShowThreadId = false;
+    log.m_bShowTag = false;
+}
+
+QString CRunLog::PendingText(int nChannel) const {
+    std::scoped_lock locker(m_lock);
+    return m_strPending[nChannel];
+}
+
+QString CRunLog::TakePendingText(int nChannel) {
+    std::scoped_lock locker(m_lock);
+    m_bPending[nChannel] = false;
+    return std::exchange(m_strPending[nChannel], QString());
+}
+
+bool CRunLog::HasPendingText(int nChannel) const {
+    std::scoped_lock locker(m_lock);
+    return m_bPending[nChannel];
+}
+
+QString CRunLog::ShownText(int nChannel) const {
+    std::scoped_lock locker(m_lock);
+    return m_strShown[nChannel];
+}
+
+int CRunLog::PaneTextLength(int nChannel) const {
+    std::scoped_lock locker(m_lock);
+    return m_nPaneTextLength[nChannel];
+}
+
+int CRunLog::LineCount(int nChannel) const {
+    std::scoped_lock locker(m_lock);
+    return m_nLineCount[nChannel];
+}
+
+bool CRunLog::IsFileOpen(int nChannel) const {
+    std::scoped_lock locker(m_lock);
+    return m_bFileOpen[nChannel];
 }

@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QObject>
-#include <QRecursiveMutex>
 #include <QString>
 #include <memory>
+#include <mutex>
 
 #include "log/OutputPane.h"
 #include "platform/Clock.h"
@@ -57,42 +57,63 @@ public:
     // Closes every open log file with its closing banner (done by the destructor too).
     void CloseLogFiles();
 
-    int m_bShowThreadId = 0;
-    int m_bShowLineNo = 0;
-    int m_bShowTag = 0;
-    int m_bShowDate = 0;
-    int m_bShowTime = 1;
-    int m_bHourlyFile = 0;
-    int m_bEnsureCrLf = 1;
-    int m_bPauseOutput = 0;
-    int m_bHoldView = 0;
+    // What the tests and benchmarks look at; each takes m_lock.
+    QString PendingText(int nChannel = 0) const;
+    // Empties the channel's queue without showing it and returns what it held.
+    QString TakePendingText(int nChannel = 0);
+    bool HasPendingText(int nChannel = 0) const;
+    // The text that the pane was given and still holds.
+    QString ShownText(int nChannel = 0) const;
+    // Pane plus queue, as counted for the trim.
+    int PaneTextLength(int nChannel = 0) const;
+    int LineCount(int nChannel = 0) const;
+    // 0 when no pane is linked, else the linked pane's kind.
+    int PaneMode() const;
+    bool PaneOwned() const;
+    IOutputPane* EditPane() const;
+    IOutputPane* RichPane() const;
+    bool IsFileOpen(int nChannel = 0) const;
+
+    // Configuration, set before the log is used from more than one thread; the pane's two
+    // (pause, hold view) are set and read on the thread that flushes.
+    bool m_bShowThreadId = false;
+    bool m_bShowLineNo = false;
+    bool m_bShowTag = false;
+    bool m_bShowDate = false;
+    bool m_bShowTime = true;
+    bool m_bHourlyFile = false;
+    bool m_bEnsureCrLf = true;
+    bool m_bPauseOutput = false;
+    bool m_bHoldView = false;
+    QString m_strLogDir = QStringLiteral(".\\Log");
+    QString m_strLogName = QStringLiteral("DefaultLog");
+    bool m_bPlainFileName = true;
+    QString m_strChannelName[LOG_CHANNEL_COUNT];
+    bool m_bPaneEnabled[LOG_CHANNEL_COUNT] = {};
+    bool m_bFileEnabled[LOG_CHANNEL_COUNT] = {};
+
+private:
+    // Everything below is guarded by m_lock: a standard mutex rather than Qt's own, whose
+    // futex the thread sanitizer cannot see.
+    mutable std::recursive_mutex m_lock;
     std::unique_ptr<IOutputPane> m_editPane;
     IOutputPane* m_pEditWnd = nullptr;
     std::unique_ptr<IOutputPane> m_richPane;
     IOutputPane* m_pRichWnd = nullptr;
     int m_nPaneMode = 0;
-    int m_bPaneOwned = 0;
-    QString m_strLogDir = QStringLiteral(".\\Log");
-    QString m_strLogName = QStringLiteral("DefaultLog");
-    int m_bPlainFileName = 1;
-    QString m_strChannelName[LOG_CHANNEL_COUNT];
-    int m_bPaneEnabled[LOG_CHANNEL_COUNT] = {};
-    int m_bFileEnabled[LOG_CHANNEL_COUNT] = {};
+    bool m_bPaneOwned = false;
     int m_nLineCount[LOG_CHANNEL_COUNT] = {};
     int m_nPaneTextLength[LOG_CHANNEL_COUNT] = {};
-    int m_bPending[LOG_CHANNEL_COUNT] = {};
+    bool m_bPending[LOG_CHANNEL_COUNT] = {};
     QString m_strPending[LOG_CHANNEL_COUNT];
     QString m_strShown[LOG_CHANNEL_COUNT];
     QFile m_file[LOG_CHANNEL_COUNT];
-    int m_bFileOpen[LOG_CHANNEL_COUNT] = {};
-    QRecursiveMutex m_lock;
-
-private:
+    bool m_bFileOpen[LOG_CHANNEL_COUNT] = {};
     QString m_strOpenName[LOG_CHANNEL_COUNT];  // final path component of each open file
     struct LogNameCache {
         qint64 nHourKey = -1;
         QString strLogName, strChannelName;
-        int bPlain = -1, bHourly = -1;
+        bool bPlain = false, bHourly = false;  // nHourKey -1 already misses the first time
         QString strName;
     };
     LogNameCache m_nameCache[LOG_CHANNEL_COUNT];

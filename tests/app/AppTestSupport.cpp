@@ -51,8 +51,8 @@ void DialogTest::TearDown() {
     g_RunLog.FlushOutput();
     g_RunLog.DetachOutputWnd();
     g_RunLog.CloseLogFiles();
-    g_RunLog.m_bPaneEnabled[0] = 0;
-    g_RunLog.m_bFileEnabled[0] = 0;
+    g_RunLog.m_bPaneEnabled[0] = false;
+    g_RunLog.m_bFileEnabled[0] = false;
 }
 
 void DialogTest::Tick() {

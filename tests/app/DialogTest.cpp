@@ -48,7 +48,7 @@ TEST_F(MainWindow, RightAfterStart) {
     ASSERT_EQ(days.size(), 1);
     EXPECT_TRUE(
         QFileInfo(m_tmp.LogRoot() + "/" + days[0] + "/RunLoglog_" + days[0] + ".log").isFile());
-    EXPECT_EQ(g_RunLog.m_nPaneMode, 1);
+    EXPECT_EQ(g_RunLog.PaneMode(), 1);
 }
 
 TEST_F(MainWindow, ControlsArePlacedFromTheTemplateAtTheSmallestSize) {

@@ -54,7 +54,7 @@ TEST_F(KeyFilter, TabMovesTheFocusAndBackspaceEdits) {
 
 TEST_F(KeyFilter, ExceptionsOfTheBaseProcessingBecomeAlarmLines) {
     Tick();
-    g_RunLog.m_bShowTime = 0;
+    g_RunLog.m_bShowTime = false;
     int nKind = 0;
     m_pDlg->SetBasePreTranslate([&nKind](QObject*, QEvent* pEvent) -> bool {
         if (pEvent->type() != QEvent::KeyPress) return false;
@@ -72,7 +72,7 @@ TEST_F(KeyFilter, ExceptionsOfTheBaseProcessingBecomeAlarmLines) {
     QWidget* pEdit = m_pDlg->Control(IDC_BOOT_PATH);
     for (nKind = 0; nKind < 4; ++nKind) QTest::keyClick(pEdit, Qt::Key_A);
     m_pDlg->SetBasePreTranslate(nullptr);
-    g_RunLog.m_bShowTime = 1;
+    g_RunLog.m_bShowTime = true;
     EXPECT_TRUE(qobject_cast<QLineEdit*>(pEdit)->text().isEmpty());  // the failed keys were dropped
     Tick();
     QStringList lines = PaneText().split(QLatin1Char('\n'));
@@ -87,11 +87,11 @@ TEST_F(KeyFilter, ExceptionsOfTheBaseProcessingBecomeAlarmLines) {
 
 TEST_F(KeyFilter, ReportAlarmTrimsLineBreaksAtBothEndsOnly) {
     Tick();
-    g_RunLog.m_bShowTime = 0;
-    g_RunLog.m_strPending[0].clear();
+    g_RunLog.m_bShowTime = false;
+    g_RunLog.TakePendingText();
     EXPECT_EQ(ReportAlarm(QString()), 0);
     ReportAlarm(QStringLiteral("\r\n\n first\r\nsecond \r\n\r"));
-    g_RunLog.m_bShowTime = 1;
-    EXPECT_EQ(g_RunLog.m_strPending[0],
+    g_RunLog.m_bShowTime = true;
+    EXPECT_EQ(g_RunLog.PendingText(),
               QString::fromUtf8("报警信息: \r\n报警信息:  first\r\nsecond \r\n"));
 }

@@ -58,8 +58,8 @@ Session RunSession(const TempFolder& tmp) {
     }
     g_RunLog.DetachOutputWnd();
     g_RunLog.CloseLogFiles();
-    g_RunLog.m_bPaneEnabled[0] = 0;
-    g_RunLog.m_bFileEnabled[0] = 0;
+    g_RunLog.m_bPaneEnabled[0] = false;
+    g_RunLog.m_bFileEnabled[0] = false;
     QDir state(tmp.File("state"));
     QDirIterator files(state.path(), {"*.log"}, QDir::Files, QDirIterator::Subdirectories);
     if (files.hasNext()) s.log = ReadAllBytes(files.next());

@@ -13,8 +13,8 @@ namespace {
 // A run log of its own that writes to the pane only, without stamps.
 struct PaneLog {
     PaneLog() {
-        log.m_bPaneEnabled[0] = 1;
-        log.m_bShowTime = 0;
+        log.m_bPaneEnabled[0] = true;
+        log.m_bShowTime = false;
     }
     CRunLog log;
 };
@@ -33,7 +33,7 @@ TEST(PaneWidget, BurstArrivesInOneFlushAndIdleFlushTouchesNothing) {
     QPlainTextEdit edit;
     edit.resize(400, 200);
     ASSERT_EQ(p.log.AttachOutputWnd(&edit), 1);
-    EXPECT_EQ(p.log.m_bPaneOwned, 1);
+    EXPECT_TRUE(p.log.PaneOwned());
     QSignalSpy changes(&edit, &QPlainTextEdit::textChanged);
     for (int i = 0; i < 30; ++i) p.log.WriteLog(QStringLiteral("line %1").arg(i));
     EXPECT_TRUE(edit.toPlainText().isEmpty());
@@ -57,7 +57,7 @@ TEST(PaneWidget, FirstTrimPastTwoMillionCharacters) {
     p.log.WriteLog(QStringLiteral("next"));
     p.log.FlushOutput();
     // The oldest million characters (10,000 lines of 100) are gone; the rest stays whole.
-    EXPECT_EQ(p.log.m_nPaneTextLength[0], 1000006);
+    EXPECT_EQ(p.log.PaneTextLength(), 1000006);
     EXPECT_EQ(edit.document()->blockCount(), 10002);
     EXPECT_TRUE(edit.toPlainText().startsWith(QString(98, QLatin1Char('a' + 10000 % 26))));
     EXPECT_TRUE(edit.toPlainText().endsWith(QStringLiteral("next\n")));
@@ -70,14 +70,14 @@ TEST(PaneWidget, AttachRulesWithRealWidgets) {
     QPushButton button;
     EXPECT_EQ(p.log.AttachOutputWnd(&first), 1);
     EXPECT_EQ(p.log.AttachOutputWnd(&second), 1);
-    EXPECT_EQ(p.log.m_nPaneMode, 2);
-    EXPECT_EQ(p.log.m_pEditWnd, nullptr);
+    EXPECT_EQ(p.log.PaneMode(), 2);
+    EXPECT_EQ(p.log.EditPane(), nullptr);
     p.log.WriteLog(QStringLiteral("to the rich pane"));
     p.log.FlushOutput();
     EXPECT_TRUE(first.toPlainText().isEmpty());
     EXPECT_EQ(second.toPlainText(), QStringLiteral("to the rich pane\n"));
     EXPECT_EQ(p.log.AttachOutputWnd(&button), 1);
-    EXPECT_EQ(p.log.m_nPaneMode, 0);
+    EXPECT_EQ(p.log.PaneMode(), 0);
     EXPECT_EQ(first.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
@@ -87,7 +87,7 @@ TEST(PaneWidget, RichPaneEndsAtTheBottomEditPaneHoldsItsViewOnRequest) {
     rich.resize(300, 120);
     rich.show();
     p.log.AttachOutputWnd(&rich);
-    p.log.m_bHoldView = 1;
+    p.log.m_bHoldView = true;
     p.log.WriteLog(Lines(200, 20));
     p.log.FlushOutput();
     EXPECT_GT(rich.verticalScrollBar()->maximum(), 0);
@@ -97,13 +97,13 @@ TEST(PaneWidget, RichPaneEndsAtTheBottomEditPaneHoldsItsViewOnRequest) {
     edit.resize(300, 120);
     edit.show();
     p.log.AttachOutputWnd(&edit);
-    p.log.m_bHoldView = 0;
+    p.log.m_bHoldView = false;
     p.log.WriteLog(Lines(200, 20));
     p.log.FlushOutput();
     const int nBottom = edit.verticalScrollBar()->value();
     EXPECT_GT(nBottom, 0);
     edit.verticalScrollBar()->setValue(0);
-    p.log.m_bHoldView = 1;
+    p.log.m_bHoldView = true;
     p.log.WriteLog(Lines(50, 20));
     p.log.FlushOutput();
     EXPECT_EQ(edit.verticalScrollBar()->value(), 0);
@@ -113,17 +113,17 @@ TEST(PaneWidget, PausedTextWaitsAndAVanishedPaneDiscards) {
     PaneLog p;
     auto* pEdit = new QPlainTextEdit;
     p.log.AttachOutputWnd(pEdit);
-    p.log.m_bPauseOutput = 1;
+    p.log.m_bPauseOutput = true;
     p.log.WriteLog(QStringLiteral("held"));
     p.log.FlushOutput();
     EXPECT_TRUE(pEdit->toPlainText().isEmpty());
-    p.log.m_bPauseOutput = 0;
+    p.log.m_bPauseOutput = false;
     p.log.FlushOutput();
     EXPECT_EQ(pEdit->toPlainText(), QStringLiteral("held\n"));
     delete pEdit;
     p.log.WriteLog(QStringLiteral("gone"));
     EXPECT_EQ(p.log.FlushOutput(), 0);
-    EXPECT_EQ(p.log.m_bPending[0], 0);
+    EXPECT_FALSE(p.log.HasPendingText());
 }
 
 TEST(PaneWidget, HeldViewStaysPutWhenLinesWrap) {
@@ -138,7 +138,7 @@ TEST(PaneWidget, HeldViewStaysPutWhenLinesWrap) {
     ASSERT_GT(pBar->maximum(), 100);  // the bar counts wrapped lines, not the 100 paragraphs
     const int nHeld = pBar->maximum() / 2;
     pBar->setValue(nHeld);
-    p.log.m_bHoldView = 1;
+    p.log.m_bHoldView = true;
     p.log.WriteLog(Lines(20, 160));
     p.log.FlushOutput();
     EXPECT_EQ(pBar->value(), nHeld);

@@ -13,25 +13,22 @@ void FirmwareTest::SetUp() {
     ResetFirmwareWorkspace();
     g_DeviceList.LoadFromBytes(
         ToCodePage(QString::fromUtf8("[FAMILY]\n0A=温度模块\n[0A]\n01=TC-8\n")));
-    g_RunLog.m_bPaneEnabled[0] = 1;
-    g_RunLog.m_bFileEnabled[0] = 0;
-    g_RunLog.m_bShowTime = 0;
+    g_RunLog.m_bPaneEnabled[0] = true;
+    g_RunLog.m_bFileEnabled[0] = false;
+    g_RunLog.m_bShowTime = false;
     TakeLogLines();
 }
 
 void FirmwareTest::TearDown() {
     EXPECT_EQ(m_wnd.m_nUnscripted, 0)
         << "unexpected questions: " << m_wnd.m_questions.join(" | ").toStdString();
-    g_RunLog.m_bPaneEnabled[0] = 0;
-    g_RunLog.m_bShowTime = 1;
+    g_RunLog.m_bPaneEnabled[0] = false;
+    g_RunLog.m_bShowTime = true;
     g_DeviceList.LoadFromBytes("");
 }
 
 QStringList FirmwareTest::TakeLogLines() {
-    QString strPending = g_RunLog.m_strPending[0];
-    g_RunLog.m_strPending[0].clear();
-    g_RunLog.m_bPending[0] = 0;
-    QStringList lines = strPending.split(QStringLiteral("\r\n"));
+    QStringList lines = g_RunLog.TakePendingText().split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     return lines;
 }

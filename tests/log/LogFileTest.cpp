@@ -51,7 +51,7 @@ TEST(LogFile, HourlyFilesChangeAtTheFullHour) {
     const QString strDay = tmp.File(QStringLiteral("logs/2024-05-01/"));
     CRunLog log;
     ConfigureRunLog(log, tmp.File(QStringLiteral("logs")));
-    log.m_bHourlyFile = 1;
+    log.m_bHourlyFile = true;
     log.WriteLog(QStringLiteral("half past two"));
     clock.Set(At(2024, 5, 1, 15, 0, 0));
     log.WriteLog(QStringLiteral("three"));
@@ -69,10 +69,10 @@ TEST(LogFile, NamesAreAFunctionOfChannelOptionsAndTime) {
     EXPECT_EQ(LogFileName(log, 0, t), QStringLiteral("RunLoglog_2024-05-01.log"));
     EXPECT_EQ(LogFileName(log, 3, t), QStringLiteral("RunLoglog[3]__2024-05-01.log"));
     log.m_strChannelName[4] = QStringLiteral("dev");
-    log.m_bHourlyFile = 1;
+    log.m_bHourlyFile = true;
     EXPECT_EQ(LogFileName(log, 4, t), QStringLiteral("RunLoglog[4]_dev_2024-05-01_10.log"));
-    log.m_bHourlyFile = 0;
-    log.m_bPlainFileName = 0;
+    log.m_bHourlyFile = false;
+    log.m_bPlainFileName = false;
     EXPECT_EQ(LogFileName(log, 0, t), QStringLiteral("RunLoglog[0]__2024-05-01.log"));
     EXPECT_TRUE(LogFileName(log, 10, t).isEmpty());
     EXPECT_TRUE(LogFileName(log, -1, t).isEmpty());
@@ -103,7 +103,7 @@ TEST(LogFile, CodePageOfTheRecords) {
         ScopedCodePage codePage("GBK");
         CRunLog log;
         ConfigureRunLog(log, strRoot);
-        log.m_bShowTime = 0;
+        log.m_bShowTime = false;
         log.WriteLog(QString::fromUtf8("打开"));
         log.WriteLog(QString::fromUtf8("x😀y"));
         log.CloseLogFiles();
@@ -116,7 +116,7 @@ TEST(LogFile, CodePageOfTheRecords) {
         ScopedCodePage codePage("UTF-8");
         CRunLog log;
         ConfigureRunLog(log, strRoot);
-        log.m_bShowTime = 0;
+        log.m_bShowTime = false;
         log.WriteLog(QString(1000, QChar(0x6253)));  // three bytes each in UTF-8
     }
     QByteArray utf8 = ReadAllBytes(strFile);
@@ -131,7 +131,7 @@ TEST(LogFile, FailedOpenIsQueuedAtEveryTextAndRetried) {
     const QString strPath = DayFile(strRoot, QStringLiteral("2024-05-01"));
     CRunLog log;
     ConfigureRunLog(log, strRoot);
-    log.m_bShowTime = 0;
+    log.m_bShowTime = false;
     log.WriteLog(QStringLiteral("one"));
     log.WriteLog(QStringLiteral("two"));
     // The system's reason follows, in the system's words.
@@ -139,15 +139,15 @@ TEST(LogFile, FailedOpenIsQueuedAtEveryTextAndRetried) {
                             QRegularExpression::escape(Native(strPath)) +
                             QString::fromUtf8(" 操作失败, ") + QStringLiteral("[^\r]+\r\n");
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^one\r\n") + strFail + "two\r\n" + strFail + "$")
-                    .match(log.m_strPending[0])
+                    .match(log.PendingText())
                     .hasMatch())
-        << log.m_strPending[0].toStdString();
-    EXPECT_EQ(log.m_nPaneTextLength[0], 10);
-    EXPECT_EQ(log.m_bFileOpen[0], 0);
+        << log.PendingText().toStdString();
+    EXPECT_EQ(log.PaneTextLength(), 10);
+    EXPECT_FALSE(log.IsFileOpen());
 
     QFile::remove(tmp.File(QStringLiteral("blocker")));
     log.WriteLog(QStringLiteral("three"));
-    EXPECT_EQ(log.m_bFileOpen[0], 1);
+    EXPECT_TRUE(log.IsFileOpen());
     EXPECT_TRUE(ReadAllBytes(strPath).endsWith("three\r\n"));
 }
 
@@ -217,7 +217,7 @@ TEST(LogFile, AFailedCloseAtMidnightKeepsTheTextInTheNewFile) {
     const QString strRoot = tmp.File(QStringLiteral("logs"));
     CRunLog log;
     ConfigureRunLog(log, strRoot);
-    log.m_bShowTime = 0;
+    log.m_bShowTime = false;
     log.WriteLog(QString(600, 'a'));
     FileSizeLimit limit(QFileInfo(DayFile(strRoot, QStringLiteral("2024-05-01"))).size() + 5);
     SetLogErrorHandler([](const QString&) {});
@@ -266,7 +266,7 @@ TEST(LogFile, WriteErrorIsReportedAndAHandlerMayWriteAgain) {
     CRunLog log;
     s_pLog = &log;
     ConfigureRunLog(log, strRoot);
-    log.m_bShowTime = 0;
+    log.m_bShowTime = false;
     SetLogErrorHandler([](const QString& strMessage) {
         g_errors.append(strMessage);
         if (s_nDepth++ == 0) s_pLog->WriteLog(QStringLiteral("from the handler"));
@@ -277,13 +277,16 @@ TEST(LogFile, WriteErrorIsReportedAndAHandlerMayWriteAgain) {
     ASSERT_EQ(g_errors.size(), 2);
     EXPECT_TRUE(g_errors[0].startsWith(QString::fromUtf8("发生错误 ")));
     // Each message is queued before its handler runs, so it stands behind its own text.
-    QStringList lines = log.m_strPending[0].split(QStringLiteral("\r\n"));
+    QStringList lines = log.PendingText().split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[0], QStringLiteral("fails"));
     EXPECT_EQ(lines[1], g_errors[0]);
     EXPECT_EQ(lines[2], QStringLiteral("from the handler"));
     EXPECT_EQ(lines[3], g_errors[1]);
-    log.m_bFileOpen[0] = 0;  // the full file never takes the closing banner either
+    // The full file refuses its closing banner too, and nobody is left to hear of it.
+    SetLogErrorHandler([](const QString&) {});
+    log.CloseLogFiles();
+    SetLogErrorHandler(nullptr);
 }
 
 // The day's file is appended to only when it is a regular file of its own: a link would send
@@ -303,8 +306,8 @@ TEST(LogFile, ALinkOrFifoInPlaceOfTheDaysFileIsRefused) {
         CRunLog log;
         ConfigureRunLog(log, strRoot);
         log.WriteLog(QStringLiteral("text"));
-        EXPECT_EQ(log.m_bFileOpen[0], 0);
-        EXPECT_TRUE(log.m_strPending[0].contains(QString::fromUtf8(" 操作失败, ")));
+        EXPECT_FALSE(log.IsFileOpen());
+        EXPECT_TRUE(log.PendingText().contains(QString::fromUtf8(" 操作失败, ")));
         QFile::remove(strDay);
     }
     EXPECT_EQ(ReadAllBytes(tmp.File("victim")), QByteArray("keep"));
@@ -313,5 +316,5 @@ TEST(LogFile, ALinkOrFifoInPlaceOfTheDaysFileIsRefused) {
     CRunLog log;
     ConfigureRunLog(log, strRoot);
     log.WriteLog(QStringLiteral("text"));  // returns: nobody reads the FIFO
-    EXPECT_EQ(log.m_bFileOpen[0], 0);
+    EXPECT_FALSE(log.IsFileOpen());
 }

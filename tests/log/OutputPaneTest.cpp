@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QObject>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 #include "log/RunLog.h"
 
@@ -36,8 +39,8 @@ public:
 };
 
 CRunLog& PaneLog(CRunLog& log) {
-    log.m_bPaneEnabled[0] = 1;
-    log.m_bShowTime = 0;
+    log.m_bPaneEnabled[0] = true;
+    log.m_bShowTime = false;
     return log;
 }
 
@@ -48,22 +51,22 @@ TEST(OutputPane, AttachRulesAndDetach) {
     EXPECT_EQ(log.AttachOutputWnd(static_cast<QObject*>(nullptr)), 0);
     QObject other;
     EXPECT_EQ(log.AttachOutputWnd(&other), 1);
-    EXPECT_EQ(log.m_nPaneMode, 0);
+    EXPECT_EQ(log.PaneMode(), 0);
     FakePane first(1), second(2);
     EXPECT_EQ(log.AttachOutputWnd(&first), 1);
-    EXPECT_EQ(log.m_nPaneMode, 1);
-    EXPECT_EQ(log.m_pEditWnd, &first);
-    EXPECT_EQ(log.m_bPaneOwned, 0);
+    EXPECT_EQ(log.PaneMode(), 1);
+    EXPECT_EQ(log.EditPane(), &first);
+    EXPECT_FALSE(log.PaneOwned());
     EXPECT_EQ(first.m_nConfigured, 1);
     EXPECT_EQ(log.AttachOutputWnd(&second), 1);
-    EXPECT_EQ(log.m_nPaneMode, 2);
-    EXPECT_EQ(log.m_pEditWnd, nullptr);
-    EXPECT_EQ(log.m_pRichWnd, &second);
+    EXPECT_EQ(log.PaneMode(), 2);
+    EXPECT_EQ(log.EditPane(), nullptr);
+    EXPECT_EQ(log.RichPane(), &second);
     EXPECT_EQ(log.AttachOutputWnd(static_cast<QObject*>(nullptr)), 0);
-    EXPECT_EQ(log.m_nPaneMode, 2);  // a non-window leaves the linked pane linked
+    EXPECT_EQ(log.PaneMode(), 2);  // a non-window leaves the linked pane linked
     EXPECT_EQ(log.DetachOutputWnd(), 1);
-    EXPECT_EQ(log.m_nPaneMode, 0);
-    EXPECT_EQ(log.m_pRichWnd, nullptr);
+    EXPECT_EQ(log.PaneMode(), 0);
+    EXPECT_EQ(log.RichPane(), nullptr);
 }
 
 TEST(OutputPane, BurstArrivesInOneFlushInOrder) {
@@ -79,8 +82,8 @@ TEST(OutputPane, BurstArrivesInOneFlushInOrder) {
     EXPECT_TRUE(pane.m_bAtLineEnd);
     EXPECT_TRUE(pane.m_strText.startsWith(QStringLiteral("0\r\n1\r\n2\r\n")));
     EXPECT_TRUE(pane.m_strText.endsWith(QStringLiteral("48\r\n49\r\n")));
-    EXPECT_EQ(log.m_strShown[0], pane.m_strText);
-    EXPECT_EQ(log.m_bPending[0], 0);
+    EXPECT_EQ(log.ShownText(), pane.m_strText);
+    EXPECT_FALSE(log.HasPendingText());
     EXPECT_EQ(log.FlushOutput(), 0);
     EXPECT_EQ(pane.m_nInserts, 1);
 }
@@ -97,15 +100,15 @@ TEST(OutputPane, TrimPastTwoMillionCharacters) {
     log.FlushOutput();
     EXPECT_EQ(pane.m_strText.size(), 1000003);
     EXPECT_TRUE(pane.m_bScrolledCaret);
-    EXPECT_EQ(log.m_nPaneTextLength[0], 1000003);
-    EXPECT_EQ(log.m_strShown[0], pane.m_strText);
+    EXPECT_EQ(log.PaneTextLength(), 1000003);
+    EXPECT_EQ(log.ShownText(), pane.m_strText);
 }
 
 TEST(OutputPane, RichPaneEndsAtTheBottomAndHoldViewScrollsBack) {
     CRunLog log;
     FakePane rich(2);
     log.AttachOutputWnd(&rich);
-    log.m_bHoldView = 1;
+    log.m_bHoldView = true;
     PaneLog(log).WriteLog(QStringLiteral("one\r\ntwo"));
     log.FlushOutput();
     EXPECT_FALSE(rich.m_bAtLineEnd);
@@ -114,7 +117,7 @@ TEST(OutputPane, RichPaneEndsAtTheBottomAndHoldViewScrollsBack) {
 
     FakePane edit(1);
     log.AttachOutputWnd(&edit);
-    log.m_bHoldView = 0;
+    log.m_bHoldView = false;
     PaneLog(log).WriteLog(QStringLiteral("x"));
     log.FlushOutput();
     EXPECT_EQ(edit.m_nScrolled, 0);
@@ -125,19 +128,39 @@ TEST(OutputPane, PauseKeepsTextAndAVanishedPaneDiscardsIt) {
     CRunLog log;
     FakePane pane(1);
     log.AttachOutputWnd(&pane);
-    log.m_bPauseOutput = 1;
+    log.m_bPauseOutput = true;
     PaneLog(log).WriteLog(QStringLiteral("a"));
     PaneLog(log).WriteLog(QStringLiteral("b"));
     log.FlushOutput();
     EXPECT_TRUE(pane.m_strText.isEmpty());
-    log.m_bPauseOutput = 0;
+    log.m_bPauseOutput = false;
     log.FlushOutput();
     EXPECT_EQ(pane.m_strText, QStringLiteral("a\r\nb\r\n"));
 
     pane.m_bExists = false;
     PaneLog(log).WriteLog(QStringLiteral("lost"));
     log.FlushOutput();
-    EXPECT_EQ(log.m_bPending[0], 0);
-    EXPECT_TRUE(log.m_strPending[0].isEmpty());
+    EXPECT_FALSE(log.HasPendingText());
+    EXPECT_TRUE(log.PendingText().isEmpty());
     EXPECT_EQ(pane.m_nInserts, 1);
+}
+
+TEST(OutputPane, FlushesWhileOtherThreadsWriteLoseNothing) {
+    CRunLog log;
+    FakePane pane(1);
+    log.AttachOutputWnd(&pane);
+    PaneLog(log);
+    std::atomic<int> nWriting{4};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&log, &nWriting] {
+            for (int i = 0; i < 500; ++i) log.WriteLog(QStringLiteral("0123456789"));
+            --nWriting;
+        });
+    }
+    while (nWriting > 0) log.FlushOutput();
+    for (std::thread& thread : threads) thread.join();
+    log.FlushOutput();
+    EXPECT_EQ(pane.m_strText.count(QStringLiteral("0123456789\r\n")), 2000);
+    EXPECT_EQ(pane.m_strText.size(), 2000 * 12);
 }

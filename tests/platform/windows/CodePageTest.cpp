@@ -21,7 +21,7 @@ TEST(WindowsCodePage, TheAnsiCodePageIsTheDefaultOfTheLogFiles) {
     FakeClock clock(At(2024, 5, 1, 10, 0, 0));
     CRunLog log;
     ConfigureRunLog(log, tmp.File("logs"));
-    log.m_bShowTime = 0;
+    log.m_bShowTime = false;
     log.WriteLog(QString::fromUtf8("打开"));
     log.CloseLogFiles();
     const QByteArray bytes = ReadAllBytes(tmp.File("logs/2024-05-01/RunLoglog_2024-05-01.log"));
