@@ -89,6 +89,6 @@ CCompareReportDlg::CCompareReportDlg(QWidget* pParent, const QString& strPathA, 
             MarkRow(pRow, false);
         }
     }
-    for (int i = 0; i < 3; ++i) Rows()->resizeColumnToContents(i);
+    FitToRows();
     SetFoot(BytesText(DiffFirmwareImages(a, b), a, b));
 }

@@ -185,7 +185,7 @@ void CLayoutStrip::DrawAxis(QPainter& painter) const {
         painter.drawLine(XOf(qw), nY, XOf(qw), nY + 3);
 }
 
-void CLayoutStrip::DrawItem(QPainter& painter, const Item& item, int& nFailed) const {
+void CLayoutStrip::DrawItem(QPainter& painter, const Item& item, std::vector<int>& rowEnds) const {
     const QColor colour = ColourOf(item.span.kind);
     if (item.span.kind != LayoutKind::FailedCheck) {
         painter.fillRect(item.rect, colour);
@@ -193,10 +193,13 @@ void CLayoutStrip::DrawItem(QPainter& painter, const Item& item, int& nFailed) c
             const QString strLabel = item.span.kind == LayoutKind::App
                                          ? tr("App %1 字节").arg(item.span.dwLength)
                                          : QStringLiteral("BootLoader");
+            const QString strShown =
+                fontMetrics().elidedText(strLabel, Qt::ElideRight, item.rect.width() - 6);
+            // A label cut down to its ellipsis says nothing: the tooltip has it.
+            if (strShown.size() <= 2) return;
             painter.setPen(Qt::white);
-            painter.drawText(
-                item.rect.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                fontMetrics().elidedText(strLabel, Qt::ElideRight, item.rect.width() - 6));
+            painter.drawText(item.rect.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             strShown);
         }
         return;
     }
@@ -205,12 +208,20 @@ void CLayoutStrip::DrawItem(QPainter& painter, const Item& item, int& nFailed) c
     painter.fillRect(item.rect, fill);
     painter.setPen(QPen(colour, 2));
     painter.drawRect(item.rect.adjusted(1, 1, -1, -1));
-    // Names of several failed checks are stacked, so that none hides another.
+    // Each name goes into the first row where it clears the names already there, or after the
+    // last of them, so that none hides another.
     const int nLine = fontMetrics().height();
     const int nRows = std::max(1, (height() - AxisHeight()) / nLine);
     const int nWidth = fontMetrics().horizontalAdvance(item.span.strCheck) + 4;
-    const QRect box(std::clamp(item.rect.left(), 0, std::max(0, width() - nWidth)),
-                    (nFailed++ % nRows) * nLine, nWidth, nLine);
+    const int nWanted = std::clamp(item.rect.left(), 0, std::max(0, width() - nWidth));
+    if (static_cast<int>(rowEnds.size()) < nRows) rowEnds.resize(static_cast<size_t>(nRows), 0);
+    int nRow = 0;
+    while (nRow < nRows && rowEnds[static_cast<size_t>(nRow)] > nWanted) ++nRow;
+    if (nRow == nRows)
+        nRow = static_cast<int>(std::min_element(rowEnds.begin(), rowEnds.end()) - rowEnds.begin());
+    const int nLeft = std::max(nWanted, rowEnds[static_cast<size_t>(nRow)]);
+    rowEnds[static_cast<size_t>(nRow)] = nLeft + nWidth + 2;
+    const QRect box(nLeft, nRow * nLine, nWidth, nLine);
     painter.fillRect(box, QColor(255, 255, 255, 220));
     painter.setPen(colour);
     painter.drawText(box, Qt::AlignCenter, item.span.strCheck);
@@ -220,8 +231,8 @@ void CLayoutStrip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     if (m_spans.empty()) return;
-    int nFailed = 0;
-    for (const Item& item : Items()) DrawItem(painter, item, nFailed);
+    std::vector<int> rowEnds;  // where the names placed so far end, per row
+    for (const Item& item : Items()) DrawItem(painter, item, rowEnds);
     DrawAxis(painter);
 }
 

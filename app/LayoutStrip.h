@@ -41,7 +41,7 @@ private:
     int XOf(std::uint64_t qwAddress) const;
     int AxisHeight() const;
     void DrawAxis(class QPainter& painter) const;
-    void DrawItem(QPainter& painter, const Item& item, int& nFailed) const;
+    void DrawItem(QPainter& painter, const Item& item, std::vector<int>& rowEnds) const;
 
     std::vector<LayoutSpan> m_spans;
 };

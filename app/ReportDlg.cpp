@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -44,6 +45,22 @@ CReportDlg::CReportDlg(QWidget* pParent, const QString& strTitle, const QString&
     m_pLayout->addWidget(m_pFoot);
     m_pLayout->addWidget(pButtons);
     resize(760, 460);
+}
+
+void CReportDlg::FitToRows() {
+    int nWidth = 2 * m_pRows->frameWidth() + 8;
+    for (int i = 0; i < m_pRows->columnCount(); ++i) {
+        m_pRows->resizeColumnToContents(i);
+        nWidth += m_pRows->columnWidth(i);
+    }
+    int nHeight = 2 * m_pRows->frameWidth() + m_pRows->header()->sizeHint().height() + 4;
+    for (int i = 0; i < m_pRows->topLevelItemCount(); ++i) nHeight += m_pRows->sizeHintForRow(i);
+    const QMargins margins = m_pLayout->contentsMargins();
+    const QSize wanted(nWidth + margins.left() + margins.right(),
+                       sizeHint().height() - m_pRows->sizeHint().height() + nHeight);
+    // As large as its rows need, within the screen it opens on.
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+    resize(wanted.expandedTo(QSize(560, 360)).boundedTo(available.size() * 9 / 10));
 }
 
 QString CReportDlg::HeadText() const { return m_pHead->text(); }

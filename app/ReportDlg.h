@@ -25,6 +25,8 @@ protected:
     static void MarkRow(QTreeWidgetItem* pRow, bool bOk);
     void SetFoot(const QString& strText);
     void InsertWidget(QWidget* pWidget);  // between the rows and the foot
+    // Sizes the window to show every row whole, as far as the screen allows.
+    void FitToRows();
 
 private:
     void CopyReport() const;

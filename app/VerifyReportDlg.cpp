@@ -73,9 +73,9 @@ CVerifyReportDlg::CVerifyReportDlg(QWidget* pParent, const QString& strPath,
         for (int i = 0; i < 3; ++i) pRow->setToolTip(i, VerifyLine(check));
         MarkRow(pRow, check.bOk);
     }
-    for (int i = 0; i < 2; ++i) Rows()->resizeColumnToContents(i);
     m_pStrip->SetSpans(
         MergedLayout(image, ref.bHasBoot ? ref.boot.size() : -1, ref.byFill, checks));
     InsertWidget(m_pStrip);
     SetFoot(DigestText(image));
+    FitToRows();
 }

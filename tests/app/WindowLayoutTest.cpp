@@ -7,8 +7,11 @@
 #include <QStyle>
 #include <QTest>
 
+#include "app/DialogLayout.h"
 #include "app/QuorrixDlg.h"
 #include "app/Translations.h"
+#include "firmware/ScriptedWindow.h"
+#include "firmware/Workspace.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {
@@ -92,6 +95,27 @@ TEST_P(WindowLayout, APanelShowsEveryLineOfALongReport) {
     EXPECT_GE(pPanel->height(), pPanel->heightForWidth(pPanel->width()));
     EXPECT_EQ(pArea->verticalScrollBar()->maximum(),
               std::max(0, pPanel->height() - pArea->viewport()->height()));
+}
+
+// Once both images are accepted, the layout strip shows at the bottom; the pane makes room
+// for it at every size.
+TEST_P(WindowLayout, TheShownLayoutStripTakesTheBottomOfThePanesRoom) {
+    TempFolder tmp;
+    ResetFirmwareWorkspace();
+    CScriptedWindow prompts;
+    CQuorrixDlg dlg;
+    dlg.SetPrompts(&prompts);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    dlg.OpenImageFile(IDC_OPEN_BOOT, WriteBootImage(tmp, "boot.bin"));
+    dlg.OpenImageFile(IDC_OPEN_APP, WriteAppImage(tmp, "AppX.bin"));
+    QApplication::processEvents();
+    ASSERT_TRUE(dlg.Control(IDC_LAYOUT_STRIP)->isVisible());
+    ExpectSoundLayout(dlg);
+    dlg.resize(dlg.size() + QSize(301, 201));
+    QApplication::processEvents();
+    ExpectSoundLayout(dlg);
+    ResetFirmwareWorkspace();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, WindowLayout,
