@@ -157,12 +157,8 @@ TEST_F(MainWindow, F1OpensTheAboutBoxAndEscapeClosesIt) {
 
 // An App linked for another address: the window asks before it saves, and No writes nothing.
 TEST_F(MainWindow, FailedLayoutChecksAskAndNoWritesNothing) {
-    QByteArray app = MakeImage(20000);
-    BlockFields a;
-    a.wType = 0x0301;
-    a.dwAppAddress = 0x08004000;
-    PutBlock(app, 0x100, a);
-    m_dialogs.m_openPaths = {WriteBootImage(m_tmp, "boot.bin"), WriteImage("Moved.bin", app)};
+    m_dialogs.m_openPaths = {WriteBootImage(m_tmp, "boot.bin"),
+                             WriteImage("Moved.bin", MakeMovedApp(20000))};
     m_dialogs.m_strSavePath = m_tmp.File("out.bin");
     m_prompts.m_answers = {false};
     Click(IDC_OPEN_BOOT);

@@ -317,12 +317,7 @@ TEST_F(CliProcess, OutputsThatAreInputsAndRefusedInputsInJson) {
 }
 
 TEST_F(CliProcess, FailedLayoutChecksAskBeforeTheSave) {
-    QByteArray app = MakeImage(20000);
-    BlockFields a;
-    a.wType = 0x0301;
-    a.dwAppAddress = 0x08004000;
-    PutBlock(app, 0x100, a);
-    WriteAllBytes(m_tmp.File("Moved.bin"), app);
+    WriteAllBytes(m_tmp.File("Moved.bin"), MakeMovedApp(20000));
     CliRun declined = Run({"merge", "-n", "boot.bin", "Moved.bin"});
     EXPECT_EQ(declined.nExit, 1);
     EXPECT_TRUE(declined.strErr.contains(QString::fromUtf8("] 检查 appAddress = 失败, ")));

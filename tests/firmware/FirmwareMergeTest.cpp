@@ -220,11 +220,7 @@ TEST_F(FirmwareMerge, AnOutputThatIsAnInputIsNeverWritten) {
 
 TEST_F(FirmwareMerge, FailedLayoutChecksAreLoggedAndAskedBeforeTheSave) {
     LoadBoth(4096, 20000);
-    BlockFields app;
-    app.wType = 0x0301;
-    app.dwAppAddress = 0x08004000;  // linked for another place
-    PutBlock(m_app, 0x100, app);
-    InspectAppFile(m_wnd, WriteImage("Moved.bin", m_app), QStringLiteral("Moved"));
+    InspectAppFile(m_wnd, WriteImage("Moved.bin", MakeMovedApp(20000)), QStringLiteral("Moved"));
     TakeLogLines();
     m_wnd.m_answers = {false};
     EXPECT_EQ(MergeAndSave(m_tmp.File("out.bin")), 0);

@@ -6,6 +6,15 @@ QByteArray MakeImage(int nLength, char cFill) {
     return image;
 }
 
+QByteArray MakeMovedApp(int nLength) {
+    QByteArray app = MakeImage(nLength);
+    BlockFields fields;
+    fields.wType = 0x0301;
+    fields.dwAppAddress = 0x08004000;
+    PutBlock(app, 0x100, fields);
+    return app;
+}
+
 namespace {
 void PutWord(QByteArray& image, std::size_t nAt, std::uint32_t dwValue, int nBytes) {
     for (int i = 0; i < nBytes; ++i) {

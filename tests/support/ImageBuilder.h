@@ -27,3 +27,7 @@ struct BlockFields {
 QByteArray MakeImage(int nLength, char cFill = 0x5A);
 // Puts the block at nOffset and, from 0x100 on, the vector words at nOffset - 0x100.
 void PutBlock(QByteArray& image, std::size_t nOffset, const BlockFields& fields);
+
+// An App of nLength bytes linked for 0x08004000, not where the merge places it: it fails the
+// layout checks appAddress and bootTarget against an ordinary boot loader.
+QByteArray MakeMovedApp(int nLength);
