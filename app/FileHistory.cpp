@@ -16,7 +16,11 @@ std::unique_ptr<QSettings> OpenSettings() {
     if (!SettingsFile().isEmpty()) {
         return std::make_unique<QSettings>(SettingsFile(), QSettings::IniFormat);
     }
-    return std::make_unique<QSettings>();  // the organisation and name of the program
+    // A place of Quorrix's own: the wizard's organisation name of the application object
+    // stores nothing. ~/.config/Quorrix/Quorrix.conf, beside the catalogue; on Windows
+    // HKEY_CURRENT_USER\Software\Quorrix\Quorrix.
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Quorrix"), QStringLiteral("Quorrix"));
 }
 
 QString FolderKey(int nButtonId) { return QStringLiteral("Folders/%1").arg(nButtonId); }
