@@ -64,10 +64,7 @@ bool IsHexRecordLine(const RecordLine& line) {
 
 bool ReadHexImage(const QByteArray& file, QByteArray& pool, CImageChunks& chunks,
                   QString& strError) {
-    // Every data byte takes two characters of the text, so the pool never grows.
-    pool = QByteArray(file.size() / 2, Qt::Uninitialized);
-    auto* pPool = reinterpret_cast<std::uint8_t*>(pool.data());
-    std::size_t nPool = 0;
+    CRecordData data(file, pool, chunks);
     std::uint64_t qwBase = 0;
     bool bEnd = false;
     std::uint8_t bytes[MAX_RECORD_BYTES];
@@ -75,23 +72,15 @@ bool ReadHexImage(const QByteArray& file, QByteArray& pool, CImageChunks& chunks
     CRecordLines lines(file.constData(), static_cast<std::size_t>(file.size()));
     for (RecordLine line; lines.Next(line);) {
         if (line.nLength == 0) continue;
-        if (bEnd) {
-            strError = LineError(line.nNumber, QStringLiteral("结束记录之后还有内容"));
-            return false;
-        }
+        if (RefuseAfterEnd(bEnd, line, strError)) return false;
         if (!DecodeHexRecord(line, bytes, record, &strError)) return false;
         switch (record.byType) {
-            case HEX_DATA: {
-                const std::uint64_t qwAddress = qwBase + record.wOffset;
-                if (qwAddress + record.nData > IMAGE_ADDRESS_LIMIT) {
-                    strError = PastAddressSpaceError(line.nNumber);
+            case HEX_DATA:
+                if (!data.Add(qwBase + record.wOffset, record.pData, record.nData, line.nNumber,
+                              strError)) {
                     return false;
                 }
-                std::memcpy(pPool + nPool, record.pData, static_cast<std::size_t>(record.nData));
-                chunks.Add(qwAddress, nPool, static_cast<std::size_t>(record.nData));
-                nPool += static_cast<std::size_t>(record.nData);
                 break;
-            }
             case HEX_END:
                 bEnd = true;
                 break;

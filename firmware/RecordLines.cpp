@@ -79,6 +79,29 @@ QString PastAddressSpaceError(int nLine) {
     return LineError(nLine, QStringLiteral("数据超出 4 GiB 地址空间"));
 }
 
+CRecordData::CRecordData(const QByteArray& file, QByteArray& pool, CImageChunks& chunks)
+    : m_chunks(chunks) {
+    pool = QByteArray(file.size() / 2, Qt::Uninitialized);
+    m_pPool = reinterpret_cast<std::uint8_t*>(pool.data());
+}
+
+bool CRecordData::Add(std::uint64_t qwAddress, const std::uint8_t* pData, int nData, int nLine,
+                      QString& strError) {
+    if (qwAddress + static_cast<std::uint64_t>(nData) > IMAGE_ADDRESS_LIMIT) {
+        strError = PastAddressSpaceError(nLine);
+        return false;
+    }
+    std::memcpy(m_pPool + m_nPool, pData, static_cast<std::size_t>(nData));
+    m_chunks.Add(qwAddress, m_nPool, static_cast<std::size_t>(nData));
+    m_nPool += static_cast<std::size_t>(nData);
+    return true;
+}
+
+bool RefuseAfterEnd(bool bEnd, const RecordLine& line, QString& strError) {
+    if (bEnd) strError = LineError(line.nNumber, QStringLiteral("结束记录之后还有内容"));
+    return bEnd;
+}
+
 bool DecodeCountedRecord(const RecordLine& line, int nAt, int nExtra, std::uint8_t* pOut,
                          int& nBytes, std::uint8_t& bySum, QString* pError) {
     const auto fail = [&](QString strWhy) {

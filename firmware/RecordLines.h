@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "firmware/ImageChunks.h"
+
 // What the HEX and S-record readers share: the lines of the text and its hex digits.
 
 struct RecordLine {
@@ -35,6 +37,26 @@ QString ChecksumError(int nLine, std::uint8_t byHave, std::uint8_t byWant);
 QString LengthError(int nLine);
 QString ByteText(std::uint8_t by);  // "0x3C"
 QString PastAddressSpaceError(int nLine);
+
+// The data records of a text file, gathered as runs: their bytes copied once into a pool (a
+// data byte takes two characters of the text, so the pool never grows), where they go kept in
+// the chunks.
+class CRecordData {
+public:
+    CRecordData(const QByteArray& file, QByteArray& pool, CImageChunks& chunks);
+    // The bytes of one data record at qwAddress; false, with the line's error, past 4 GiB.
+    bool Add(std::uint64_t qwAddress, const std::uint8_t* pData, int nData, int nLine,
+             QString& strError);
+
+private:
+    std::uint8_t* m_pPool;
+    std::size_t m_nPool = 0;
+    CImageChunks& m_chunks;
+};
+
+// True, with the error, for a line that follows the end record: a second file pasted on
+// would otherwise be lost without a word.
+bool RefuseAfterEnd(bool bEnd, const RecordLine& line, QString& strError);
 
 // The largest record either format allows: 255 bytes after its count, plus the count.
 inline constexpr int MAX_RECORD_BYTES = 260;

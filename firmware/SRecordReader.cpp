@@ -68,9 +68,7 @@ bool IsSRecordLine(const RecordLine& line) {
 
 bool ReadSRecordImage(const QByteArray& file, QByteArray& pool, CImageChunks& chunks,
                       QString& strError) {
-    pool = QByteArray(file.size() / 2, Qt::Uninitialized);  // two characters a data byte
-    auto* pPool = reinterpret_cast<std::uint8_t*>(pool.data());
-    std::size_t nPool = 0;
+    CRecordData data(file, pool, chunks);
     std::uint32_t dwRecords = 0;
     bool bEnd = false;
     std::uint8_t bytes[MAX_RECORD_BYTES];
@@ -78,19 +76,11 @@ bool ReadSRecordImage(const QByteArray& file, QByteArray& pool, CImageChunks& ch
     CRecordLines lines(file.constData(), static_cast<std::size_t>(file.size()));
     for (RecordLine line; lines.Next(line);) {
         if (line.nLength == 0) continue;
-        if (bEnd) {
-            strError = LineError(line.nNumber, QStringLiteral("结束记录之后还有内容"));
-            return false;
-        }
+        if (RefuseAfterEnd(bEnd, line, strError)) return false;
         if (!DecodeSRecord(line, bytes, record, &strError)) return false;
         if (record.nType >= 1 && record.nType <= 3) {
-            if (std::uint64_t{record.dwAddress} + record.nData > IMAGE_ADDRESS_LIMIT) {
-                strError = PastAddressSpaceError(line.nNumber);
+            if (!data.Add(record.dwAddress, record.pData, record.nData, line.nNumber, strError))
                 return false;
-            }
-            std::memcpy(pPool + nPool, record.pData, static_cast<std::size_t>(record.nData));
-            chunks.Add(record.dwAddress, nPool, static_cast<std::size_t>(record.nData));
-            nPool += static_cast<std::size_t>(record.nData);
             ++dwRecords;
         } else if (record.nType == 5 || record.nType == 6) {
             if (!CheckRecordCount(line, record, dwRecords, strError)) return false;
