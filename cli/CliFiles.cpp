@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "cli/StderrPane.h"
-#include "firmware/ImageFile.h"
 #include "log/LogText.h"
 
 namespace {
@@ -34,9 +33,9 @@ QString Reason(const InputFile& input, std::int64_t nSizeLimit) {
 
 }  // namespace
 
-InputFile ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
-                       std::uint8_t byFill) {
-    InputFile input = ReadImageInput(strPath, nSizeLimit, nReadAtMost, byFill);
+ImageInput ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
+                        std::uint8_t byFill) {
+    ImageInput input = ReadImageInput(strPath, nSizeLimit, nReadAtMost, byFill);
     if (!input.Ok()) {
         PrintLines(stderr, QStringLiteral("quorrix-cli: ") + PathForLog(strPath) +
                                QStringLiteral(": ") + Reason(input, nSizeLimit) +

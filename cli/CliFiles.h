@@ -3,10 +3,10 @@
 #include <QString>
 #include <cstdint>
 
-#include "firmware/InputFile.h"
+#include "firmware/ImageFile.h"
 
 // Reads a file that verify or diff compares (see ReadInputFile), a build output (HEX,
 // S-records, ELF) converted to its image with gaps of byFill; the limits are the image's. A
 // refusal is printed on standard error with its reason.
-InputFile ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
-                       std::uint8_t byFill = 0);
+ImageInput ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
+                        std::uint8_t byFill = 0);

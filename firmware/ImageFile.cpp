@@ -24,7 +24,7 @@ QString RefusalLine(const QString& strPath, const InputFile& input, std::int64_t
                                QString::asprintf("失败, 文件大小 %lld Bytes 超过上限 %lld Bytes",
                                                  static_cast<long long>(input.nSize),
                                                  static_cast<long long>(nSizeLimit)));
-        case StageResult::ConvertFailed:  // logged by the conversion
+        case StageResult::ConvertFailed:  // a build output has a line of its own
             return QString();
         case StageResult::BadName:
             return FileLogLine("打开", strPath, QStringLiteral("失败, 文件名无法表示"));
@@ -39,63 +39,53 @@ QString RefusalLine(const QString& strPath, const InputFile& input, std::int64_t
     return QString();
 }
 
-// A build output (HEX, S-records, ELF) turned into its image; the open line is logged already.
-// The image then stands for the file, with the role's limit. False, logged, when refused.
-bool ConvertStaged(const QString& strPath, InputFile& input, ImageFormat format,
-                   std::int64_t nSizeLimit, std::uint8_t byFill, ImageSource& source) {
+// The run-log line of a build output: what it turned into, or why it was refused.
+QString ConversionLine(const QString& strPath, const ImageInput& input, std::int64_t nSizeLimit) {
+    switch (input.result) {
+        case StageResult::Staged:
+            return FileLogLine(
+                "转换", strPath,
+                QStringLiteral("成功, %1 ").arg(ImageFormatName(input.format).toUpper()) +
+                    QString::asprintf("0x%08X - 0x%08X, %lld Bytes", input.dwStart, input.dwLast,
+                                      static_cast<long long>(input.nSize)));
+        case StageResult::TooLarge:
+            return FileLogLine("转换", strPath,
+                               QString::asprintf("失败, 映像大小 %lld Bytes 超过上限 %lld Bytes",
+                                                 static_cast<long long>(input.nSize),
+                                                 static_cast<long long>(nSizeLimit)));
+        default:
+            return FileLogLine("转换", strPath, QStringLiteral("失败, ") + input.strReason);
+    }
+}
+
+// A build output read whole turned into its image.
+void Convert(ImageInput& input, std::uint8_t byFill) {
     ImageData image;
-    QString strError;
-    if (!ConvertWholeInput(input, format, byFill, image, strError)) {
-    } else if (image.bytes.size() > nSizeLimit) {
-        strError = QString::asprintf("映像大小 %lld Bytes 超过上限 %lld Bytes",
-                                     static_cast<long long>(image.bytes.size()),
-                                     static_cast<long long>(nSizeLimit));
+    if (input.bytes.size() < input.nSize) {
+        input.result = StageResult::ConvertFailed;
+        input.strReason = QString::asprintf("文件大小 %lld Bytes 超过上限 %lld Bytes",
+                                            static_cast<long long>(input.nSize),
+                                            static_cast<long long>(CONVERTED_FILE_LIMIT));
+    } else if (!ConvertImage(input.format, input.bytes, byFill, image, input.strReason)) {
+        input.result = StageResult::ConvertFailed;
+    } else {
+        input.bytes = image.bytes;
+        input.nSize = image.bytes.size();
+        input.dwStart = image.dwStart;
+        input.dwLast = image.dwLast;
     }
-    if (!strError.isEmpty()) {
-        WriteLog(FileLogLine("转换", strPath, QStringLiteral("失败, ") + strError));
-        return false;
-    }
-    WriteLog(FileLogLine(
-        "转换", strPath,
-        QStringLiteral("成功, %1 ").arg(ImageFormatName(format).toUpper()) +
-            QString::asprintf("0x%08X - 0x%08X, %lld Bytes", image.dwStart, image.dwLast,
-                              static_cast<long long>(image.bytes.size()))));
-    input.bytes = image.bytes;
-    input.nSize = image.bytes.size();
-    source.bHasAddress = true;
-    source.dwStart = image.dwStart;
-    source.strFormat = ImageFormatName(format);
-    return true;
 }
 
 }  // namespace
 
-bool ConvertWholeInput(const InputFile& input, ImageFormat format, std::uint8_t byFill,
-                       ImageData& image, QString& strError) {
-    if (input.bytes.size() < input.nSize) {
-        strError = QString::asprintf("文件大小 %lld Bytes 超过上限 %lld Bytes",
-                                     static_cast<long long>(input.nSize),
-                                     static_cast<long long>(CONVERTED_FILE_LIMIT));
-        return false;
-    }
-    return ConvertImage(format, input.bytes, byFill, image, strError);
-}
-
-InputFile ReadImageInput(const QString& strPath, std::int64_t nSizeLimit,
-                         std::int64_t nReadAtMost, std::uint8_t byFill) {
-    InputFile input = ReadInputFile(strPath, qMax(nSizeLimit, CONVERTED_FILE_LIMIT),
-                                    qMax(nReadAtMost, CONVERTED_FILE_LIMIT));
-    const ImageFormat format =
-        input.Ok() ? DetectImageFormat(input.bytes.left(0x1000)) : ImageFormat::Bin;
-    ImageData image;
-    if (format != ImageFormat::Bin) {
-        if (ConvertWholeInput(input, format, byFill, image, input.strReason)) {
-            input.bytes = image.bytes;
-            input.nSize = image.bytes.size();
-        } else {
-            input.result = StageResult::ConvertFailed;
-        }
-    }
+ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
+                          std::uint8_t byFill) {
+    // Build outputs are read whole to be converted; a raw binary only as far as it is used.
+    ImageInput input;
+    static_cast<InputFile&>(input) = ReadInputFile(strPath, qMax(nSizeLimit, CONVERTED_FILE_LIMIT),
+                                                   qMax(nReadAtMost, CONVERTED_FILE_LIMIT));
+    if (input.Ok()) input.format = DetectImageFormat(input.bytes.left(0x1000));
+    if (input.format != ImageFormat::Bin) Convert(input, byFill);
     if (input.Ok() && input.nSize > nSizeLimit) input.result = StageResult::TooLarge;
     if (input.Ok()) input.bytes.truncate(static_cast<qsizetype>(qMin(nReadAtMost, input.nSize)));
     if (!input.Ok()) input.bytes.clear();
@@ -109,37 +99,32 @@ QString FileLogLine(const char* pVerb, const QString& strPath, const QString& st
 
 StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_t nSizeLimit,
                            std::uint8_t byFill) {
-    // Build outputs are read whole to be converted; a raw binary only as far as it is used.
-    InputFile input = ReadInputFile(
-        strPath, nSizeLimit > CONVERTED_FILE_LIMIT ? nSizeLimit : CONVERTED_FILE_LIMIT,
-        qMax<std::int64_t>(qMin<std::int64_t>(nReadLimit, APP_BUF_SIZE), CONVERTED_FILE_LIMIT));
+    const std::int64_t nStaged = qMin<std::int64_t>(nReadLimit, APP_BUF_SIZE);
+    const ImageInput input = ReadImageInput(strPath, nSizeLimit, nStaged, byFill);
     StagedImage staged;
     staged.result = input.result;
     staged.source.strPath = strPath;
-    const ImageFormat format =
-        input.Ok() ? DetectImageFormat(input.bytes.left(0x1000)) : ImageFormat::Bin;
-    if (input.Ok() && format == ImageFormat::Bin && input.nSize > nSizeLimit) {
-        input.result = staged.result = StageResult::TooLarge;
-    }
-    // A read that failed part way follows an open that succeeded: both lines are logged.
-    if (input.Ok() || input.result == StageResult::ReadFailed) {
+    const bool bConverted = input.format != ImageFormat::Bin;
+    // A read that failed part way, and a build output, follow an open that succeeded: both
+    // lines are logged.
+    if (input.Ok() || input.result == StageResult::ReadFailed || bConverted) {
         WriteLog(FileLogLine("打开", strPath, QStringLiteral("成功")));
     }
-    if (!input.Ok()) {
+    if (bConverted) {
+        WriteLog(ConversionLine(strPath, input, nSizeLimit));
+    } else if (!input.Ok()) {
         WriteLog(RefusalLine(strPath, input, nSizeLimit));
-        return staged;
     }
-    if (format != ImageFormat::Bin &&
-        !ConvertStaged(strPath, input, format, nSizeLimit, byFill, staged.source)) {
-        staged.result = StageResult::ConvertFailed;
-        return staged;
-    }
+    if (!input.Ok()) return staged;
     std::memset(g_Workspace.StageBuf, 0, sizeof g_Workspace.StageBuf);
-    std::memcpy(g_Workspace.StageBuf, input.bytes.constData(),
-                size_t(qMin<std::int64_t>(input.bytes.size(),
-                                          qMin<std::int64_t>(nReadLimit, APP_BUF_SIZE))));
+    std::memcpy(g_Workspace.StageBuf, input.bytes.constData(), size_t(input.bytes.size()));
     staged.nLength = static_cast<std::int32_t>(input.nSize);
     staged.source.nFileSize = input.nSize;
     staged.source.sha256 = input.sha256;
+    if (bConverted) {
+        staged.source.bHasAddress = true;
+        staged.source.dwStart = input.dwStart;
+        staged.source.strFormat = ImageFormatName(input.format);
+    }
     return staged;
 }

@@ -25,15 +25,19 @@ struct StagedImage {
 StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_t nSizeLimit,
                            std::uint8_t byFill = 0);
 
-// Converts a build output read by ReadInputFile (it must have been read whole).
-bool ConvertWholeInput(const InputFile& input, ImageFormat format, std::uint8_t byFill,
-                       ImageData& image, QString& strError);
+// An input read as an image: the file, or the image a build output turns into, with its format
+// and, for a build output, its first and last address.
+struct ImageInput : InputFile {
+    ImageFormat format = ImageFormat::Bin;
+    std::uint32_t dwStart = 0;
+    std::uint32_t dwLast = 0;
+};
 
-// A file that verify, diff or a report compares, read once (ReadInputFile); a build output is
-// converted to its image with gaps of byFill, and the limits are the image's. A conversion
-// that fails gives ConvertFailed with its reason in strReason.
-InputFile ReadImageInput(const QString& strPath, std::int64_t nSizeLimit,
-                         std::int64_t nReadAtMost, std::uint8_t byFill);
+// Any input of any command, read once (ReadInputFile); a build output is converted to its
+// image with gaps of byFill, and the limits are the image's. A conversion that fails gives
+// ConvertFailed with its reason in strReason.
+ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
+                          std::uint8_t byFill);
 
 // The largest build output that is read to be converted.
 inline constexpr std::int64_t CONVERTED_FILE_LIMIT = 64 * 1024 * 1024;
