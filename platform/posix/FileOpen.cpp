@@ -16,26 +16,39 @@ FileOpenResult Fail(int nError, QString* pstrReason, FileOpenResult result) {
     return result;
 }
 
-// The checks on an opened descriptor; the file takes it over on Opened.
-FileOpenResult CheckOpened(int fd, QFile& file, QString* pstrReason) {
+// A descriptor opened without blocking must be a regular file: checked on the descriptor, so
+// nothing can be swapped in between.
+FileOpenResult CheckRegular(int fd, QString* pstrReason) {
     struct stat st {};
     if (::fstat(fd, &st) != 0) return Fail(errno, pstrReason, FileOpenResult::Failed);
     if (!S_ISREG(st.st_mode)) {
         if (pstrReason) *pstrReason = QStringLiteral("not a regular file");
         return FileOpenResult::NotRegular;
     }
+    return FileOpenResult::Opened;
+}
+
+// The file takes over the descriptor, which blocks again for the reads and writes to come.
+FileOpenResult Adopt(int fd, QIODevice::OpenMode mode, QFile& file, QString* pstrReason) {
+    if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        return Fail(errno, pstrReason, FileOpenResult::Failed);
+    if (!file.open(fd, mode | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        if (pstrReason) *pstrReason = file.errorString();
+        return FileOpenResult::Failed;
+    }
+    return FileOpenResult::Opened;
+}
+
+// The checks on a descriptor opened for reading; the file takes it over on Opened.
+FileOpenResult CheckOpened(int fd, QFile& file, QString* pstrReason) {
+    const FileOpenResult kind = CheckRegular(fd, pstrReason);
+    if (kind != FileOpenResult::Opened) return kind;
     if (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
         const int nError = errno;
         return Fail(nError, pstrReason,
                     nError == EWOULDBLOCK ? FileOpenResult::Locked : FileOpenResult::Failed);
     }
-    if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
-        return Fail(errno, pstrReason, FileOpenResult::Failed);
-    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        if (pstrReason) *pstrReason = file.errorString();
-        return FileOpenResult::Failed;
-    }
-    return FileOpenResult::Opened;
+    return Adopt(fd, QIODevice::ReadOnly, file, pstrReason);
 }
 
 qint64 Ticks(const struct timespec& t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; }
@@ -80,22 +93,9 @@ bool OpenAppendFile(const QString& strPath, QFile& file, QString& strError) {
         strError = SystemErrorText(errno);
         return false;
     }
-    struct stat st {};
-    bool bOk = ::fstat(fd, &st) == 0;
-    if (!bOk) strError = SystemErrorText(errno);
-    if (bOk && !S_ISREG(st.st_mode)) {
-        strError = QStringLiteral("not a regular file");
-        bOk = false;
-    }
-    if (bOk && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
-        strError = SystemErrorText(errno);
-        bOk = false;
-    }
-    if (bOk && !file.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
-                          QFileDevice::AutoCloseHandle)) {
-        strError = file.errorString();
-        bOk = false;
-    }
+    const bool bOk = CheckRegular(fd, &strError) == FileOpenResult::Opened &&
+                     Adopt(fd, QIODevice::WriteOnly | QIODevice::Append, file, &strError) ==
+                         FileOpenResult::Opened;
     if (!bOk) ::close(fd);
     return bOk;
 }
