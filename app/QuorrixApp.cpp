@@ -9,6 +9,7 @@
 #include "app/TerminationSignal.h"
 #include "app/Translations.h"
 #include "config/CatalogueSearch.h"
+#include "firmware/ImageFile.h"
 #include "log/RunLog.h"
 #include "platform/InitOrder.h"
 
@@ -20,18 +21,16 @@ bool CQuorrixApp::InitInstance() {
     InstallPaneBinder();
     InstallLogErrorBox();
     InstallTranslations(ChooseUiLanguage());
-    QString strTried, strRefusal;
-    const bool bCatalogue =
-        !LoadDeviceCatalogue(CatalogueSearchPaths(), strTried, strRefusal).isEmpty();
+    const CatalogueLoad catalogue = LoadDeviceCatalogue(CatalogueSearchPaths());
     {
         CQuorrixDlg dlg;
         CloseWindowsOnTermination();
         dlg.OnInitDialog();
         // Said in the pane too: started from the desktop menu, stderr is seen by nobody.
-        if (!strRefusal.isEmpty()) {
-            WriteLog(strRefusal);
-        } else if (!bCatalogue) {
-            WriteLog(QStringLiteral("未找到 DeviceList.Ini, 已查找: ") + strTried);
+        if (!catalogue.strRefused.isEmpty()) {
+            WriteLog(FileLogLine("读取", catalogue.strRefused, catalogue.strRefusal));
+        } else if (catalogue.strPath.isEmpty()) {
+            WriteLog(QStringLiteral("未找到 DeviceList.Ini, 已查找: ") + catalogue.strTried);
         }
         // Shown, not exec()'d: a modal dialog gets no taskbar entry on some desktops.
         QEventLoop loop;

@@ -1,7 +1,5 @@
 #include "config/CatalogueSearch.h"
 
-#include <QDir>
-
 #include "config/DeviceCatalogue.h"
 #include "platform/FileSystem.h"
 
@@ -14,17 +12,20 @@ QStringList CatalogueSearchPaths() {
             ConfigFolder() + QLatin1Char('/') + QLatin1String(CATALOGUE_NAME)};
 }
 
-QString LoadDeviceCatalogue(const QStringList& paths, QString& strTried, QString& strRefusal) {
-    strTried = paths.join(QStringLiteral("; "));
+CatalogueLoad LoadDeviceCatalogue(const QStringList& paths) {
+    CatalogueLoad load;
+    load.strTried = paths.join(QStringLiteral("; "));
     for (const QString& strPath : paths) {
-        const int nLoaded = g_DeviceList.Load(strPath, &strRefusal);
+        const int nLoaded = g_DeviceList.Load(strPath, &load.strRefusal);
         // An oversized catalogue is the one the user put there: no other is taken instead.
         if (nLoaded == -2) {
-            strRefusal = QStringLiteral("读取 File ") + QDir::toNativeSeparators(strPath) +
-                         QStringLiteral(" = 失败, ") + strRefusal;
-            return QString();
+            load.strRefused = strPath;
+            break;
         }
-        if (nLoaded >= 0) return strPath;
+        if (nLoaded >= 0) {
+            load.strPath = strPath;
+            break;
+        }
     }
-    return QString();
+    return load;
 }

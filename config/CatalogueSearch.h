@@ -8,7 +8,14 @@
 // the program, so that a start from the desktop menu (in the home folder) still finds it.
 QStringList CatalogueSearchPaths();
 
-// Loads g_DeviceList from the first path that can be read. Returns that path, or an empty
-// text when none could be read; strTried then lists every path tried. A catalogue too large to
-// be one stops the search with the store empty and its run-log line in strRefusal.
-QString LoadDeviceCatalogue(const QStringList& paths, QString& strTried, QString& strRefusal);
+// What LoadDeviceCatalogue found.
+struct CatalogueLoad {
+    QString strPath;     // the catalogue loaded; empty when none could be read
+    QString strTried;    // every path tried, "; " between them
+    QString strRefused;  // a catalogue too large to be one, which stopped the search
+    QString strRefusal;  // why it was refused
+};
+
+// Loads g_DeviceList from the first path that can be read. A catalogue too large to be one
+// stops the search with the store empty.
+CatalogueLoad LoadDeviceCatalogue(const QStringList& paths);

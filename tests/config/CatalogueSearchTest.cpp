@@ -12,17 +12,17 @@ TEST(CatalogueSearch, StartFolderFirstThenTheConfigFolderThenNothing) {
     const QStringList paths = CatalogueSearchPaths();
     ASSERT_EQ(paths, QStringList({QStringLiteral("./DeviceList.Ini"),
                                   tmp.File("config/Quorrix/DeviceList.Ini")}));
-    QString strTried, strRefusal;
-    EXPECT_TRUE(LoadDeviceCatalogue(paths, strTried, strRefusal).isEmpty());
-    EXPECT_EQ(strTried, paths.join(QStringLiteral("; ")));
+    const CatalogueLoad none = LoadDeviceCatalogue(paths);
+    EXPECT_TRUE(none.strPath.isEmpty());
+    EXPECT_EQ(none.strTried, paths.join(QStringLiteral("; ")));
     EXPECT_EQ(GetDeviceName(0x0A01), QStringLiteral("Device 0A(01)"));
 
     QDir().mkpath(tmp.File("config/Quorrix"));
     WriteAllBytes(paths[1], "[FAMILY]\n0A=Config\n");
-    EXPECT_EQ(LoadDeviceCatalogue(paths, strTried, strRefusal), paths[1]);
+    EXPECT_EQ(LoadDeviceCatalogue(paths).strPath, paths[1]);
     EXPECT_EQ(GetDeviceName(0x0A01), QStringLiteral("Config(01)"));
     WriteAllBytes(tmp.File("DeviceList.Ini"), "[FAMILY]\n0A=Here\n");
-    EXPECT_EQ(LoadDeviceCatalogue(paths, strTried, strRefusal), paths[0]);
+    EXPECT_EQ(LoadDeviceCatalogue(paths).strPath, paths[0]);
     EXPECT_EQ(GetDeviceName(0x0A01), QStringLiteral("Here(01)"));
     g_DeviceList.Clear();
 }
