@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "firmware/ImageChunks.h"
+
 namespace {
 
 // Lengths and addresses are added in 64 bits, so that an end near 0xFFFFFFFF never wraps
@@ -16,10 +18,6 @@ constexpr std::uint32_t STACK_HIGH = 0x3FFFFFFF;
 constexpr auto REGION = static_cast<qsizetype>(BOOT_REGION_SIZE);
 
 using Parts = std::vector<TextPart>;
-
-QString Hex8(std::uint64_t n) {
-    return QString::asprintf("0x%08llX", static_cast<unsigned long long>(n));
-}
 
 // The parts of a finding; the patterns are marked for the window's translations of them.
 VerifyCheck Finding(const char* pName, bool bOk, Parts parts) {
@@ -98,11 +96,11 @@ VerifyCheck CheckAppAddress(const std::optional<FirmwareInfoBlock>& app) {
     }
     const bool bOk = app->dwAppAddress == MERGED_APP_ADDRESS;
     Parts parts{{QT_TRANSLATE_NOOP("LayoutChecks", "App address %1 in its block, "),
-                 {Hex8(app->dwAppAddress)}}};
+                 {AddressText(app->dwAppAddress)}}};
     parts.push_back(
         bOk ? TextPart{QT_TRANSLATE_NOOP("LayoutChecks", "where the merge places the App"), {}}
             : TextPart{QT_TRANSLATE_NOOP("LayoutChecks", "but the merge places the App at %1"),
-                       {Hex8(MERGED_APP_ADDRESS)}});
+                       {AddressText(MERGED_APP_ADDRESS)}});
     return Finding("appAddress", bOk, parts);
 }
 
@@ -113,11 +111,11 @@ VerifyCheck CheckBootTarget(const std::optional<FirmwareInfoBlock>& boot,
     if (!app) return Skipped("bootTarget", pSubject, NO_APP_BLOCK);
     const bool bOk = boot->dwAppAddress == app->dwAppAddress;
     Parts parts{{QT_TRANSLATE_NOOP("LayoutChecks", "boot loader starts the App at %1, "),
-                 {Hex8(boot->dwAppAddress)}}};
+                 {AddressText(boot->dwAppAddress)}}};
     parts.push_back(
         bOk ? TextPart{QT_TRANSLATE_NOOP("LayoutChecks", "the address in the App's block"), {}}
             : TextPart{QT_TRANSLATE_NOOP("LayoutChecks", "but the App's block says %1"),
-                       {Hex8(app->dwAppAddress)}});
+                       {AddressText(app->dwAppAddress)}});
     return Finding("bootTarget", bOk, parts);
 }
 
@@ -133,10 +131,11 @@ VerifyCheck CheckAppStaging(const QByteArray& appImage,
         {QT_TRANSLATE_NOOP("LayoutChecks", "the App staging area at %1"), app->dwAppStageAddress}};
     Parts hits;
     for (const auto& [pArea, dwStart] : areas) {
-        if (dwStart > APP_START && qwEnd > dwStart) hits.push_back({pArea, {Hex8(dwStart)}});
+        if (dwStart > APP_START && qwEnd > dwStart) hits.push_back({pArea, {AddressText(dwStart)}});
     }
     if (!hits.empty()) {
-        Parts parts{{QT_TRANSLATE_NOOP("LayoutChecks", "App end %1 runs into "), {Hex8(qwEnd)}}};
+        Parts parts{
+            {QT_TRANSLATE_NOOP("LayoutChecks", "App end %1 runs into "), {AddressText(qwEnd)}}};
         AppendJoined(parts, hits, QT_TRANSLATE_NOOP("LayoutChecks", " and "));
         return Finding("appStaging", false, parts);
     }
@@ -144,8 +143,8 @@ VerifyCheck CheckAppStaging(const QByteArray& appImage,
                    {{QT_TRANSLATE_NOOP("LayoutChecks",
                                        "App end %1: no staging area above %2 starts before it "
                                        "(info %3, App %4)"),
-                     {Hex8(qwEnd), Hex8(MERGED_APP_ADDRESS), Hex8(app->dwInfoStageAddress),
-                      Hex8(app->dwAppStageAddress)}}});
+                     {AddressText(qwEnd), AddressText(MERGED_APP_ADDRESS),
+                      AddressText(app->dwInfoStageAddress), AddressText(app->dwAppStageAddress)}}});
 }
 
 // The patterns of one image's vector check: the boot loader's or the App's.
@@ -169,15 +168,15 @@ VerifyCheck CheckVectors(const VectorTexts& texts, const QByteArray& image, std:
         faults.push_back({QT_TRANSLATE_NOOP("LayoutChecks", "stack not word-aligned"), {}});
     if (dwStack < STACK_LOW || dwStack > STACK_HIGH) {
         faults.push_back({QT_TRANSLATE_NOOP("LayoutChecks", "stack outside %1-%2"),
-                          {Hex8(STACK_LOW), Hex8(STACK_HIGH)}});
+                          {AddressText(STACK_LOW), AddressText(STACK_HIGH)}});
     }
     if (dwReset % 2 == 0)
         faults.push_back({QT_TRANSLATE_NOOP("LayoutChecks", "reset address even"), {}});
     if (dwReset < qwLow || dwReset >= qwEnd) {
         faults.push_back({QT_TRANSLATE_NOOP("LayoutChecks", "reset address outside %1-%2"),
-                          {Hex8(qwLow), Hex8(qwEnd - 1)}});
+                          {AddressText(qwLow), AddressText(qwEnd - 1)}});
     }
-    Parts parts{{texts.pHead, {Hex8(dwStack), Hex8(dwReset)}}};
+    Parts parts{{texts.pHead, {AddressText(dwStack), AddressText(dwReset)}}};
     if (!faults.empty()) {
         parts.push_back({QT_TRANSLATE_NOOP("LayoutChecks", ", not a Cortex-M table: "), {}});
         AppendJoined(parts, faults, QT_TRANSLATE_NOOP("LayoutChecks", ", "));
@@ -185,7 +184,8 @@ VerifyCheck CheckVectors(const VectorTexts& texts, const QByteArray& image, std:
     }
     parts.push_back(
         {QT_TRANSLATE_NOOP("LayoutChecks", ": stack word-aligned in %1-%2, reset odd in %3-%4"),
-         {Hex8(STACK_LOW), Hex8(STACK_HIGH), Hex8(qwLow), Hex8(qwEnd - 1)}});
+         {AddressText(STACK_LOW), AddressText(STACK_HIGH), AddressText(qwLow),
+          AddressText(qwEnd - 1)}});
     return Finding(texts.pName, true, parts);
 }
 
@@ -202,7 +202,7 @@ std::optional<VerifyCheck> CheckStartAddress(const LayoutInput& input,
                                          "boot loader file starts at %1, at the flash base %2")
                      : QT_TRANSLATE_NOOP("LayoutChecks",
                                          "boot loader file starts at %1, not at the flash base %2"),
-                 {Hex8(input.dwBootStart), Hex8(APP_ADDRESS_BASE)}});
+                 {AddressText(input.dwBootStart), AddressText(APP_ADDRESS_BASE)}});
     }
     if (input.bAppHasAddress && app) {
         const bool bOk = input.dwAppStart == app->dwAppAddress;
@@ -211,7 +211,7 @@ std::optional<VerifyCheck> CheckStartAddress(const LayoutInput& input,
                                                 "App file starts at %1, its App address %2")
                             : QT_TRANSLATE_NOOP("LayoutChecks",
                                                 "App file starts at %1, not at its App address %2"),
-                        {Hex8(input.dwAppStart), Hex8(app->dwAppAddress)}});
+                        {AddressText(input.dwAppStart), AddressText(app->dwAppAddress)}});
     } else if (input.bAppHasAddress) {
         if (!input.bBootHasAddress) {
             return Skipped("startAddress", QT_TRANSLATE_NOOP("LayoutChecks", "start address"),
