@@ -82,10 +82,7 @@ qsizetype FirstDifference(const char* a, const char* b, qsizetype n) {
 }
 
 VerifyCheck CheckBootRegion(const QByteArray& image, const VerifyReference& ref) {
-    QByteArray expected(REGION, '\0');
-    const qsizetype nBoot = std::min(ref.boot.size(), REGION);
-    std::memcpy(expected.data(), ref.boot.constData(), static_cast<std::size_t>(nBoot));
-    PadBootRegion(reinterpret_cast<unsigned char*>(expected.data()), nBoot, ref.byFill);
+    const QByteArray expected = BootRegionOf(ref.boot, ref.byFill);
     const QString strHow =
         QString::asprintf("the boot loader cut or padded with 0x%02X", ref.byFill);
     const qsizetype nCommon = std::min(image.size(), REGION);

@@ -1,7 +1,6 @@
 #include "firmware/LayoutModel.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "firmware/BootRegion.h"
 #include "firmware/InfoBlock.h"
@@ -108,9 +107,5 @@ std::vector<LayoutSpan> MergedLayout(const QByteArray& image, std::int64_t nBoot
 }
 
 QByteArray MergedImageOf(const VerifyReference& ref) {
-    QByteArray image(REGION, '\0');
-    const qsizetype nBoot = std::min(ref.boot.size(), REGION);
-    std::memcpy(image.data(), ref.boot.constData(), static_cast<std::size_t>(nBoot));
-    PadBootRegion(reinterpret_cast<unsigned char*>(image.data()), nBoot, ref.byFill);
-    return image + ref.app;
+    return BootRegionOf(ref.boot, ref.byFill) + ref.app;
 }
