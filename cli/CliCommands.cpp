@@ -8,6 +8,7 @@
 #include "cli/CliDiff.h"
 #include "cli/CliImageOptions.h"
 #include "cli/CliJson.h"
+#include "cli/CliProbe.h"
 #include "cli/CliVerify.h"
 #include "cli/CliWindow.h"
 #include "cli/DigestLine.h"
@@ -219,6 +220,12 @@ int RunCli(const CliOptions& options) {
             return Inspect(options, wnd, false);
         case CliCommand::Merge:
             return RunMerge(options, wnd);
+        case CliCommand::Flash:
+            return RunFlash(options, wnd);
+        case CliCommand::Module:
+            return RunModule(options);
+        case CliCommand::Read:
+            return RunRead(options);
         case CliCommand::Verify:
         case CliCommand::Diff:
             break;

@@ -5,11 +5,8 @@
 
 #include "firmware/OutputFormat.h"
 
-namespace {
-
-// Hex with 0x, otherwise decimal: a leading zero does not make a number octal here. Digits
-// only: no sign, no blank, which the number conversion would let pass.
-bool ParseNumber(const QString& strText, std::uint64_t nMax, std::uint64_t& nValue) {
+// Digits only: no sign, no blank, which the number conversion would let pass.
+bool ParseCliNumber(const QString& strText, std::uint64_t nMax, std::uint64_t& nValue) {
     const bool bHex = strText.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
     const QString strDigits = bHex ? strText.mid(2) : strText;
     const auto isDigit = [bHex](QChar c) {
@@ -21,6 +18,8 @@ bool ParseNumber(const QString& strText, std::uint64_t nMax, std::uint64_t& nVal
     nValue = strDigits.toULongLong(&bOk, bHex ? 16 : 10);
     return bOk && nValue <= nMax;
 }
+
+namespace {
 
 bool ParseFormat(const QString& strText, int& nFormat) {
     for (int n : {FORMAT_BIN, FORMAT_HEX, FORMAT_SREC}) {
@@ -35,12 +34,12 @@ bool ParseFormat(const QString& strText, int& nFormat) {
 QString ReadValues(const QCommandLineParser& parser, CliOptions& options) {
     std::uint64_t n = 0;
     if (parser.isSet(QStringLiteral("fill"))) {
-        if (!ParseNumber(parser.value(QStringLiteral("fill")), 0xFF, n))
+        if (!ParseCliNumber(parser.value(QStringLiteral("fill")), 0xFF, n))
             return QStringLiteral("--fill takes a byte, 0x00 to 0xFF");
         options.merge.byFill = static_cast<std::uint8_t>(n);
     }
     if (parser.isSet(QStringLiteral("base"))) {
-        if (!ParseNumber(parser.value(QStringLiteral("base")), 0xFFFFFFFFu, n))
+        if (!ParseCliNumber(parser.value(QStringLiteral("base")), 0xFFFFFFFFu, n))
             return QStringLiteral("--base takes a 32-bit address, 0x0 to 0xFFFFFFFF");
         options.merge.dwBase = static_cast<std::uint32_t>(n);
         options.merge.bBaseGiven = true;
@@ -59,17 +58,21 @@ QString ReadValues(const QCommandLineParser& parser, CliOptions& options) {
 }
 
 QString CheckCommands(const QCommandLineParser& parser, CliCommand command) {
-    for (const char* pName : {"format", "base", "record-bytes"}) {
+    for (const char* pName : {"base", "record-bytes"}) {
         if (parser.isSet(QString::fromLatin1(pName)) && command != CliCommand::Merge)
             return QStringLiteral("--%1 goes with merge").arg(QString::fromLatin1(pName));
+    }
+    if (parser.isSet(QStringLiteral("format")) && command != CliCommand::Merge &&
+        command != CliCommand::Read) {
+        return QStringLiteral("--format goes with merge and read");
     }
     for (const char* pName : {"boot", "app"}) {
         if (parser.isSet(QString::fromLatin1(pName)) && command != CliCommand::Verify)
             return QStringLiteral("--%1 goes with verify").arg(QString::fromLatin1(pName));
     }
     if (parser.isSet(QStringLiteral("fill")) && command != CliCommand::Merge &&
-        command != CliCommand::Verify) {
-        return QStringLiteral("--fill goes with merge and verify");
+        command != CliCommand::Verify && command != CliCommand::Flash) {
+        return QStringLiteral("--fill goes with merge, verify and flash");
     }
     if (parser.isSet(QStringLiteral("json")) && command == CliCommand::Diff)
         return QStringLiteral("--json goes with boot, app, merge and verify");

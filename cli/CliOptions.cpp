@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli/CliImageOptions.h"
+#include "cli/CliProbeOptions.h"
 #include "cli/StderrPane.h"
 
 namespace {
@@ -26,26 +27,26 @@ CliParse UsageError(const QCommandLineParser& parser, const QString& strReason) 
     return CliParse::UsageError;
 }
 
-bool CommandOf(const QString& strName, CliCommand& command, int& nFiles) {
-    if (strName == QLatin1String("boot")) {
-        command = CliCommand::Boot;
-        nFiles = 1;
-    } else if (strName == QLatin1String("app")) {
-        command = CliCommand::App;
-        nFiles = 1;
-    } else if (strName == QLatin1String("merge")) {
-        command = CliCommand::Merge;
-        nFiles = 2;
-    } else if (strName == QLatin1String("verify")) {
-        command = CliCommand::Verify;
-        nFiles = 1;
-    } else if (strName == QLatin1String("diff")) {
-        command = CliCommand::Diff;
-        nFiles = 2;
-    } else {
-        return false;
+// nFiles: how many files the command takes; flash takes one or two (nMaxFiles).
+bool CommandOf(const QString& strName, CliCommand& command, int& nFiles, int& nMaxFiles) {
+    static const struct {
+        const char* pName;
+        CliCommand command;
+        int nFiles, nMaxFiles;
+    } commands[] = {
+        {"boot", CliCommand::Boot, 1, 1},     {"app", CliCommand::App, 1, 1},
+        {"merge", CliCommand::Merge, 2, 2},   {"verify", CliCommand::Verify, 1, 1},
+        {"diff", CliCommand::Diff, 2, 2},     {"flash", CliCommand::Flash, 1, 2},
+        {"module", CliCommand::Module, 0, 0}, {"read", CliCommand::Read, 0, 0},
+    };
+    for (const auto& entry : commands) {
+        if (strName != QLatin1String(entry.pName)) continue;
+        command = entry.command;
+        nFiles = entry.nFiles;
+        nMaxFiles = entry.nMaxFiles;
+        return true;
     }
-    return true;
+    return false;
 }
 
 }  // namespace
@@ -60,7 +61,17 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
         "      [--format bin|hex|srec] [--base ADDR] [--fill BYTE] [--record-bytes 16|32]\n"
         "  verify IMAGE [--boot BOOT] [--app APP] [--fill BYTE]\n"
         "                           check a merged firmware file\n"
-        "  diff A B                 compare the info blocks and bytes of two files\n\n"
+        "  diff A B                 compare the info blocks and bytes of two files\n"
+        "  flash FILE --gdb ADDR    flash a merged image into the module\n"
+        "  flash BOOT APP --gdb ADDR  merge both in memory and flash the result\n"
+        "      [--server NAME] [--no-reset] [--no-backup]\n"
+        "  module --gdb ADDR        show the module's info blocks and the server\n"
+        "  read --gdb ADDR -o FILE [--size N] [--format bin|hex|srec]\n"
+        "                           save the module's firmware region\n"
+        "  verify IMAGE --gdb ADDR  also compare the module with IMAGE (exit 3 when it differs)\n\n"
+        "ADDR is host:port, :port (127.0.0.1), a serial device (/dev/ttyACM0, COM7) or\n"
+        "|command (a server speaking on its standard input and output). NAME is one of\n"
+        "openocd, pyocd, blackmagic, stutil, jlink, qemu, generic.\n\n"
         "merge saves to OUT, by default to the proposed name in the current folder:\n"
         "<App file title>_<version>.bin, or <App file title>_all.bin for an App without a\n"
         "version (.hex or .srec with --format). OUT may be a folder (the proposed name inside\n"
@@ -70,8 +81,9 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
         "Exit status: 0 done (diff: the files are identical); 1 an input refused, a question\n"
         "answered No, a write failed (diff: the files differ); 2 wrong usage; 3 a verify\n"
         "check failed."));
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("boot, app, merge, verify or diff"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("boot, app, merge, verify, diff, flash, module or read"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("image files"),
                                  QStringLiteral("FILE..."));
     QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
@@ -91,6 +103,7 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
                              QStringLiteral("merge: replace an existing OUT without asking."));
     parser.addOptions({yes, no, force, output, catalogue, json});
     AddImageOptions(parser);
+    AddProbeOptions(parser);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -104,20 +117,25 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
         return CliParse::ExitOk;
     }
     QStringList positional = parser.positionalArguments();
-    int nFiles = 0;
+    int nFiles = 0, nMaxFiles = 0;
     if (positional.isEmpty()) {
-        return UsageError(parser,
-                          QStringLiteral("a command is needed: boot, app, merge, verify or diff"));
-    }
-    if (!CommandOf(positional.first(), options.command, nFiles)) {
         return UsageError(
-            parser, QStringLiteral("unknown command \"%1\": use boot, app, merge, verify or diff")
-                        .arg(positional.first()));
+            parser, QStringLiteral("a command is needed: boot, app, merge, verify, diff, flash, "
+                                   "module or read"));
+    }
+    if (!CommandOf(positional.first(), options.command, nFiles, nMaxFiles)) {
+        return UsageError(parser, QStringLiteral("unknown command \"%1\": use boot, app, merge, "
+                                                 "verify, diff, flash, module or read")
+                                      .arg(positional.first()));
     }
     options.files = positional.mid(1);
-    if (options.files.size() != nFiles) {
+    if (options.files.size() < nFiles || options.files.size() > nMaxFiles) {
         return UsageError(
-            parser, QStringLiteral("%1 takes %2 file(s)").arg(positional.first()).arg(nFiles));
+            parser,
+            QStringLiteral("%1 takes %2 file(s)")
+                .arg(positional.first())
+                .arg(nFiles == nMaxFiles ? QString::number(nFiles)
+                                         : QStringLiteral("%1 or %2").arg(nFiles).arg(nMaxFiles)));
     }
     if (options.files.contains(QString()) ||
         (parser.isSet(output) && parser.value(output).isEmpty()) ||
@@ -133,8 +151,12 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     }
     if (parser.isSet(yes) && parser.isSet(no))
         return UsageError(parser, "-y and -n exclude each other");
-    if (parser.isSet(output) && options.command != CliCommand::Merge) {
-        return UsageError(parser, QStringLiteral("-o goes with merge"));
+    if (parser.isSet(output) && options.command != CliCommand::Merge &&
+        options.command != CliCommand::Read) {
+        return UsageError(parser, QStringLiteral("-o goes with merge and read"));
+    }
+    if (!parser.isSet(output) && options.command == CliCommand::Read) {
+        return UsageError(parser, QStringLiteral("read needs -o FILE"));
     }
     if (parser.isSet(force) && options.command != CliCommand::Merge) {
         return UsageError(parser, QStringLiteral("-f goes with merge"));
@@ -149,7 +171,8 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     options.strCatalogue = parser.value(catalogue);
     options.bJson = parser.isSet(json);
     options.bForce = parser.isSet(force);
-    const QString strImageError = ReadImageOptions(parser, options);
+    QString strImageError = ReadImageOptions(parser, options);
+    if (strImageError.isEmpty()) strImageError = ReadProbeOptions(parser, options);
     if (!strImageError.isEmpty()) return UsageError(parser, strImageError);
     return CliParse::Run;
 }

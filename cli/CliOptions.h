@@ -8,7 +8,7 @@
 
 class QCoreApplication;
 
-enum class CliCommand { Boot, App, Merge, Verify, Diff };
+enum class CliCommand { Boot, App, Merge, Verify, Diff, Flash, Module, Read };
 enum class CliAnswer { Ask, Yes, No };
 
 struct CliOptions {
@@ -23,6 +23,12 @@ struct CliOptions {
     QString strBoot;      // --boot and --app, verify only
     QString strApp;
     MergeOptions merge;  // --fill (merge and verify), --format, --base, --record-bytes
+    // The module behind a GDB server: flash, module, read, verify --gdb.
+    QString strGdb;         // --gdb ADDRESS
+    QString strServer;      // --server NAME, empty: told from its answers
+    bool bReset = true;     // --no-reset
+    bool bBackup = true;    // --no-backup
+    std::uint32_t dwSize = 0;  // --size, read only; 0: the firmware region
 };
 
 enum class CliParse { Run, ExitOk, UsageError };

@@ -6,6 +6,7 @@
 
 #include "cli/CliFiles.h"
 #include "cli/CliJson.h"
+#include "cli/CliProbe.h"
 #include "cli/DigestLine.h"
 #include "cli/StderrPane.h"
 #include "firmware/Digest.h"
@@ -49,16 +50,18 @@ QJsonObject CheckJson(const VerifyCheck& check) {
 }
 
 void PrintVerifyJson(const QString& strPath, const QByteArray& image,
-                     const std::vector<VerifyCheck>& checks, bool bAllOk) {
+                     const std::vector<VerifyCheck>& checks, bool bAllOk,
+                     const QJsonObject& module) {
     QJsonArray array;
     for (const VerifyCheck& check : checks) array.append(CheckJson(check));
-    const QJsonObject json{{QStringLiteral("schemaVersion"), 1},
-                           {QStringLiteral("file"), strPath},
-                           {QStringLiteral("size"), static_cast<double>(image.size())},
-                           {QStringLiteral("crc32"), QString::asprintf("%08x", Crc32(image))},
-                           {QStringLiteral("sha256"), Sha256Hex(image)},
-                           {QStringLiteral("ok"), bAllOk},
-                           {QStringLiteral("checks"), array}};
+    QJsonObject json{{QStringLiteral("schemaVersion"), 1},
+                     {QStringLiteral("file"), strPath},
+                     {QStringLiteral("size"), static_cast<double>(image.size())},
+                     {QStringLiteral("crc32"), QString::asprintf("%08x", Crc32(image))},
+                     {QStringLiteral("sha256"), Sha256Hex(image)},
+                     {QStringLiteral("ok"), bAllOk},
+                     {QStringLiteral("checks"), array}};
+    if (!module.isEmpty()) json[QStringLiteral("module")] = module;
     PrintLines(stdout, QString::fromUtf8(QJsonDocument(json).toJson()));
 }
 
@@ -78,12 +81,17 @@ int RunVerify(const CliOptions& options) {
     const std::vector<VerifyCheck> checks = VerifyFirmwareImage(image, ref);
     bool bAllOk = true;
     for (const VerifyCheck& check : checks) bAllOk = bAllOk && check.bOk;
-    if (options.bJson) {
-        PrintVerifyJson(strPath, image, checks, bAllOk);
-    } else {
+    if (!options.bJson) {
         QString strOut;
         for (const VerifyCheck& check : checks) strOut += VerifyLine(check) + QLatin1Char('\n');
         PrintLines(stdout, strOut + DigestLine(strPath, image) + QLatin1Char('\n'));
     }
-    return bAllOk ? 0 : 3;
+    // The module is compared after the file's own checks, which need no probe.
+    QJsonObject module;
+    const int nModule = options.strGdb.isEmpty()
+                            ? 0
+                            : CompareWithModule(options, image, options.bJson ? &module : nullptr);
+    if (options.bJson) PrintVerifyJson(strPath, image, checks, bAllOk && nModule == 0, module);
+    if (nModule == 1) return 1;
+    return bAllOk && nModule == 0 ? 0 : 3;
 }

@@ -19,7 +19,11 @@ QString PanelTitle() { return CoreLabel(QT_TRANSLATE_NOOP("CoreText", "文件信
 
 QString BlockOneHead(const char* pPositionLabel, std::int32_t nLength, const FirmwareInfoBlock& b) {
     return PanelTitle() + QLatin1String("  ") + L(QT_TRANSLATE_NOOP("CoreText", "文件大小")) +
-           QString::asprintf("%d \r\n", nLength) + L(pPositionLabel) +
+           QString::asprintf("%d \r\n", nLength) + BlockOneFields(pPositionLabel, b);
+}
+
+QString BlockOneFields(const char* pPositionLabel, const FirmwareInfoBlock& b) {
+    return L(pPositionLabel) +
            QString::asprintf("0x%04X  ", static_cast<unsigned>(INFO_BLOCK1_OFFSET)) +
            L(QT_TRANSLATE_NOOP("CoreText", "信息块大小")) + QString::asprintf("%d  \r\n", b.wSize) +
            L(QT_TRANSLATE_NOOP("CoreText", "信息块类型")) + QString::asprintf("0x%04X  ", b.wType);

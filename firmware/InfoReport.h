@@ -18,6 +18,8 @@ QString PanelTitle();
 // "文件信息  文件大小: ..." up to and including the type word of block 1; pPositionLabel is
 // "信息块位置" (boot-loader panel) or "信息块1位置" (App panel), marked for translation.
 QString BlockOneHead(const char* pPositionLabel, std::int32_t nLength, const FirmwareInfoBlock& b);
+// The same without the title and the file size: position, size and type word of block 1.
+QString BlockOneFields(const char* pPositionLabel, const FirmwareInfoBlock& b);
 
 // The boot-loader view: versions, chip and sizes.
 void AppendBootViewLines(QString& strReport, const FirmwareInfoBlock& b);

@@ -19,3 +19,6 @@ std::string TerminalTextToUtf8(const std::string& text);
 
 // True when standard input is an interactive terminal or console.
 bool StdinIsTerminal();
+
+// True when standard error is one (where a progress line may be redrawn in place).
+bool StderrIsTerminal();

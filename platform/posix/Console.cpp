@@ -11,6 +11,8 @@ bool WriteStreamText(std::FILE* pStream, const QString& strText) {
 
 bool StdinIsTerminal() { return ::isatty(STDIN_FILENO) != 0; }
 
+bool StderrIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
+
 void UseBinaryStandardStreams() {}
 
 std::string TerminalTextToUtf8(const std::string& text) { return text; }

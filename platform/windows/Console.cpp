@@ -50,6 +50,8 @@ bool StdinIsTerminal() {
     return ConsoleOf(stdin) != nullptr;
 }
 
+bool StderrIsTerminal() { return ConsoleOf(stderr) != nullptr; }
+
 void UseBinaryStandardStreams() {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);

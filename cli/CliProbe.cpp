@@ -1,0 +1,208 @@
+#include "cli/CliProbe.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+
+#include "cli/CliJson.h"
+#include "cli/CliProgress.h"
+#include "cli/CliWindow.h"
+#include "cli/DigestLine.h"
+#include "cli/StderrPane.h"
+#include "firmware/Digest.h"
+#include "firmware/FirmwareDiff.h"
+#include "firmware/FirmwareVerify.h"
+#include "firmware/Handlers.h"
+#include "firmware/ImageChunks.h"
+#include "firmware/ImageFile.h"
+#include "firmware/Workspace.h"
+#include "firmware/probe/FlashModule.h"
+#include "firmware/probe/ModuleRead.h"
+#include "log/RunLog.h"
+
+namespace {
+
+QJsonObject ProbeErrorJson(const ProbeResult& result) {
+    QJsonObject error{{QStringLiteral("code"), result.Code()},
+                      {QStringLiteral("message"), result.Text()},
+                      {QStringLiteral("step"), result.strStep}};
+    if (result.bHasAddress) error[QStringLiteral("address")] = AddressText(result.dwAddress);
+    if (!result.strServer.isEmpty()) error[QStringLiteral("server")] = result.strServer;
+    return error;
+}
+
+int Fail(const CliOptions& options, const ProbeResult& result) {
+    g_RunLog.FlushOutput();
+    if (options.bJson) PrintJson(QJsonObject{{QStringLiteral("error"), ProbeErrorJson(result)}});
+    return 1;
+}
+
+QJsonObject BlockJson(const QByteArray& bytes, const FirmwareInfoBlock& b) {
+    return QJsonObject{{QStringLiteral("bytes"), QString::fromLatin1(bytes.toHex())},
+                       {QStringLiteral("marker"), b.HasMarker()},
+                       {QStringLiteral("type"), QString::asprintf("0x%04X", b.wType)}};
+}
+
+QJsonObject ModuleJson(const ModuleInfo& module) {
+    return QJsonObject{{QStringLiteral("block1"), BlockJson(module.block1, module.b1)},
+                       {QStringLiteral("block2"), BlockJson(module.block2, module.b2)},
+                       {QStringLiteral("report"), ModuleReport(module)}};
+}
+
+// The image a flash of one file writes: a merged image, or a build output of one that starts
+// at 0x08000000.
+bool ReadFlashImage(const QString& strPath, std::uint8_t byFill, QByteArray& image) {
+    const QString strAbsolute = QFileInfo(strPath).absoluteFilePath();
+    const ImageInput input =
+        ReadImageInput(strAbsolute, INPUT_FILE_LIMIT, FIRMWARE_BUF_SIZE + 1, byFill);
+    QString strRefusal;
+    if (!input.Ok()) {
+        strRefusal = input.strReason.isEmpty() ? QStringLiteral("无法读取") : input.strReason;
+    } else if (input.bytes.size() > FIRMWARE_BUF_SIZE) {
+        strRefusal = QStringLiteral("大于 %1 Bytes, 不是合成的固件").arg(FIRMWARE_BUF_SIZE);
+    } else if (input.format != ImageFormat::Bin && input.dwStart != APP_ADDRESS_BASE) {
+        strRefusal = QStringLiteral("起始地址 %1, 应为 %2")
+                         .arg(AddressText(input.dwStart), AddressText(APP_ADDRESS_BASE));
+    }
+    if (!strRefusal.isEmpty()) {
+        WriteLog(FileLogLine("打开", strAbsolute, QStringLiteral("失败, ") + strRefusal));
+        return false;
+    }
+    WriteLog(
+        FileLogLine("打开", strAbsolute, QStringLiteral("成功, %1 Bytes").arg(input.bytes.size())));
+    image = input.bytes;
+    return true;
+}
+
+// flash BOOT APP: the merge of both programs, with its checks and question, in memory.
+bool MergeForFlash(const CliOptions& options, CCliWindow& wnd, QByteArray& image) {
+    const bool bBoot = InspectBootLoaderFile(wnd, QFileInfo(options.files[0]).absoluteFilePath(),
+                                             nullptr, options.merge.byFill);
+    const bool bApp = InspectAppFile(wnd, QFileInfo(options.files[1]).absoluteFilePath(),
+                                     FileTitleOf(options.files[1]), nullptr, options.merge.byFill);
+    if (!bBoot || !bApp || MergeFirmware(wnd, options.merge) != MergeResult::Built) return false;
+    image = QByteArray(reinterpret_cast<const char*>(g_Workspace.FirmwareBuf),
+                       g_Workspace.nFirmwareSize);
+    return true;
+}
+
+void PrintFlashJson(const CliOptions& options, const QByteArray& image, const FlashReport& report) {
+    QJsonObject document{
+        {QStringLiteral("ok"), report.result.bOk},
+        {QStringLiteral("gdb"), options.strGdb},
+        {QStringLiteral("image"), OutputJson(options.files.join(QLatin1Char('+')), image)},
+        {QStringLiteral("written"), static_cast<double>(report.nWritten)},
+        {QStringLiteral("writeSeconds"), report.dWriteSeconds},
+        {QStringLiteral("verifySeconds"), report.dVerifySeconds},
+        {QStringLiteral("verify"), report.strVerifyHow},
+        {QStringLiteral("marker"), report.bMarkerWritten},
+        {QStringLiteral("reset"), report.strReset},
+        {QStringLiteral("backup"), report.strBackupPath},
+    };
+    if (report.bModuleRead) document[QStringLiteral("module")] = ModuleJson(report.module);
+    if (!report.result.bOk) document[QStringLiteral("error")] = ProbeErrorJson(report.result);
+    PrintJson(document);
+}
+
+}  // namespace
+
+int RunFlash(const CliOptions& options, CCliWindow& wnd) {
+    QByteArray image;
+    const bool bMerged = options.files.size() == 2;
+    if (!(bMerged ? MergeForFlash(options, wnd, image)
+                  : ReadFlashImage(options.files[0], options.merge.byFill, image))) {
+        return Fail(options, ProbeResult::Failed(ProbeResult::Reason::File, QStringLiteral("打开"),
+                                                 QStringLiteral("固件未载入")));
+    }
+    FlashOptions flash;
+    flash.strServer = options.strServer;
+    flash.bReset = options.bReset;
+    flash.bBackup = options.bBackup;
+    flash.strBackupFolder = DayLogFolder();
+    flash.bImageChecked = bMerged;  // the merge has run the layout checks and asked
+    FlashReport report;
+    {
+        CStderrProgress progress;
+        report = FlashModule(options.strGdb, image, flash, wnd, progress);
+    }
+    g_RunLog.FlushOutput();
+    if (options.bJson) PrintFlashJson(options, image, report);
+    return report.result.bOk ? 0 : 1;
+}
+
+int RunModule(const CliOptions& options) {
+    CGdbTarget target;
+    ProbeResult result = ConnectModule(target, options.strGdb, options.strServer);
+    ModuleInfo module;
+    CNoProgress progress;
+    if (result.bOk) result = ReadModuleInfo(target, module, progress);
+    if (result.bOk) {
+        WriteLog(QStringLiteral("读取模块 = 成功, ") + ModuleSummary(module));
+        target.Detach();
+    } else {
+        WriteLog(QStringLiteral("读取模块 = 失败, ") + result.Text());
+    }
+    if (!result.bOk) return Fail(options, result);
+    g_RunLog.FlushOutput();
+    if (options.bJson) {
+        QJsonObject document = ModuleJson(module);
+        document[QStringLiteral("target")] = TargetDescription(target);
+        PrintJson(document);
+    } else {
+        PrintLines(stdout,
+                   TargetDescription(target) + QStringLiteral("\r\n") + ModuleReport(module));
+    }
+    return 0;
+}
+
+int RunRead(const CliOptions& options) {
+    CGdbTarget target;
+    ProbeResult result = ConnectModule(target, options.strGdb, options.strServer);
+    QByteArray bytes;
+    if (result.bOk) {
+        CStderrProgress progress;
+        result = target.Read(APP_ADDRESS_BASE, ModuleReadSize(target, options.dwSize), bytes,
+                             progress, QStringLiteral("读取"));
+    }
+    if (result.bOk) result = target.Detach();
+    const QString strPath = QFileInfo(options.strOutput).absoluteFilePath();
+    if (result.bOk) result = SaveModuleImage(strPath, bytes, options.merge.nFormat);
+    if (!result.bOk) {
+        WriteLog(QStringLiteral("读取模块 = 失败, ") + result.Text());
+        return Fail(options, result);
+    }
+    g_RunLog.FlushOutput();
+    if (options.bJson) {
+        PrintJson(QJsonObject{{QStringLiteral("output"), OutputJson(strPath, bytes)}});
+    } else {
+        PrintLines(stdout, DigestLine(strPath, bytes) + QLatin1Char('\n'));
+    }
+    return 0;
+}
+
+int CompareWithModule(const CliOptions& options, const QByteArray& image, QJsonObject* pJson) {
+    CGdbTarget target;
+    ProbeResult result = target.Connect(options.strGdb, options.strServer);
+    QByteArray module;
+    CNoProgress progress;
+    if (result.bOk) {
+        result = target.Read(APP_ADDRESS_BASE, static_cast<std::uint32_t>(image.size()), module,
+                             progress, QStringLiteral("读取"));
+    }
+    if (result.bOk) target.Detach();
+    if (!result.bOk) {
+        PrintLines(stderr, QStringLiteral("quorrix-cli: ") + result.Text() + QLatin1Char('\n'));
+        if (pJson) *pJson = QJsonObject{{QStringLiteral("error"), ProbeErrorJson(result)}};
+        return 1;
+    }
+    const FirmwareDiff diff = DiffFirmwareImages(image, module);
+    if (pJson) {
+        *pJson = QJsonObject{
+            {QStringLiteral("identical"), diff.bIdentical},
+            {QStringLiteral("firstDifference"), static_cast<double>(diff.nFirstDifference)},
+            {QStringLiteral("differingBytes"), static_cast<double>(diff.nDifferingBytes)}};
+    } else {
+        PrintLines(stdout, QStringLiteral("module %1:\n").arg(options.strGdb) +
+                               diff.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+    return diff.bIdentical ? 0 : 3;
+}
