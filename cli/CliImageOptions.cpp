@@ -75,7 +75,7 @@ QString CheckCommands(const QCommandLineParser& parser, CliCommand command) {
         return QStringLiteral("--fill goes with merge, verify and flash");
     }
     if (parser.isSet(QStringLiteral("json")) && command == CliCommand::Diff)
-        return QStringLiteral("--json goes with boot, app, merge and verify");
+        return QStringLiteral("--json goes with boot, app, merge, verify, flash, module and read");
     return {};
 }
 
@@ -83,7 +83,7 @@ QString CheckCommands(const QCommandLineParser& parser, CliCommand command) {
 
 void AddImageOptions(QCommandLineParser& parser) {
     parser.addOptions({
-        {QStringLiteral("format"), QStringLiteral("merge: bin (default), hex or srec."),
+        {QStringLiteral("format"), QStringLiteral("merge, read: bin (default), hex or srec."),
          QStringLiteral("FORMAT")},
         {QStringLiteral("base"),
          QStringLiteral("merge: load address of byte 0 in hex and srec (default 0x08000000)."),
@@ -92,7 +92,8 @@ void AddImageOptions(QCommandLineParser& parser) {
          QStringLiteral("merge: data bytes a hex or srec line, 16 (default) or 32."),
          QStringLiteral("N")},
         {QStringLiteral("fill"),
-         QStringLiteral("merge, verify: the byte that pads a short boot loader (default 0x00)."),
+         QStringLiteral(
+             "merge, verify, flash: the byte that pads a short boot loader (default 0x00)."),
          QStringLiteral("BYTE")},
         {QStringLiteral("boot"),
          QStringLiteral("verify: the boot loader the image was merged from."),

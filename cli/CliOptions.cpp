@@ -54,7 +54,8 @@ bool CommandOf(const QString& strName, CliCommand& command, int& nFiles, int& nM
 CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Inspects boot-loader and App images and merges them into one firmware file.\n\n"
+        "Inspects boot-loader and App images and merges them into one firmware file;\n"
+        "flashes, verifies and reads a module through its probe's GDB server.\n\n"
         "  boot FILE                show the boot-loader report of FILE\n"
         "  app FILE                 show the App report of FILE and what a merge records\n"
         "  merge BOOT APP [-o OUT]  merge both images and save the firmware file\n"
@@ -79,8 +80,11 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
         "Questions are answered by -y or -n, else at the terminal (y/yes/n/no, 是/否);\n"
         "when standard input is no terminal, or at its end, the answer is No.\n\n"
         "Exit status: 0 done (diff: the files are identical); 1 an input refused, a question\n"
-        "answered No, a write failed (diff: the files differ); 2 wrong usage; 3 a verify\n"
-        "check failed."));
+        "answered No, a write failed, a flash failed (diff: the files differ); 2 wrong usage;\n"
+        "3 a verify check failed or the module differs from IMAGE.\n\n"
+        "flash backs up the blocks it erases beside the day's run log, erases only the blocks\n"
+        "the image covers and writes the rest of them back, verifies every byte, writes the\n"
+        "App's info-block marker last, then resets and runs the module."));
     parser.addPositionalArgument(
         QStringLiteral("command"),
         QStringLiteral("boot, app, merge, verify, diff, flash, module or read"));
@@ -90,15 +94,16 @@ CliParse ParseCliOptions(const QStringList& arguments, CliOptions& options) {
                            QStringLiteral("Answer Yes to every question."));
     QCommandLineOption no({QStringLiteral("n"), QStringLiteral("no")},
                           QStringLiteral("Answer No to every question."));
-    QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                              QStringLiteral("Where merge saves the firmware file."),
-                              QStringLiteral("OUT"));
+    QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("Where merge saves the firmware file, read the module's."),
+        QStringLiteral("OUT"));
     QCommandLineOption catalogue(QStringLiteral("catalogue"),
                                  QStringLiteral("The device catalogue (default ./DeviceList.Ini)."),
                                  QStringLiteral("PATH"), options.strCatalogue);
     QCommandLineOption json(
         QStringLiteral("json"),
-        QStringLiteral("boot, app, merge and verify: print the result as JSON."));
+        QStringLiteral("boot, app, merge, verify, flash, module, read: print the result as JSON."));
     QCommandLineOption force({QStringLiteral("f"), QStringLiteral("force")},
                              QStringLiteral("merge: replace an existing OUT without asking."));
     parser.addOptions({yes, no, force, output, catalogue, json});

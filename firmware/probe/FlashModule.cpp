@@ -52,7 +52,7 @@ private:
     bool Backup();
     bool SaveBackup();
     bool Erase();
-    bool WriteRange(const AddressRange& r);
+    bool WriteRange(const AddressRange& r, bool bBlankMarker = false);
     bool WriteAndVerify();
     bool Marker();
     bool Finish();
@@ -167,8 +167,13 @@ bool CFlashRun::Erase() {
     return true;
 }
 
-bool CFlashRun::WriteRange(const AddressRange& r) {
-    const QByteArray bytes = SpanBytes(m_report.plan, m_image, m_spanOld, r);
+bool CFlashRun::WriteRange(const AddressRange& r, bool bBlankMarker) {
+    const FlashPlan& plan = m_report.plan;
+    QByteArray bytes = SpanBytes(plan, m_image, m_spanOld, r);
+    if (bBlankMarker) {
+        bytes.replace(static_cast<qsizetype>(plan.marker.qwStart - r.qwStart), MARKER_LENGTH,
+                      QByteArray(MARKER_LENGTH, '\xFF'));
+    }
     const std::uint32_t dwAt = static_cast<std::uint32_t>(r.qwStart);
     return Check(m_report.plan.bErase ? m_target.FlashWrite(dwAt, bytes, m_progress)
                                       : m_target.WriteMemory(dwAt, bytes, m_progress));
@@ -178,9 +183,13 @@ bool CFlashRun::WriteAndVerify() {
     const FlashPlan& plan = m_report.plan;
     QElapsedTimer timer;
     timer.start();
+    // A server that erases in its commit and keeps what it is not given (pyOCD) would keep
+    // the old marker: it is given the whole span with the marker blank.
+    const bool bBlankMarker = plan.bErase && plan.bMarker && m_target.Server().bEraseInCommit;
     std::int64_t nBytes = 0;
-    for (const AddressRange& r : plan.pieces) {
-        if (!WriteRange(r)) return false;
+    for (const AddressRange& r :
+         bBlankMarker ? std::vector<AddressRange>{plan.span} : plan.pieces) {
+        if (!WriteRange(r, bBlankMarker)) return false;
         nBytes += static_cast<std::int64_t>(r.Length());
     }
     if (plan.bErase && !Check(m_target.FlashDone())) return false;

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <string_view>
 
 #include "firmware/Digest.h"
@@ -442,4 +443,20 @@ TEST_F(CliProcess, BuildOutputsAreConvertedOrRefusedWithTheirLine) {
     EXPECT_EQ(refused.nExit, 1);
     EXPECT_TRUE(refused.strErr.contains(QString::fromUtf8("broken.hex = 失败, 第 2 行")))
         << refused.strErr.toStdString();
+}
+
+TEST_F(CliProcess, ModuleCommandsRefuseWrongUsageAndAnAbsentServer) {
+    EXPECT_EQ(Run({"flash", "boot.bin"}).nExit, 2);             // no --gdb
+    EXPECT_EQ(Run({"read", "--gdb", ":3333"}).nExit, 2);        // no -o
+    EXPECT_EQ(Run({"module", "--gdb", "localhost"}).nExit, 2);  // no port
+    EXPECT_EQ(Run({"module", "--gdb", ":3333", "--server", "nosuch"}).nExit, 2);
+    EXPECT_EQ(Run({"merge", "boot.bin", "AppX.bin", "--gdb", ":3333"}).nExit, 2);
+    QTcpServer closed;  // a port that was free a moment ago: nothing listens there now
+    closed.listen(QHostAddress::LocalHost, 0);
+    const QString strPort = QStringLiteral(":%1").arg(closed.serverPort());
+    closed.close();
+    const CliRun module = Run({"module", "--gdb", strPort});
+    EXPECT_EQ(module.nExit, 1);
+    EXPECT_TRUE(module.strErr.contains(QStringLiteral("连接 GDB ") + strPort + " = 失败"))
+        << module.strErr.toStdString();
 }
