@@ -20,6 +20,20 @@ const char* const CORE_PHRASES[] = {
     QT_TRANSLATE_NOOP("CoreText", "合成的固件有 "),
     QT_TRANSLATE_NOOP("CoreText", "未知类型"),
     QT_TRANSLATE_NOOP("CoreText", "发生错误"),
+    // The flash's questions and the failures the flash window shows.
+    QT_TRANSLATE_NOOP("CoreText", "模块的模块类型是 "),
+    QT_TRANSLATE_NOOP("CoreText", "模块的芯片类型是 "),
+    QT_TRANSLATE_NOOP("CoreText", ", 固件的是 "),
+    QT_TRANSLATE_NOOP("CoreText", "模块上的 App 版本 "),
+    QT_TRANSLATE_NOOP("CoreText", " 比固件的 "),
+    QT_TRANSLATE_NOOP("CoreText", " 新。"),
+    QT_TRANSLATE_NOOP("CoreText", "仍要烧写吗?"),
+    QT_TRANSLATE_NOOP("CoreText", "固件有 "),
+    QT_TRANSLATE_NOOP("CoreText", "等待回复超时"),
+    QT_TRANSLATE_NOOP("CoreText", "等待确认超时"),
+    QT_TRANSLATE_NOOP("CoreText", "连接中断: "),
+    QT_TRANSLATE_NOOP("CoreText", "服务器: "),
+    QT_TRANSLATE_NOOP("CoreText", "已取消"),
 };
 
 }  // namespace

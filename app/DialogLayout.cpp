@@ -50,7 +50,9 @@ const ControlTemplate MAIN_DIALOG_CONTROLS[MAIN_CONTROL_COUNT] = {
     {IDC_ADDRESS_OFFSET, ControlKind::Edit, 49, 203, 32, 12, "", MERGE_ROW},
     {IDC_MERGE, ControlKind::Button, 103, 202, 45, 16,
      QT_TRANSLATE_NOOP("CQuorrixDlg", "合成固件..."), MERGE_ROW},
-    {IDC_OUTPUT_PATH, ControlKind::Edit, 155, 203, 280, 14, "", MERGE_ROW_WIDE},
+    {IDC_FLASH, ControlKind::Button, 152, 202, 45, 16,
+     QT_TRANSLATE_NOOP("CQuorrixDlg", "烧写固件..."), MERGE_ROW},
+    {IDC_OUTPUT_PATH, ControlKind::Edit, 201, 203, 234, 14, "", MERGE_ROW_WIDE},
     {IDC_OUTPUT_PANE, ControlKind::OutputPane, 7, 228, 426, 102, "", PANE},
     // Grows up into the pane's room once it is shown (MakeRoomForStrip).
     {IDC_LAYOUT_STRIP, ControlKind::LayoutStrip, 7, 331, 310, 15, "", BOTTOM_LEFT},

@@ -17,13 +17,14 @@ enum class ControlKind {
 };
 
 // The window's own controls beside those the core knows: the arrows of the recent-files menus,
-// the verify and compare buttons and the picture of the merged layout.
+// the verify and compare buttons, the flash button and the picture of the merged layout.
 enum : int {
     IDC_RECENT_BOOT = 1101,
     IDC_RECENT_APP = 1103,
     IDC_VERIFY = 1111,
     IDC_COMPARE = 1112,
     IDC_LAYOUT_STRIP = 1113,
+    IDC_FLASH = 1114,
 };
 
 // How a control follows a window larger than its template: each edge moves by this many
@@ -44,7 +45,7 @@ struct ControlTemplate {
 // The template's size is the window's smallest.
 inline constexpr int MAIN_DIALOG_WIDTH = 445;
 inline constexpr int MAIN_DIALOG_HEIGHT = 347;
-inline constexpr int MAIN_CONTROL_COUNT = 19;
+inline constexpr int MAIN_CONTROL_COUNT = 20;
 extern const ControlTemplate MAIN_DIALOG_CONTROLS[MAIN_CONTROL_COUNT];
 
 // The dialog font: the desktop's font at 9 points.

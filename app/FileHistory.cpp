@@ -48,3 +48,13 @@ void RememberFile(int nButtonId, const QString& strPath) {
 }
 
 void SetWindowSettingsFile(const QString& strIniPath) { SettingsFile() = strIniPath; }
+
+QStringList RememberedTexts(const QString& strKey) {
+    return OpenSettings()->value(strKey).toStringList();
+}
+
+void RememberTexts(const QString& strKey, const QStringList& texts) {
+    const std::unique_ptr<QSettings> pSettings = OpenSettings();
+    pSettings->setValue(strKey, texts);
+    pSettings->sync();
+}

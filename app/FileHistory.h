@@ -15,3 +15,7 @@ void RememberFile(int nButtonId, const QString& strPath);
 
 // Keeps the settings in an INI file instead (tests); empty goes back to the user's settings.
 void SetWindowSettingsFile(const QString& strIniPath);
+
+// Texts the window keeps under a key of its own (the flash window's connection).
+QStringList RememberedTexts(const QString& strKey);
+void RememberTexts(const QString& strKey, const QStringList& texts);

@@ -23,6 +23,7 @@
 #include "app/DropTarget.h"
 #include "app/FileDialogTexts.h"
 #include "app/FileHistory.h"
+#include "app/FlashDlg.h"
 #include "app/LayoutStrip.h"
 #include "app/RecentFilesMenu.h"
 #include "app/SaveTarget.h"
@@ -137,6 +138,7 @@ void CQuorrixDlg::CreateControls() {
     connectButton(IDC_OPEN_BOOT, &CQuorrixDlg::OnBnClickedOpenBootLoader);
     connectButton(IDC_OPEN_APP, &CQuorrixDlg::OnBnClickedOpenApp);
     connectButton(IDC_MERGE, &CQuorrixDlg::OnBnClickedMergeFirmware);
+    connectButton(IDC_FLASH, &CQuorrixDlg::OnBnClickedFlashFirmware);
     m_report = {static_cast<QPushButton*>(Control(IDC_VERIFY)),
                 static_cast<QPushButton*>(Control(IDC_COMPARE)),
                 static_cast<CLayoutStrip*>(Control(IDC_LAYOUT_STRIP))};
@@ -229,6 +231,16 @@ void CQuorrixDlg::OnBnClickedOpenBootLoader() { ChooseAndOpenImage(IDC_OPEN_BOOT
 void CQuorrixDlg::OnBnClickedOpenApp() { ChooseAndOpenImage(IDC_OPEN_APP); }
 void CQuorrixDlg::OnBnClickedVerifyFirmware() { ShowVerifyReport(this, *m_pDialogs); }
 void CQuorrixDlg::OnBnClickedCompareFirmware() { ShowCompareReport(this, *m_pDialogs); }
+
+void CQuorrixDlg::OnBnClickedFlashFirmware() {
+    CFlashDlg dlg(this, *this, *m_pDialogs);
+    if (g_Workspace.nFirmwareSize > 0) {
+        dlg.SetImage(QByteArray(reinterpret_cast<const char*>(g_Workspace.FirmwareBuf),
+                                g_Workspace.nFirmwareSize),
+                     tr("上次合成的固件"));
+    }
+    dlg.exec();
+}
 
 // The dialog starts in the folder of the button's last file.
 void CQuorrixDlg::ChooseAndOpenImage(int nButtonId) {

@@ -45,6 +45,8 @@ public Q_SLOTS:
     void OnBnClickedMergeFirmware();
     void OnBnClickedVerifyFirmware();
     void OnBnClickedCompareFirmware();
+    // The flash window, with the last merged image when there is one.
+    void OnBnClickedFlashFirmware();
     void ShowAboutBox();
     // Opens a file as button 1001 or 1003 does once its dialog is answered: a dropped file,
     // or one from the button's recent files.

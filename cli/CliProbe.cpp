@@ -13,8 +13,8 @@
 #include "firmware/FirmwareVerify.h"
 #include "firmware/Handlers.h"
 #include "firmware/ImageChunks.h"
-#include "firmware/ImageFile.h"
 #include "firmware/Workspace.h"
+#include "firmware/probe/FlashImage.h"
 #include "firmware/probe/FlashModule.h"
 #include "firmware/probe/ModuleRead.h"
 #include "log/RunLog.h"
@@ -46,31 +46,6 @@ QJsonObject ModuleJson(const ModuleInfo& module) {
     return QJsonObject{{QStringLiteral("block1"), BlockJson(module.block1, module.b1)},
                        {QStringLiteral("block2"), BlockJson(module.block2, module.b2)},
                        {QStringLiteral("report"), ModuleReport(module)}};
-}
-
-// The image a flash of one file writes: a merged image, or a build output of one that starts
-// at 0x08000000.
-bool ReadFlashImage(const QString& strPath, std::uint8_t byFill, QByteArray& image) {
-    const QString strAbsolute = QFileInfo(strPath).absoluteFilePath();
-    const ImageInput input =
-        ReadImageInput(strAbsolute, INPUT_FILE_LIMIT, FIRMWARE_BUF_SIZE + 1, byFill);
-    QString strRefusal;
-    if (!input.Ok()) {
-        strRefusal = input.strReason.isEmpty() ? QStringLiteral("无法读取") : input.strReason;
-    } else if (input.bytes.size() > FIRMWARE_BUF_SIZE) {
-        strRefusal = QStringLiteral("大于 %1 Bytes, 不是合成的固件").arg(FIRMWARE_BUF_SIZE);
-    } else if (input.format != ImageFormat::Bin && input.dwStart != APP_ADDRESS_BASE) {
-        strRefusal = QStringLiteral("起始地址 %1, 应为 %2")
-                         .arg(AddressText(input.dwStart), AddressText(APP_ADDRESS_BASE));
-    }
-    if (!strRefusal.isEmpty()) {
-        WriteLog(FileLogLine("打开", strAbsolute, QStringLiteral("失败, ") + strRefusal));
-        return false;
-    }
-    WriteLog(
-        FileLogLine("打开", strAbsolute, QStringLiteral("成功, %1 Bytes").arg(input.bytes.size())));
-    image = input.bytes;
-    return true;
 }
 
 // flash BOOT APP: the merge of both programs, with its checks and question, in memory.
@@ -107,11 +82,13 @@ void PrintFlashJson(const CliOptions& options, const QByteArray& image, const Fl
 
 int RunFlash(const CliOptions& options, CCliWindow& wnd) {
     QByteArray image;
+    QString strReason;
     const bool bMerged = options.files.size() == 2;
     if (!(bMerged ? MergeForFlash(options, wnd, image)
-                  : ReadFlashImage(options.files[0], options.merge.byFill, image))) {
-        return Fail(options, ProbeResult::Failed(ProbeResult::Reason::File, QStringLiteral("打开"),
-                                                 QStringLiteral("固件未载入")));
+                  : ReadFlashImage(options.files[0], options.merge.byFill, image, strReason))) {
+        return Fail(options, ProbeResult::Failed(
+                                 ProbeResult::Reason::File, QStringLiteral("打开"),
+                                 strReason.isEmpty() ? QStringLiteral("固件未载入") : strReason));
     }
     FlashOptions flash;
     flash.strServer = options.strServer;

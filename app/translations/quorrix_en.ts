@@ -104,6 +104,14 @@ Do you want to replace it?</translation>
             <source>比较固件...</source>
             <translation>Compare...</translation>
         </message>
+        <message>
+            <source>烧写固件...</source>
+            <translation>Flash...</translation>
+        </message>
+        <message>
+            <source>上次合成的固件</source>
+            <translation>Last merged image</translation>
+        </message>
     </context>
     <context>
         <name>CoreText</name>
@@ -278,6 +286,70 @@ Do you want to replace it?</translation>
         <message>
             <source>仍要保存吗?</source>
             <translation>Save it anyway?</translation>
+        </message>
+        <message>
+            <source>模块信息</source>
+            <translation>Module info</translation>
+        </message>
+        <message>
+            <source>信息块1: 未找到信息块</source>
+            <translation>Block 1: no info block found</translation>
+        </message>
+        <message>
+            <source>信息块2: 未找到信息块</source>
+            <translation>Block 2: no info block found</translation>
+        </message>
+        <message>
+            <source>模块的模块类型是 </source>
+            <translation>The module's module type is </translation>
+        </message>
+        <message>
+            <source>模块的芯片类型是 </source>
+            <translation>The module's chip type is </translation>
+        </message>
+        <message>
+            <source>, 固件的是 </source>
+            <translation>, the image's is </translation>
+        </message>
+        <message>
+            <source>模块上的 App 版本 </source>
+            <translation>The module's App version </translation>
+        </message>
+        <message>
+            <source> 比固件的 </source>
+            <translation> is newer than the image's </translation>
+        </message>
+        <message>
+            <source> 新。</source>
+            <translation>.</translation>
+        </message>
+        <message>
+            <source>仍要烧写吗?</source>
+            <translation>Flash it anyway?</translation>
+        </message>
+        <message>
+            <source>固件有 </source>
+            <translation>The image has </translation>
+        </message>
+        <message>
+            <source>等待回复超时</source>
+            <translation>no answer in time</translation>
+        </message>
+        <message>
+            <source>等待确认超时</source>
+            <translation>no acknowledgement in time</translation>
+        </message>
+        <message>
+            <source>连接中断: </source>
+            <translation>connection lost: </translation>
+        </message>
+        <message>
+            <source>服务器: </source>
+            <translation>server: </translation>
+        </message>
+        <message>
+            <source>已取消</source>
+            <translation>cancelled</translation>
         </message>
     </context>
     <context>
@@ -870,6 +942,77 @@ Do you want to replace it?</translation>
         <message>
             <source>; </source>
             <translation>; </translation>
+        </message>
+    </context>
+    <context>
+        <name>CFlashDlg</name>
+        <message>
+            <source>烧写固件</source>
+            <translation>Flash firmware</translation>
+        </message>
+        <message>
+            <source>自动识别</source>
+            <translation>Tell from its answers</translation>
+        </message>
+        <message>
+            <source>未选择固件</source>
+            <translation>No image chosen</translation>
+        </message>
+        <message>
+            <source>选择文件...</source>
+            <translation>Choose file...</translation>
+        </message>
+        <message>
+            <source>读取模块</source>
+            <translation>Read module</translation>
+        </message>
+        <message>
+            <source>保存模块固件...</source>
+            <translation>Save module firmware...</translation>
+        </message>
+        <message>
+            <source>烧写</source>
+            <translation>Flash</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>GDB 服务器</source>
+            <translation>GDB server</translation>
+        </message>
+        <message>
+            <source>固件</source>
+            <translation>Image</translation>
+        </message>
+        <message>
+            <source>模块</source>
+            <translation>Module</translation>
+        </message>
+        <message>
+            <source>失败: </source>
+            <translation>Failed: </translation>
+        </message>
+        <message>
+            <source>已读取模块</source>
+            <translation>Module read</translation>
+        </message>
+        <message>
+            <source>已保存 </source>
+            <translation>Saved </translation>
+        </message>
+        <message>
+            <source>烧写成功, 已校验%1</source>
+            <translation>Flashed and verified%1</translation>
+        </message>
+        <message>
+            <source>, 已写入标记</source>
+            <translation>, marker written</translation>
         </message>
     </context>
 </TS>

@@ -17,7 +17,6 @@ FirmwareInfoBlock ImageBlock(const QByteArray& image, std::size_t nOffset) {
 int VersionOf(const FirmwareInfoBlock& b) { return b.byVerMajor * 256 + b.byVerMinor; }
 
 bool Ask(IFirmwarePrompts& prompts, const QString& strQuestion) {
-    g_RunLog.FlushOutput();
     return prompts.AskYesNo(strQuestion + QStringLiteral("\r\n仍要烧写吗?"));
 }
 

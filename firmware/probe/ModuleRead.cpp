@@ -16,6 +16,15 @@ FirmwareInfoBlock BlockOf(const QByteArray& bytes) {
 
 }  // namespace
 
+ModuleInfo ModuleInfoOf(const QByteArray& image) {
+    ModuleInfo info;
+    info.block1 = image.mid(INFO_BLOCK1_OFFSET, INFO_BLOCK_LENGTH);
+    info.block2 = image.mid(INFO_BLOCK2_OFFSET, INFO_BLOCK_LENGTH);
+    info.b1 = BlockOf(info.block1);
+    info.b2 = BlockOf(info.block2);
+    return info;
+}
+
 ProbeResult ConnectModule(CGdbTarget& target, const QString& strAddress, const QString& strServer) {
     const ProbeResult result = target.Connect(strAddress, strServer);
     if (!result.bOk) {

@@ -18,6 +18,9 @@ inline constexpr std::uint32_t MODULE_BLOCK2_ADDRESS = APP_ADDRESS_BASE + INFO_B
 // The firmware region of a module: the boot region and the largest App.
 inline constexpr std::uint32_t MODULE_FIRMWARE_SIZE = 0x21000;
 
+// The blocks of an image as a module at 0x08000000 would hold them.
+ModuleInfo ModuleInfoOf(const QByteArray& image);
+
 // Connects and writes the run-log line of the connection, done or not.
 ProbeResult ConnectModule(CGdbTarget& target, const QString& strAddress, const QString& strServer);
 

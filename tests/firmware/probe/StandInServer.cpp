@@ -2,6 +2,7 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <chrono>
 #include <future>
 
 #include "firmware/probe/GdbPackets.h"
@@ -96,6 +97,10 @@ CStandInServer::CStandInServer(const StandInConfig& config)
                     }
                     if (!m_bNoAckOn) pSocket->write("+");
                     QByteArray reply = Answer(command, bDrop);
+                    if (m_config.nReplyDelayMs > 0) {
+                        std::this_thread::sleep_for(
+                            std::chrono::milliseconds(m_config.nReplyDelayMs));
+                    }
                     if (bDrop) break;
                     if (command == "R") continue;  // no answer
                     if (command.startsWith('m') && m_config.bRunLength)

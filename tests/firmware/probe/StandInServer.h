@@ -24,6 +24,7 @@ struct StandInConfig {
     QByteArray supportedExtra;    // more of the qSupported answer
     QStringList resetCommands{QStringLiteral("reset run")};  // the monitor commands it takes
     const char* pMonitorFailure = "E01";  // its answer to an unknown monitor command
+    int nReplyDelayMs = 0;        // a probe that takes its time over each packet
     // Faults
     bool bRunLength = false;        // run-length encodes the m replies
     int nShortReads = 0;            // m answers at most this many bytes (0: all it was asked)
