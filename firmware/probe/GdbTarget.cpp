@@ -185,25 +185,27 @@ bool CGdbTarget::WriteCommand(const QByteArray& head, const QByteArray& bytes, q
     return nTaken > 0;
 }
 
-ProbeResult CGdbTarget::WriteMemory(std::uint32_t dwAddress, const QByteArray& bytes,
-                                    IProbeProgress& progress) {
+ProbeResult CGdbTarget::WritePackets(std::uint32_t dwAddress, const QByteArray& bytes,
+                                     IProbeProgress& progress, bool bFlash) {
     const QString strStep = QStringLiteral("写入");
+    const int nTimeout = bFlash && m_pServer->bSlowWrites ? m_timeouts.nFlash : m_timeouts.nPacket;
     qsizetype nDone = 0;
     while (nDone < bytes.size()) {
         if (progress.Cancelled()) {
             return ProbeResult::Failed(Reason::Cancelled, strStep, QStringLiteral("已取消"));
         }
         const std::uint32_t dwAt = dwAddress + static_cast<std::uint32_t>(nDone);
-        const QByteArray rest = bytes.mid(nDone);
+        const bool bBinary = bFlash || !m_bNoX;
+        const QByteArray head =
+            bFlash ? "vFlashWrite:" + Hex32(dwAt) : (bBinary ? "X" : "M") + Hex32(dwAt);
         QByteArray command, reply;
         qsizetype nTaken = 0;
-        const bool bBinary = !m_bNoX;
-        if (!WriteCommand((bBinary ? "X" : "M") + Hex32(dwAt), rest, nTaken, command, bBinary)) {
+        if (!WriteCommand(head, bytes.mid(nDone), nTaken, command, bBinary)) {
             return ProbeResult::Failed(Reason::Protocol, strStep, QStringLiteral("数据包太小"));
         }
-        ProbeResult result = Ask(command, reply, strStep);
+        ProbeResult result = Ask(command, reply, strStep, nTimeout);
         if (!result.bOk) return result.At(dwAt);
-        if (reply.isEmpty() && bBinary) {
+        if (!bFlash && bBinary && reply.isEmpty()) {
             m_bNoX = true;  // X is not offered: the same bytes again with M
             continue;
         }
@@ -216,6 +218,11 @@ ProbeResult CGdbTarget::WriteMemory(std::uint32_t dwAddress, const QByteArray& b
         progress.Progress(strStep, nDone, bytes.size());
     }
     return ProbeResult::Done();
+}
+
+ProbeResult CGdbTarget::WriteMemory(std::uint32_t dwAddress, const QByteArray& bytes,
+                                    IProbeProgress& progress) {
+    return WritePackets(dwAddress, bytes, progress, false);
 }
 
 ProbeResult CGdbTarget::FlashErase(std::uint32_t dwAddress, std::uint32_t dwLength) {
@@ -236,30 +243,7 @@ ProbeResult CGdbTarget::FlashErase(std::uint32_t dwAddress, std::uint32_t dwLeng
 
 ProbeResult CGdbTarget::FlashWrite(std::uint32_t dwAddress, const QByteArray& bytes,
                                    IProbeProgress& progress) {
-    const QString strStep = QStringLiteral("写入");
-    const int nTimeout = m_pServer->bSlowWrites ? m_timeouts.nFlash : m_timeouts.nPacket;
-    qsizetype nDone = 0;
-    while (nDone < bytes.size()) {
-        if (progress.Cancelled()) {
-            return ProbeResult::Failed(Reason::Cancelled, strStep, QStringLiteral("已取消"));
-        }
-        const std::uint32_t dwAt = dwAddress + static_cast<std::uint32_t>(nDone);
-        QByteArray command, reply;
-        qsizetype nTaken = 0;
-        if (!WriteCommand("vFlashWrite:" + Hex32(dwAt), bytes.mid(nDone), nTaken, command, true)) {
-            return ProbeResult::Failed(Reason::Protocol, strStep, QStringLiteral("数据包太小"));
-        }
-        ProbeResult result = Ask(command, reply, strStep, nTimeout);
-        if (!result.bOk) return result.At(dwAt);
-        if (reply != "OK") {
-            return ProbeResult::Failed(Reason::Server, strStep, QStringLiteral("写入被拒绝"),
-                                       QString::fromLatin1(reply))
-                .At(dwAt);
-        }
-        nDone += nTaken;
-        progress.Progress(strStep, nDone, bytes.size());
-    }
-    return ProbeResult::Done();
+    return WritePackets(dwAddress, bytes, progress, true);
 }
 
 ProbeResult CGdbTarget::FlashDone() {

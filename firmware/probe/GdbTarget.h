@@ -74,6 +74,9 @@ private:
     ProbeResult Attach();
     ProbeResult ReadXfer(const QByteArray& object, const QByteArray& annex, QByteArray& data);
     ProbeResult ReadMemoryMap();
+    // vFlashWrite packets (bFlash), else X or M, each of them answered OK.
+    ProbeResult WritePackets(std::uint32_t dwAddress, const QByteArray& bytes,
+                             IProbeProgress& progress, bool bFlash);
     bool WriteCommand(const QByteArray& head, const QByteArray& bytes, qsizetype& nTaken,
                       QByteArray& command, bool bBinary) const;
 

@@ -9,31 +9,14 @@
 #include "tests/firmware/probe/StandInServer.h"
 #include "tests/support/ImageBuilder.h"
 
-namespace {
-
-QByteArray Merged(std::uint16_t wVersion, std::uint16_t wModule) {
-    QByteArray image = MakeImage(0x9000);
-    BlockFields boot;
-    boot.w10 = 7;
-    PutBlock(image, 0x100, boot);
-    BlockFields app;
-    app.wType = 0x0301;
-    app.w8 = wVersion;
-    app.w10 = wModule;
-    PutBlock(image, 0x1100, app);
-    return image;
-}
-
-}  // namespace
-
 TEST_F(DialogTest, FlashWindowReadsAndFlashesWhileItStaysResponsive) {
     StandInConfig config;
     config.nPacketSize = 0x400;  // many packets, each read back
     config.bCrc = false;
     config.nReplyDelayMs = 1;
     CStandInServer server(config);
-    server.SetFlash(CStandInServer::FLASH_BASE, Merged(0x0104, 0x0022));
-    const QByteArray image = Merged(0x0105, 0x0021);
+    server.SetFlash(CStandInServer::FLASH_BASE, MakeMergedImage(0x9000, 0x0104, 0x0022));
+    const QByteArray image = MakeMergedImage(0x9000, 0x0105, 0x0021);
     CFlashDlg dlg(m_pDlg.get(), m_prompts, m_dialogs);
     dlg.SetAddress(server.Address());
     dlg.SetImage(image, QStringLiteral("test"));

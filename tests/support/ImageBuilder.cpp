@@ -42,3 +42,17 @@ void PutBlock(QByteArray& image, std::size_t nOffset, const BlockFields& f) {
     PutWord(image, nOffset - 0x100, f.dwStack, 4);
     PutWord(image, nOffset - 0x100 + 4, dwReset, 4);
 }
+
+QByteArray MakeMergedImage(int nLength, std::uint16_t wVersion, std::uint16_t wModule) {
+    QByteArray image = MakeImage(nLength);
+    BlockFields boot;
+    boot.w8 = 0x0102;
+    boot.w10 = 7;
+    PutBlock(image, 0x100, boot);
+    BlockFields app;
+    app.wType = 0x0301;
+    app.w8 = wVersion;
+    app.w10 = wModule;
+    PutBlock(image, 0x1100, app);
+    return image;
+}

@@ -31,3 +31,7 @@ void PutBlock(QByteArray& image, std::size_t nOffset, const BlockFields& fields)
 // An App of nLength bytes linked for 0x08004000, not where the merge places it: it fails the
 // layout checks appAddress and bootTarget against an ordinary boot loader.
 QByteArray MakeMovedApp(int nLength);
+
+// A merged image of nLength bytes: a boot loader for chip 7 (block 1) and an App of wVersion
+// (0x0105 is 1.05) for module wModule (block 2 at 0x1100).
+QByteArray MakeMergedImage(int nLength, std::uint16_t wVersion, std::uint16_t wModule);

@@ -18,17 +18,7 @@ const QByteArray APP_MARKER("\x55\xAA", 2);
 
 // A merged image of 28 KiB: boot loader for chip 7, App 1.05 for module 0x0021.
 QByteArray MergedImage(std::uint16_t wVersion = 0x0105, std::uint16_t wModule = 0x0021) {
-    QByteArray image = MakeImage(0x7000);
-    BlockFields boot;
-    boot.w8 = 0x0102;
-    boot.w10 = 7;
-    PutBlock(image, 0x100, boot);
-    BlockFields app;
-    app.wType = 0x0301;
-    app.w8 = wVersion;
-    app.w10 = wModule;
-    PutBlock(image, 0x1100, app);
-    return image;
+    return MakeMergedImage(0x7000, wVersion, wModule);
 }
 
 class CCancelAt : public IProbeProgress {
