@@ -3,7 +3,7 @@
 #include <QObject>
 #include <atomic>
 
-#include "firmware/FirmwareWindow.h"
+#include "firmware/Prompts.h"
 #include "firmware/probe/ProbeResult.h"
 
 // Between the core, which runs a flash on a worker thread, and the window on its own: the

@@ -5,7 +5,6 @@
 
 #include "cli/CliJson.h"
 #include "cli/CliProgress.h"
-#include "cli/CliWindow.h"
 #include "cli/DigestLine.h"
 #include "cli/StderrPane.h"
 #include "firmware/Digest.h"
@@ -13,6 +12,7 @@
 #include "firmware/FirmwareVerify.h"
 #include "firmware/Handlers.h"
 #include "firmware/ImageChunks.h"
+#include "firmware/Prompts.h"
 #include "firmware/Workspace.h"
 #include "firmware/probe/FlashImage.h"
 #include "firmware/probe/FlashModule.h"
@@ -49,14 +49,19 @@ QJsonObject ModuleJson(const ModuleInfo& module) {
 }
 
 // flash BOOT APP: the merge of both programs, with its checks and question, in memory.
-bool MergeForFlash(const CliOptions& options, CCliWindow& wnd, QByteArray& image) {
-    const bool bBoot = InspectBootLoaderFile(wnd, QFileInfo(options.files[0]).absoluteFilePath(),
-                                             nullptr, options.merge.byFill);
-    const bool bApp = InspectAppFile(wnd, QFileInfo(options.files[1]).absoluteFilePath(),
-                                     FileTitleOf(options.files[1]), nullptr, options.merge.byFill);
-    if (!bBoot || !bApp || MergeFirmware(wnd, options.merge) != MergeResult::Built) return false;
-    image = QByteArray(reinterpret_cast<const char*>(g_Workspace.FirmwareBuf),
-                       g_Workspace.nFirmwareSize);
+bool MergeForFlash(const CliOptions& options, FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
+                   QByteArray& image) {
+    const bool bBoot =
+        InspectBootLoaderFile(ws, prompts, QFileInfo(options.files[0]).absoluteFilePath(),
+                              options.merge.byFill)
+            .bAccepted;
+    const bool bApp = InspectAppFile(ws, prompts, QFileInfo(options.files[1]).absoluteFilePath(),
+                                     FileTitleOf(options.files[1]), options.merge.byFill)
+                          .bAccepted;
+    if (!bBoot || !bApp || MergeFirmware(ws, prompts, options.merge) != MergeResult::Built) {
+        return false;
+    }
+    image = QByteArray(reinterpret_cast<const char*>(ws.FirmwareBuf), ws.nFirmwareSize);
     return true;
 }
 
@@ -80,11 +85,11 @@ void PrintFlashJson(const CliOptions& options, const QByteArray& image, const Fl
 
 }  // namespace
 
-int RunFlash(const CliOptions& options, CCliWindow& wnd) {
+int RunFlash(const CliOptions& options, FirmwareWorkspace& ws, IFirmwarePrompts& prompts) {
     QByteArray image;
     QString strReason;
     const bool bMerged = options.files.size() == 2;
-    if (!(bMerged ? MergeForFlash(options, wnd, image)
+    if (!(bMerged ? MergeForFlash(options, ws, prompts, image)
                   : ReadFlashImage(options.files[0], options.merge.byFill, image, strReason))) {
         return Fail(options, ProbeResult::Failed(
                                  ProbeResult::Reason::File, QStringLiteral("打开"),
@@ -99,7 +104,7 @@ int RunFlash(const CliOptions& options, CCliWindow& wnd) {
     FlashReport report;
     {
         CStderrProgress progress;
-        report = FlashModule(options.strGdb, image, flash, wnd, progress);
+        report = FlashModule(options.strGdb, image, flash, prompts, progress);
     }
     g_RunLog.FlushOutput();
     if (options.bJson) PrintFlashJson(options, image, report);

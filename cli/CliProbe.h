@@ -5,10 +5,12 @@
 
 #include "cli/CliOptions.h"
 
-class CCliWindow;
+class IFirmwarePrompts;
+struct FirmwareWorkspace;
 
 // flash FILE / flash BOOT APP: 0 when flashed and verified, 1 when refused, declined or failed.
-int RunFlash(const CliOptions& options, CCliWindow& wnd);
+// BOOT APP are merged in ws.
+int RunFlash(const CliOptions& options, FirmwareWorkspace& ws, IFirmwarePrompts& prompts);
 // module: the module's info blocks and the server; 0 when both blocks were read.
 int RunModule(const CliOptions& options);
 // read -o FILE: the module's firmware region saved; 0 when saved.

@@ -3,27 +3,29 @@
 #include <QString>
 #include <cstdint>
 
+#include "firmware/CoreResult.h"
 #include "firmware/ImageReader.h"
 #include "firmware/InputFile.h"
 #include "firmware/Workspace.h"
 
-// What StageImageFile found: the result, the file's length, and where the bytes came from.
+// What StageImageFile found: the result with its reason, the file's length, and where the bytes
+// came from.
 struct StagedImage {
     StageResult result = StageResult::OpenFailed;
+    CoreResult outcome;  // why the file was not read, in the words of its run-log line
     std::int32_t nLength = 0;
     ImageSource source;
     bool Ok() const { return result == StageResult::Staged; }
 };
 
-// Reads an image file into the stage buffer (zero past the file's end) for inspection, and
-// writes the open line to the run log. A path that is not a regular file, or a file longer
-// than nSizeLimit, is refused before anything is read; at most nReadLimit bytes are staged.
-// Every refusal has its reason in the run log.
-// Build outputs (Intel HEX, S-records, ELF; known by content) are converted first, their gaps
-// filled with byFill; the image then stands for the file, and the source keeps its format and
-// start address.
-StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_t nSizeLimit,
-                           std::uint8_t byFill = 0);
+// Reads an image file into the workspace's stage buffer (zero past the file's end) for inspection,
+// and writes the open line to the run log. A path that is not a regular file, or a file longer than
+// nSizeLimit, is refused before anything is read; at most nReadLimit bytes are staged. Every
+// refusal has its reason in the run log. Build outputs (Intel HEX, S-records, ELF; known by
+// content) are converted first, their gaps filled with byFill; the image then stands for the file,
+// and the source keeps its format and start address.
+StagedImage StageImageFile(FirmwareWorkspace& ws, const QString& strPath, std::int64_t nReadLimit,
+                           std::int64_t nSizeLimit, std::uint8_t byFill = 0);
 
 // An input read as an image: the file, or the image a build output turns into, with its format
 // and, for a build output, its first and last address.
@@ -38,6 +40,9 @@ struct ImageInput : InputFile {
 // ConvertFailed with its reason in strReason.
 ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
                           std::uint8_t byFill);
+
+// Done for an input that was read; else its reason in the words of its run-log line.
+CoreResult InputOutcome(const ImageInput& input, std::int64_t nSizeLimit);
 
 // The largest build output that is read to be converted.
 inline constexpr std::int64_t CONVERTED_FILE_LIMIT = 64 * 1024 * 1024;
