@@ -163,7 +163,7 @@ void CFlashDlg::ShowBlocks(const ModuleInfo* pModule) {
 }
 
 void CFlashDlg::ShowResult(const ProbeResult& result, const QString& strDone) {
-    m_pResult->setText(result.bOk ? strDone : tr("失败: ") + TranslateCoreText(result.Text()));
+    m_pResult->setText(result.Done() ? strDone : tr("失败: ") + TranslateCoreText(result.Text()));
 }
 
 void CFlashDlg::Remember() {
@@ -202,11 +202,11 @@ void CFlashDlg::OnReadModule() {
         [=, this] {
             CGdbTarget target;
             *pResult = ConnectModule(target, strAddress, strServer);
-            if (pResult->bOk) *pResult = ReadModuleInfo(target, *pModule, *m_pBridge);
-            if (pResult->bOk) target.Detach();
+            if (pResult->Done()) *pResult = ReadModuleInfo(target, *pModule, *m_pBridge);
+            if (pResult->Done()) target.Detach();
         },
         [=, this] {
-            if (pResult->bOk) ShowBlocks(pModule.get());
+            if (pResult->Done()) ShowBlocks(pModule.get());
             ShowResult(*pResult, tr("已读取模块"));
         });
 }
@@ -227,12 +227,12 @@ void CFlashDlg::OnSaveModule() {
             CGdbTarget gdb;
             QByteArray bytes;
             *pResult = ConnectModule(gdb, strAddress, strServer);
-            if (pResult->bOk) {
+            if (pResult->Done()) {
                 *pResult = gdb.Read(APP_ADDRESS_BASE, ModuleReadSize(gdb, 0), bytes, *m_pBridge,
                                     QStringLiteral("读取"));
             }
-            if (pResult->bOk) *pResult = gdb.Detach();
-            if (pResult->bOk) *pResult = SaveModuleImage(target.strPath, bytes, target.nFormat);
+            if (pResult->Done()) *pResult = gdb.Detach();
+            if (pResult->Done()) *pResult = SaveModuleImage(target.strPath, bytes, target.nFormat);
         },
         [=, this] { ShowResult(*pResult, tr("已保存 ") + target.strPath); });
 }

@@ -38,7 +38,7 @@ void StandInSpeed(int nPacketSize) {
     config.bMap = false;  // M/X writes: the packet layer, not the stand-in's flash model
     CStandInServer server(config);
     CGdbTarget target;
-    if (!target.Connect(server.Address(), QString()).bOk) return;
+    if (!target.Connect(server.Address(), QString()).Done()) return;
     const QByteArray bytes = Pattern(256 * 1024, 3);
     CNoProgress none;
     QElapsedTimer timer;

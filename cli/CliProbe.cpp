@@ -22,7 +22,7 @@
 namespace {
 
 QJsonObject ProbeErrorJson(const ProbeResult& result) {
-    QJsonObject error{{QStringLiteral("code"), result.Code()},
+    QJsonObject error{{QStringLiteral("code"), QString::fromLatin1(ReasonCode(result.reason))},
                       {QStringLiteral("message"), result.Text()},
                       {QStringLiteral("step"), result.strStep}};
     if (result.bHasAddress) error[QStringLiteral("address")] = AddressText(result.dwAddress);
@@ -67,7 +67,7 @@ bool MergeForFlash(const CliOptions& options, FirmwareWorkspace& ws, IFirmwarePr
 
 void PrintFlashJson(const CliOptions& options, const QByteArray& image, const FlashReport& report) {
     QJsonObject document{
-        {QStringLiteral("ok"), report.result.bOk},
+        {QStringLiteral("ok"), report.result.Done()},
         {QStringLiteral("gdb"), options.strGdb},
         {QStringLiteral("image"), OutputJson(options.files.join(QLatin1Char('+')), image)},
         {QStringLiteral("written"), static_cast<double>(report.nWritten)},
@@ -79,7 +79,7 @@ void PrintFlashJson(const CliOptions& options, const QByteArray& image, const Fl
         {QStringLiteral("backup"), report.strBackupPath},
     };
     if (report.bModuleRead) document[QStringLiteral("module")] = ModuleJson(report.module);
-    if (!report.result.bOk) document[QStringLiteral("error")] = ProbeErrorJson(report.result);
+    if (!report.result.Done()) document[QStringLiteral("error")] = ProbeErrorJson(report.result);
     PrintJson(document);
 }
 
@@ -92,7 +92,7 @@ int RunFlash(const CliOptions& options, FirmwareWorkspace& ws, IFirmwarePrompts&
     if (!(bMerged ? MergeForFlash(options, ws, prompts, image)
                   : ReadFlashImage(options.files[0], options.merge.byFill, image, strReason))) {
         return Fail(options, ProbeResult::Failed(
-                                 ProbeResult::Reason::File, QStringLiteral("打开"),
+                                 CoreReason::SaveFailed, QStringLiteral("打开"),
                                  strReason.isEmpty() ? QStringLiteral("固件未载入") : strReason));
     }
     FlashOptions flash;
@@ -108,7 +108,7 @@ int RunFlash(const CliOptions& options, FirmwareWorkspace& ws, IFirmwarePrompts&
     }
     g_RunLog.FlushOutput();
     if (options.bJson) PrintFlashJson(options, image, report);
-    return report.result.bOk ? 0 : 1;
+    return report.result.Done() ? 0 : 1;
 }
 
 int RunModule(const CliOptions& options) {
@@ -116,14 +116,14 @@ int RunModule(const CliOptions& options) {
     ProbeResult result = ConnectModule(target, options.strGdb, options.strServer);
     ModuleInfo module;
     CNoProgress progress;
-    if (result.bOk) result = ReadModuleInfo(target, module, progress);
-    if (result.bOk) {
+    if (result.Done()) result = ReadModuleInfo(target, module, progress);
+    if (result.Done()) {
         WriteLog(QStringLiteral("读取模块 = 成功, ") + ModuleSummary(module));
         target.Detach();
     } else {
         WriteLog(QStringLiteral("读取模块 = 失败, ") + result.Text());
     }
-    if (!result.bOk) return Fail(options, result);
+    if (!result.Done()) return Fail(options, result);
     g_RunLog.FlushOutput();
     if (options.bJson) {
         QJsonObject document = ModuleJson(module);
@@ -140,15 +140,15 @@ int RunRead(const CliOptions& options) {
     CGdbTarget target;
     ProbeResult result = ConnectModule(target, options.strGdb, options.strServer);
     QByteArray bytes;
-    if (result.bOk) {
+    if (result.Done()) {
         CStderrProgress progress;
         result = target.Read(APP_ADDRESS_BASE, ModuleReadSize(target, options.dwSize), bytes,
                              progress, QStringLiteral("读取"));
     }
-    if (result.bOk) result = target.Detach();
+    if (result.Done()) result = target.Detach();
     const QString strPath = QFileInfo(options.strOutput).absoluteFilePath();
-    if (result.bOk) result = SaveModuleImage(strPath, bytes, options.merge.nFormat);
-    if (!result.bOk) {
+    if (result.Done()) result = SaveModuleImage(strPath, bytes, options.merge.nFormat);
+    if (!result.Done()) {
         WriteLog(QStringLiteral("读取模块 = 失败, ") + result.Text());
         return Fail(options, result);
     }
@@ -166,12 +166,12 @@ int CompareWithModule(const CliOptions& options, const QByteArray& image, QJsonO
     ProbeResult result = target.Connect(options.strGdb, options.strServer);
     QByteArray module;
     CNoProgress progress;
-    if (result.bOk) {
+    if (result.Done()) {
         result = target.Read(APP_ADDRESS_BASE, static_cast<std::uint32_t>(image.size()), module,
                              progress, QStringLiteral("读取"));
     }
-    if (result.bOk) target.Detach();
-    if (!result.bOk) {
+    if (result.Done()) target.Detach();
+    if (!result.Done()) {
         PrintLines(stderr, QStringLiteral("quorrix-cli: ") + result.Text() + QLatin1Char('\n'));
         if (pJson) *pJson = QJsonObject{{QStringLiteral("error"), ProbeErrorJson(result)}};
         return 1;

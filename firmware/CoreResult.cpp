@@ -24,6 +24,12 @@ const ReasonText REASONS[] = {
      "the image runs past 4 GiB from its load address"},
     {CoreReason::ChecksDeclined, "checks-failed", "layout checks failed and the save was declined"},
     {CoreReason::SaveFailed, "save-failed", "not saved"},
+    {CoreReason::UnknownServer, "unknown-server", "not a server Quorrix knows"},
+    {CoreReason::LinkFailed, "link-failed", "the connection to the GDB server failed"},
+    {CoreReason::ProtocolError, "protocol-error", "the GDB server's answer makes no sense"},
+    {CoreReason::ServerRefused, "server-refused", "the GDB server refused the command"},
+    {CoreReason::VerifyFailed, "verify-failed", "the module does not hold what was written"},
+    {CoreReason::Cancelled, "cancelled", "cancelled"},
 };
 
 const ReasonText& TextOf(CoreReason reason) {

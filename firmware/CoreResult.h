@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-// Why a step of the core (read, convert, inspect, merge, save) was not done.
+// Why a step of the core (read, convert, inspect, merge, save, flash) was not done.
 enum class CoreReason {
     None,
     OpenFailed,
@@ -19,6 +19,13 @@ enum class CoreReason {
     AddressOverflow,
     ChecksDeclined,
     SaveFailed,
+    // Talking to a module through its probe's GDB server
+    UnknownServer,
+    LinkFailed,
+    ProtocolError,
+    ServerRefused,
+    VerifyFailed,
+    Cancelled,
 };
 
 // What a step did: done, or its reason with the system's own words (as the run log writes them)

@@ -14,7 +14,7 @@ bool ReadFlashImage(const QString& strPath, std::uint8_t byFill, QByteArray& ima
         ReadImageInput(strAbsolute, INPUT_FILE_LIMIT, FIRMWARE_BUF_SIZE + 1, byFill);
     strReason.clear();
     if (!input.Ok()) {
-        strReason = input.strReason.isEmpty() ? QStringLiteral("无法读取") : input.strReason;
+        strReason = InputOutcome(input, INPUT_FILE_LIMIT).strWords;
     } else if (input.bytes.size() > FIRMWARE_BUF_SIZE) {
         strReason = QStringLiteral("大于 %1 Bytes, 不是合成的固件").arg(FIRMWARE_BUF_SIZE);
     } else if (input.format != ImageFormat::Bin && input.dwStart != APP_ADDRESS_BASE) {

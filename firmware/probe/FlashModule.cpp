@@ -13,8 +13,6 @@
 
 namespace {
 
-using Reason = ProbeResult::Reason;
-
 QString RangeText(const AddressRange& r) {
     return AddressText(r.qwStart) + QStringLiteral(" - ") + AddressText(r.qwEnd - 1);
 }
@@ -40,12 +38,12 @@ public:
 
 private:
     bool Check(const ProbeResult& result) {
-        if (result.bOk) return true;
+        if (result.Done()) return true;
         m_report.result = result;
         return false;
     }
     bool Decline(const QString& strReason) {
-        return Check(ProbeResult::Failed(Reason::Declined, QStringLiteral("检查"), strReason));
+        return Check(ProbeResult::Failed(CoreReason::Declined, QStringLiteral("检查"), strReason));
     }
     bool Connect(const QString& strAddress);
     bool ReadModule();
@@ -81,7 +79,7 @@ bool CFlashRun::ReadModule() {
     }
     QString strError;
     if (!PlanFlash(m_target.Info().map, APP_ADDRESS_BASE, m_image, m_report.plan, strError)) {
-        return Check(ProbeResult::Failed(Reason::Mismatch, QStringLiteral("检查"), strError)
+        return Check(ProbeResult::Failed(CoreReason::VerifyFailed, QStringLiteral("检查"), strError)
                          .At(APP_ADDRESS_BASE));
     }
     return true;
@@ -129,7 +127,7 @@ bool CFlashRun::SaveBackup() {
     if (!file.open(QIODevice::WriteOnly) || file.write(m_spanOld) != m_spanOld.size() ||
         !file.commit()) {
         WriteLog(FileLogLine("备份", strPath, QStringLiteral("失败, ") + file.errorString()));
-        return Check(ProbeResult::Failed(Reason::File, QStringLiteral("备份"),
+        return Check(ProbeResult::Failed(CoreReason::SaveFailed, QStringLiteral("备份"),
                                          strPath + QStringLiteral(": ") + file.errorString()));
     }
     m_report.strBackupPath = strPath;
@@ -155,7 +153,7 @@ bool CFlashRun::Erase() {
         return true;
     }
     if (m_progress.Cancelled()) {
-        return Check(ProbeResult::Failed(Reason::Cancelled, QStringLiteral("擦除"),
+        return Check(ProbeResult::Failed(CoreReason::Cancelled, QStringLiteral("擦除"),
                                          QStringLiteral("已取消")));
     }
     if (!Check(m_target.FlashErase(static_cast<std::uint32_t>(plan.span.qwStart),
@@ -218,7 +216,7 @@ bool CFlashRun::Marker() {
     if (!plan.bMarker) return true;
     // The last chance to stop with no marker written.
     if (m_progress.Cancelled()) {
-        return Check(ProbeResult::Failed(Reason::Cancelled, QStringLiteral("标记"),
+        return Check(ProbeResult::Failed(CoreReason::Cancelled, QStringLiteral("标记"),
                                          QStringLiteral("已取消")));
     }
     const QString strStep = QStringLiteral("标记");
@@ -231,7 +229,7 @@ bool CFlashRun::Marker() {
     ProbeResult result =
         VerifyRange(m_target, plan.marker, SpanBytes(plan, m_image, m_spanOld, plan.marker), quiet,
                     strHow, true);
-    if (!result.bOk) result.strStep = strStep;
+    if (!result.Done()) result.strStep = strStep;
     if (!Check(result)) return false;
     m_report.bMarkerWritten = true;
     WriteLog(QStringLiteral("标记 %1 = 成功").arg(AddressText(plan.marker.qwStart)));

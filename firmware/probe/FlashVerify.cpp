@@ -35,20 +35,20 @@ ProbeResult VerifyRange(CGdbTarget& target, const AddressRange& r, const QByteAr
         std::uint32_t dwCrc = 0;
         bool bOffered = false;
         ProbeResult result = target.Crc(dwAt, dwLength, dwCrc, bOffered);
-        if (!result.bOk) return result;
+        if (!result.Done()) return result;
         if (bOffered && dwCrc == GdbCrc32(expected)) {
             strHow = QStringLiteral("qCRC");
-            return ProbeResult::Done();
+            return ProbeResult();
         }
     }
     strHow = QStringLiteral("回读");
     QByteArray actual;
     ProbeResult result = target.Read(dwAt, dwLength, actual, progress, strStep);
-    if (!result.bOk) return result;
+    if (!result.Done()) return result;
     std::int64_t nCount = 0;
     const std::int64_t nFirst = FirstDifference(expected, actual, &nCount);
-    if (nFirst < 0) return ProbeResult::Done();
-    return ProbeResult::Failed(ProbeResult::Reason::Mismatch, strStep,
+    if (nFirst < 0) return ProbeResult();
+    return ProbeResult::Failed(CoreReason::VerifyFailed, strStep,
                                QStringLiteral("是 0x%1, 应为 0x%2; %3 Bytes 不同")
                                    .arg(ByteAt(actual, nFirst), 2, 16, QLatin1Char('0'))
                                    .arg(ByteAt(expected, nFirst), 2, 16, QLatin1Char('0'))

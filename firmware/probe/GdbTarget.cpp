@@ -6,8 +6,6 @@
 
 namespace {
 
-using Reason = ProbeResult::Reason;
-
 QByteArray Hex32(std::uint32_t dw) { return QByteArray::number(dw, 16); }
 
 bool IsStopReply(const QByteArray& reply) {
@@ -18,12 +16,13 @@ bool IsStopReply(const QByteArray& reply) {
 
 ProbeResult CGdbTarget::Ask(const QByteArray& command, QByteArray& reply, const QString& strStep,
                             int nTimeoutMs) {
-    if (!m_client) return ProbeResult::Failed(Reason::Link, strStep, QStringLiteral("未连接"));
+    if (!m_client)
+        return ProbeResult::Failed(CoreReason::LinkFailed, strStep, QStringLiteral("未连接"));
     if (!m_client->Exchange(command, reply, nTimeoutMs > 0 ? nTimeoutMs : m_timeouts.nPacket)) {
-        return ProbeResult::Failed(Reason::Link, strStep, m_client->LastError(),
+        return ProbeResult::Failed(CoreReason::LinkFailed, strStep, m_client->LastError(),
                                    QString::fromUtf8(m_client->TakeOutput()));
     }
-    return ProbeResult::Done();
+    return ProbeResult();
 }
 
 ProbeResult CGdbTarget::Connect(const QString& strAddress, const QString& strServer) {
@@ -31,25 +30,25 @@ ProbeResult CGdbTarget::Connect(const QString& strAddress, const QString& strSer
     const GdbAddress address = ParseGdbAddress(strAddress);
     QString strError;
     std::unique_ptr<IGdbLink> link = OpenGdbLink(address, m_timeouts.nConnect, strError);
-    if (!link) return ProbeResult::Failed(Reason::Link, strStep, strError);
+    if (!link) return ProbeResult::Failed(CoreReason::LinkFailed, strStep, strError);
     m_info = GdbTargetInfo();
     m_info.strLink = link->Description();
     m_client = std::make_unique<CGdbClient>(std::move(link));
     QByteArray reply;
     ProbeResult result =
         Ask("qSupported:xmlRegisters=arm;swbreak+;hwbreak+", reply, strStep, m_timeouts.nConnect);
-    if (!result.bOk) return result;
+    if (!result.Done()) return result;
     // QEMU stops a running target for a new connection and says so before it answers.
     for (int i = 0; i < 4 && IsStopReply(reply); ++i) {
         if (!m_client->Receive(reply, m_timeouts.nConnect)) {
-            return ProbeResult::Failed(Reason::Link, strStep, m_client->LastError());
+            return ProbeResult::Failed(CoreReason::LinkFailed, strStep, m_client->LastError());
         }
     }
     m_info.supported = reply;
     m_pServer = strServer.isEmpty() ? &DetectGdbServer(reply, address.kind == GdbLinkKind::Serial)
                                     : FindGdbServer(strServer);
     if (!m_pServer) {
-        return ProbeResult::Failed(Reason::Usage, strStep,
+        return ProbeResult::Failed(CoreReason::UnknownServer, strStep,
                                    QStringLiteral("未知的服务器 ") + strServer);
     }
     m_info.strServer = QLatin1String(m_pServer->pTitle);
@@ -58,21 +57,20 @@ ProbeResult CGdbTarget::Connect(const QString& strAddress, const QString& strSer
     m_info.nPacketSize = bSize && nSize >= 64 ? nSize : m_pServer->nPacketSize;
     if (HasFeature(reply, "QStartNoAckMode") && m_pServer->bNoAck) {
         result = Ask("QStartNoAckMode", reply, strStep);
-        if (!result.bOk) return result;
+        if (!result.Done()) return result;
         if (reply == "OK") m_client->SetNoAck();
     }
     m_info.bNoAck = m_client->NoAck();
     result = Attach();
-    if (!result.bOk) return result;
+    if (!result.Done()) return result;
     if (HasFeature(m_info.supported, "qXfer:features:read")) {
         QByteArray xml;
-        if (ReadXfer("features", "target.xml", xml).bOk) {
+        if (ReadXfer("features", "target.xml", xml).Done()) {
             static const QRegularExpression arch(QStringLiteral("<architecture>([^<]*)<"));
             m_info.strArchitecture = arch.match(QString::fromUtf8(xml)).captured(1);
         }
     }
-    return HasFeature(m_info.supported, "qXfer:memory-map:read") ? ReadMemoryMap()
-                                                                 : ProbeResult::Done();
+    return HasFeature(m_info.supported, "qXfer:memory-map:read") ? ReadMemoryMap() : ProbeResult();
 }
 
 ProbeResult CGdbTarget::Attach() {
@@ -81,22 +79,23 @@ ProbeResult CGdbTarget::Attach() {
     if (m_pServer->bScanAttach) {
         QString strOutput;
         ProbeResult result = Monitor(QStringLiteral("swd_scan"), strOutput);
-        if (!result.bOk) return result;
+        if (!result.Done()) return result;
         result = Ask("vAttach;1", reply, strStep, m_timeouts.nFlash);
-        if (!result.bOk) return result;
+        if (!result.Done()) return result;
         if (!IsStopReply(reply)) {
-            return ProbeResult::Failed(Reason::Server, strStep, QStringLiteral("无法连接目标"),
+            return ProbeResult::Failed(CoreReason::ServerRefused, strStep,
+                                       QStringLiteral("无法连接目标"),
                                        QString::fromLatin1(reply) + QLatin1Char(' ') + strOutput);
         }
     }
     ProbeResult result = Ask("?", reply, strStep);
-    if (!result.bOk) return result;
+    if (!result.Done()) return result;
     // A target that is still running is stopped before anything is read or written.
     if (!IsStopReply(reply) && !m_client->Interrupt(reply, m_timeouts.nPacket)) {
-        return ProbeResult::Failed(Reason::Link, strStep, m_client->LastError());
+        return ProbeResult::Failed(CoreReason::LinkFailed, strStep, m_client->LastError());
     }
     m_info.stopReply = reply;
-    return ProbeResult::Done();
+    return ProbeResult();
 }
 
 ProbeResult CGdbTarget::ReadXfer(const QByteArray& object, const QByteArray& annex,
@@ -110,16 +109,16 @@ ProbeResult CGdbTarget::ReadXfer(const QByteArray& object, const QByteArray& ann
                                    Hex32(static_cast<std::uint32_t>(data.size())) + ',' +
                                    Hex32(static_cast<std::uint32_t>(nChunk));
         ProbeResult result = Ask(command, reply, strStep);
-        if (!result.bOk) return result;
+        if (!result.Done()) return result;
         if (reply.isEmpty() || (reply[0] != 'm' && reply[0] != 'l')) {
-            return ProbeResult::Failed(Reason::Server, strStep,
+            return ProbeResult::Failed(CoreReason::ServerRefused, strStep,
                                        QStringLiteral("无法读取 ") + QString::fromLatin1(object),
                                        QString::fromLatin1(reply));
         }
         data += reply.mid(1);
-        if (reply[0] == 'l') return ProbeResult::Done();
+        if (reply[0] == 'l') return ProbeResult();
         if (reply.size() == 1 || data.size() > 1024 * 1024) {
-            return ProbeResult::Failed(Reason::Protocol, strStep,
+            return ProbeResult::Failed(CoreReason::ProtocolError, strStep,
                                        QString::fromLatin1(object) + QStringLiteral(" 无结束"));
         }
     }
@@ -128,13 +127,13 @@ ProbeResult CGdbTarget::ReadXfer(const QByteArray& object, const QByteArray& ann
 ProbeResult CGdbTarget::ReadMemoryMap() {
     QByteArray xml;
     ProbeResult result = ReadXfer("memory-map", "", xml);
-    if (!result.bOk) return result;
+    if (!result.Done()) return result;
     QString strError;
     if (!ParseMemoryMap(xml, m_info.map, strError)) {
-        return ProbeResult::Failed(Reason::Protocol, QStringLiteral("连接"), strError);
+        return ProbeResult::Failed(CoreReason::ProtocolError, QStringLiteral("连接"), strError);
     }
     m_info.bHasMap = !m_info.map.Empty();
-    return ProbeResult::Done();
+    return ProbeResult();
 }
 
 ProbeResult CGdbTarget::Read(std::uint32_t dwAddress, std::uint32_t dwLength, QByteArray& bytes,
@@ -146,21 +145,21 @@ ProbeResult CGdbTarget::Read(std::uint32_t dwAddress, std::uint32_t dwLength, QB
         static_cast<std::uint32_t>(std::max(16, (m_info.nPacketSize - 8) / 2));
     while (static_cast<std::uint32_t>(bytes.size()) < dwLength) {
         if (progress.Cancelled()) {
-            return ProbeResult::Failed(Reason::Cancelled, strStep, QStringLiteral("已取消"));
+            return ProbeResult::Failed(CoreReason::Cancelled, strStep, QStringLiteral("已取消"));
         }
         const std::uint32_t dwAt = dwAddress + static_cast<std::uint32_t>(bytes.size());
         const std::uint32_t dwAsk =
             std::min(dwChunk, dwLength - static_cast<std::uint32_t>(bytes.size()));
         QByteArray reply, data;
         ProbeResult result = Ask('m' + Hex32(dwAt) + ',' + Hex32(dwAsk), reply, strStep);
-        if (!result.bOk) return result.At(dwAt);
+        if (!result.Done()) return result.At(dwAt);
         if (IsErrorReply(reply) || reply.isEmpty()) {
-            return ProbeResult::Failed(Reason::Server, strStep, QStringLiteral("无法读取内存"),
-                                       QString::fromLatin1(reply))
+            return ProbeResult::Failed(CoreReason::ServerRefused, strStep,
+                                       QStringLiteral("无法读取内存"), QString::fromLatin1(reply))
                 .At(dwAt);
         }
         if (!FromHex(reply, data) || data.size() > static_cast<qsizetype>(dwAsk)) {
-            return ProbeResult::Failed(Reason::Protocol, strStep,
+            return ProbeResult::Failed(CoreReason::ProtocolError, strStep,
                                        QStringLiteral("回复不是所要的数据"),
                                        QString::fromLatin1(reply.left(40)))
                 .At(dwAt);
@@ -168,7 +167,7 @@ ProbeResult CGdbTarget::Read(std::uint32_t dwAddress, std::uint32_t dwLength, QB
         bytes += data;
         progress.Progress(strStep, bytes.size(), dwLength);
     }
-    return ProbeResult::Done();
+    return ProbeResult();
 }
 
 bool CGdbTarget::WriteCommand(const QByteArray& head, const QByteArray& bytes, qsizetype& nTaken,
@@ -192,7 +191,7 @@ ProbeResult CGdbTarget::WritePackets(std::uint32_t dwAddress, const QByteArray& 
     qsizetype nDone = 0;
     while (nDone < bytes.size()) {
         if (progress.Cancelled()) {
-            return ProbeResult::Failed(Reason::Cancelled, strStep, QStringLiteral("已取消"));
+            return ProbeResult::Failed(CoreReason::Cancelled, strStep, QStringLiteral("已取消"));
         }
         const std::uint32_t dwAt = dwAddress + static_cast<std::uint32_t>(nDone);
         const bool bBinary = bFlash || !m_bNoX;
@@ -201,23 +200,24 @@ ProbeResult CGdbTarget::WritePackets(std::uint32_t dwAddress, const QByteArray& 
         QByteArray command, reply;
         qsizetype nTaken = 0;
         if (!WriteCommand(head, bytes.mid(nDone), nTaken, command, bBinary)) {
-            return ProbeResult::Failed(Reason::Protocol, strStep, QStringLiteral("数据包太小"));
+            return ProbeResult::Failed(CoreReason::ProtocolError, strStep,
+                                       QStringLiteral("数据包太小"));
         }
         ProbeResult result = Ask(command, reply, strStep, nTimeout);
-        if (!result.bOk) return result.At(dwAt);
+        if (!result.Done()) return result.At(dwAt);
         if (!bFlash && bBinary && reply.isEmpty()) {
             m_bNoX = true;  // X is not offered: the same bytes again with M
             continue;
         }
         if (reply != "OK") {
-            return ProbeResult::Failed(Reason::Server, strStep, QStringLiteral("写入被拒绝"),
-                                       QString::fromLatin1(reply))
+            return ProbeResult::Failed(CoreReason::ServerRefused, strStep,
+                                       QStringLiteral("写入被拒绝"), QString::fromLatin1(reply))
                 .At(dwAt);
         }
         nDone += nTaken;
         progress.Progress(strStep, nDone, bytes.size());
     }
-    return ProbeResult::Done();
+    return ProbeResult();
 }
 
 ProbeResult CGdbTarget::WriteMemory(std::uint32_t dwAddress, const QByteArray& bytes,
@@ -230,15 +230,15 @@ ProbeResult CGdbTarget::FlashErase(std::uint32_t dwAddress, std::uint32_t dwLeng
     QByteArray reply;
     ProbeResult result = Ask("vFlashErase:" + Hex32(dwAddress) + ',' + Hex32(dwLength), reply,
                              strStep, m_timeouts.nFlash);
-    if (!result.bOk) return result.At(dwAddress);
+    if (!result.Done()) return result.At(dwAddress);
     if (reply != "OK") {
-        return ProbeResult::Failed(Reason::Server, strStep, QStringLiteral("擦除被拒绝"),
+        return ProbeResult::Failed(CoreReason::ServerRefused, strStep, QStringLiteral("擦除被拒绝"),
                                    QString::fromLatin1(reply) + QLatin1Char(' ') +
                                        QString::fromUtf8(m_client->TakeOutput()))
             .At(dwAddress);
     }
     m_client->TakeOutput();
-    return ProbeResult::Done();
+    return ProbeResult();
 }
 
 ProbeResult CGdbTarget::FlashWrite(std::uint32_t dwAddress, const QByteArray& bytes,
@@ -250,36 +250,36 @@ ProbeResult CGdbTarget::FlashDone() {
     const QString strStep = QStringLiteral("写入");
     QByteArray reply;
     ProbeResult result = Ask("vFlashDone", reply, strStep, m_timeouts.nFlash);
-    if (!result.bOk) return result;
+    if (!result.Done()) return result;
     const QString strOutput = QString::fromUtf8(m_client->TakeOutput());
     if (reply != "OK") {
-        return ProbeResult::Failed(Reason::Server, strStep, QStringLiteral("编程失败"),
+        return ProbeResult::Failed(CoreReason::ServerRefused, strStep, QStringLiteral("编程失败"),
                                    QString::fromLatin1(reply) + QLatin1Char(' ') + strOutput);
     }
-    return ProbeResult::Done();
+    return ProbeResult();
 }
 
 ProbeResult CGdbTarget::Crc(std::uint32_t dwAddress, std::uint32_t dwLength, std::uint32_t& dwCrc,
                             bool& bOffered) {
     const QString strStep = QStringLiteral("校验");
     bOffered = m_pServer->bCrc;
-    if (!bOffered) return ProbeResult::Done();
+    if (!bOffered) return ProbeResult();
     QByteArray reply;
     ProbeResult result =
         Ask("qCRC:" + Hex32(dwAddress) + ',' + Hex32(dwLength), reply, strStep, m_timeouts.nFlash);
-    if (!result.bOk) return result.At(dwAddress);
+    if (!result.Done()) return result.At(dwAddress);
     if (reply.isEmpty()) {
         bOffered = false;
-        return ProbeResult::Done();
+        return ProbeResult();
     }
     bool bNumber = false;
     dwCrc = reply.startsWith('C') ? reply.mid(1).toUInt(&bNumber, 16) : 0;
     if (!bNumber) {
-        return ProbeResult::Failed(Reason::Server, strStep, QStringLiteral("无法计算 CRC"),
-                                   QString::fromLatin1(reply))
+        return ProbeResult::Failed(CoreReason::ServerRefused, strStep,
+                                   QStringLiteral("无法计算 CRC"), QString::fromLatin1(reply))
             .At(dwAddress);
     }
-    return ProbeResult::Done();
+    return ProbeResult();
 }
 
 ProbeResult CGdbTarget::Monitor(const QString& strCommand, QString& strOutput) {
@@ -288,7 +288,7 @@ ProbeResult CGdbTarget::Monitor(const QString& strCommand, QString& strOutput) {
     m_client->TakeOutput();
     ProbeResult result =
         Ask("qRcmd," + ToHex(strCommand.toUtf8()), reply, strStep, m_timeouts.nFlash);
-    if (!result.bOk) return result;
+    if (!result.Done()) return result;
     QByteArray text = m_client->TakeOutput();
     QByteArray answered;
     const bool bText =
@@ -299,34 +299,35 @@ ProbeResult CGdbTarget::Monitor(const QString& strCommand, QString& strOutput) {
                              strOutput.contains(QLatin1String(m_pServer->pFailureWord));
     if (reply.isEmpty() || IsErrorReply(reply) || bWordFailed || (reply != "OK" && !bText)) {
         return ProbeResult::Failed(
-            Reason::Server, strStep,
+            CoreReason::ServerRefused, strStep,
             reply.isEmpty() ? QStringLiteral("服务器不支持此命令") : QStringLiteral("命令失败"),
             (QString::fromLatin1(reply) + QLatin1Char(' ') + strOutput));
     }
-    return ProbeResult::Done();
+    return ProbeResult();
 }
 
 ProbeResult CGdbTarget::ResetAndRun(QString& strHow) {
     if (m_pServer->resetCommands.isEmpty()) {
         strHow = QStringLiteral("R");
         if (!m_client->SendOnly("R", m_timeouts.nPacket)) {
-            return ProbeResult::Failed(Reason::Link, QStringLiteral("复位"), m_client->LastError());
+            return ProbeResult::Failed(CoreReason::LinkFailed, QStringLiteral("复位"),
+                                       m_client->LastError());
         }
-        return ProbeResult::Done();
+        return ProbeResult();
     }
     QStringList done;
     for (const QString& strCommand : m_pServer->resetCommands) {
         QString strOutput;
         done.append(QStringLiteral("monitor ") + strCommand);
         ProbeResult result = Monitor(strCommand, strOutput);
-        if (!result.bOk) {
+        if (!result.Done()) {
             result.strStep = QStringLiteral("复位");
-            result.strReason = done.constLast() + QStringLiteral(": ") + result.strReason;
+            result.strWords = done.constLast() + QStringLiteral(": ") + result.strWords;
             return result;
         }
     }
     strHow = done.join(QLatin1String(", "));
-    return ProbeResult::Done();
+    return ProbeResult();
 }
 
 ProbeResult CGdbTarget::Detach() {
@@ -334,11 +335,11 @@ ProbeResult CGdbTarget::Detach() {
     ProbeResult result = Ask("D", reply, QStringLiteral("断开"));
     // A server that ends the connection on D has detached too.
     m_client.reset();
-    if (!result.bOk && result.reason == Reason::Link) return ProbeResult::Done();
-    if (!result.bOk) return result;
+    if (!result.Done() && result.reason == CoreReason::LinkFailed) return ProbeResult();
+    if (!result.Done()) return result;
     if (reply != "OK") {
-        return ProbeResult::Failed(Reason::Server, QStringLiteral("断开"),
+        return ProbeResult::Failed(CoreReason::ServerRefused, QStringLiteral("断开"),
                                    QStringLiteral("服务器未确认"), QString::fromLatin1(reply));
     }
-    return ProbeResult::Done();
+    return ProbeResult();
 }

@@ -27,7 +27,7 @@ ModuleInfo ModuleInfoOf(const QByteArray& image) {
 
 ProbeResult ConnectModule(CGdbTarget& target, const QString& strAddress, const QString& strServer) {
     const ProbeResult result = target.Connect(strAddress, strServer);
-    if (!result.bOk) {
+    if (!result.Done()) {
         WriteLog(QStringLiteral("连接 GDB %1 = 失败, %2").arg(strAddress, result.Text()));
         return result;
     }
@@ -43,7 +43,7 @@ ProbeResult ReadModuleInfo(CGdbTarget& target, ModuleInfo& info, IProbeProgress&
     const QString strStep = QStringLiteral("读取模块");
     ProbeResult result =
         target.Read(MODULE_BLOCK1_ADDRESS, INFO_BLOCK_LENGTH, info.block1, progress, strStep);
-    if (result.bOk) {
+    if (result.Done()) {
         result =
             target.Read(MODULE_BLOCK2_ADDRESS, INFO_BLOCK_LENGTH, info.block2, progress, strStep);
     }
@@ -114,9 +114,9 @@ ProbeResult SaveModuleImage(const QString& strPath, const QByteArray& bytes, int
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         WriteLog(FileLogLine("创建", strPath, QStringLiteral("失败, ") + file.errorString()));
-        return ProbeResult::Failed(ProbeResult::Reason::File, QStringLiteral("保存"),
+        return ProbeResult::Failed(CoreReason::SaveFailed, QStringLiteral("保存"),
                                    strPath + QStringLiteral(": ") + file.errorString());
     }
     WriteLog(FileLogLine("创建", strPath, QStringLiteral("成功")));
-    return ProbeResult::Done();
+    return ProbeResult();
 }

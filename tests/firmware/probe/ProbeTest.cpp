@@ -49,7 +49,7 @@ protected:
     // The failure must be named and leave the module without the App's marker.
     void ExpectFailedWithoutMarker(const FlashReport& report, CStandInServer& server,
                                    const char* pStep) {
-        EXPECT_FALSE(report.result.bOk);
+        EXPECT_FALSE(report.result.Done());
         EXPECT_EQ(report.result.strStep, QString::fromUtf8(pStep))
             << report.result.Text().toStdString();
         EXPECT_FALSE(report.bMarkerWritten);
@@ -184,7 +184,7 @@ TEST_F(ProbeTest, EveryServerOfTheTable) {
         const QByteArray old(0x20000, '\x33');
         server.SetFlash(BASE, old);
         const FlashReport report = Flash(server, image, QString::fromLatin1(c.pServer));
-        ASSERT_TRUE(report.result.bOk) << report.result.Text().toStdString();
+        ASSERT_TRUE(report.result.Done()) << report.result.Text().toStdString();
         EXPECT_EQ(server.Flash(BASE, image.size()), image);
         const int nRest = static_cast<int>(report.plan.span.qwEnd - BASE) - image.size();
         EXPECT_EQ(server.Flash(BASE + image.size(), nRest), old.mid(image.size(), nRest))
@@ -256,7 +256,7 @@ TEST_F(ProbeTest, PacketFaultsThatAreRecovered) {
         CStandInServer server(config);
         const QByteArray image = MergedImage();
         const FlashReport report = Flash(server, image);
-        ASSERT_TRUE(report.result.bOk) << report.result.Text().toStdString();
+        ASSERT_TRUE(report.result.Done()) << report.result.Text().toStdString();
         EXPECT_EQ(server.Flash(BASE, image.size()), image);
     }
 }
@@ -268,7 +268,7 @@ TEST_F(ProbeTest, QuestionsAndCancelWriteNothingOrNoMarker) {
     server.SetFlash(BASE, installed);
     m_wnd.m_answers = {true, false};  // another module: yes; an older App: no
     FlashReport report = Flash(server, MergedImage());
-    EXPECT_EQ(report.result.reason, ProbeResult::Reason::Declined);
+    EXPECT_EQ(report.result.reason, CoreReason::Declined);
     EXPECT_EQ(m_wnd.m_questions.size(), 2);
     EXPECT_EQ(server.Flash(BASE, installed.size()), installed);  // nothing erased
     EXPECT_TRUE(server.Commands().filter(QStringLiteral("vFlash")).isEmpty());
@@ -280,6 +280,6 @@ TEST_F(ProbeTest, QuestionsAndCancelWriteNothingOrNoMarker) {
     CStandInServer slow(config);
     slow.SetFlash(BASE, installed);
     report = Flash(slow, MergedImage(), QString(), &cancel);
-    EXPECT_EQ(report.result.reason, ProbeResult::Reason::Cancelled);
+    EXPECT_EQ(report.result.reason, CoreReason::Cancelled);
     ExpectFailedWithoutMarker(report, slow, "校验");
 }
