@@ -262,9 +262,9 @@ void CFlashDlg::OnChooseImage() {
     }
     RememberFile(IDC_FLASH_IMAGE, strPath);
     QByteArray image;
-    QString strReason;
-    if (!ReadFlashImage(strPath, 0, image, strReason)) {
-        m_pResult->setText(tr("失败: ") + TranslateCoreText(strReason));
+    const CoreResult read = ReadFlashImage(strPath, 0, image);
+    if (!read.Done()) {
+        m_pResult->setText(tr("失败: ") + TranslateCoreText(read.strWords));
         return;
     }
     SetImage(image, strPath);

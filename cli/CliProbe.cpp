@@ -21,18 +21,23 @@
 
 namespace {
 
-QJsonObject ProbeErrorJson(const ProbeResult& result) {
-    QJsonObject error{{QStringLiteral("code"), QString::fromLatin1(ReasonCode(result.reason))},
-                      {QStringLiteral("message"), result.Text()},
-                      {QStringLiteral("step"), result.strStep}};
+// The core's error document with the step, the address as text and the server's words.
+QJsonObject ProbeErrorJson(const QString& strSubject, const ProbeResult& result) {
+    QJsonObject error = ResultErrorJson(strSubject, result);
+    error[QStringLiteral("step")] = result.strStep;
     if (result.bHasAddress) error[QStringLiteral("address")] = AddressText(result.dwAddress);
     if (!result.strServer.isEmpty()) error[QStringLiteral("server")] = result.strServer;
     return error;
 }
 
-int Fail(const CliOptions& options, const ProbeResult& result) {
+// The subject of a failure: the file that could not be read, else the server.
+int Fail(const CliOptions& options, const ProbeResult& result, const QString& strSubject = {}) {
     g_RunLog.FlushOutput();
-    if (options.bJson) PrintJson(QJsonObject{{QStringLiteral("error"), ProbeErrorJson(result)}});
+    if (options.bJson) {
+        PrintJson(QJsonObject{
+            {QStringLiteral("error"),
+             ProbeErrorJson(strSubject.isEmpty() ? options.strGdb : strSubject, result)}});
+    }
     return 1;
 }
 
@@ -79,7 +84,8 @@ void PrintFlashJson(const CliOptions& options, const QByteArray& image, const Fl
         {QStringLiteral("backup"), report.strBackupPath},
     };
     if (report.bModuleRead) document[QStringLiteral("module")] = ModuleJson(report.module);
-    if (!report.result.Done()) document[QStringLiteral("error")] = ProbeErrorJson(report.result);
+    if (!report.result.Done())
+        document[QStringLiteral("error")] = ProbeErrorJson(options.strGdb, report.result);
     PrintJson(document);
 }
 
@@ -87,13 +93,18 @@ void PrintFlashJson(const CliOptions& options, const QByteArray& image, const Fl
 
 int RunFlash(const CliOptions& options, FirmwareWorkspace& ws, IFirmwarePrompts& prompts) {
     QByteArray image;
-    QString strReason;
     const bool bMerged = options.files.size() == 2;
-    if (!(bMerged ? MergeForFlash(options, ws, prompts, image)
-                  : ReadFlashImage(options.files[0], options.merge.byFill, image, strReason))) {
-        return Fail(options, ProbeResult::Failed(
-                                 CoreReason::SaveFailed, QStringLiteral("打开"),
-                                 strReason.isEmpty() ? QStringLiteral("固件未载入") : strReason));
+    if (bMerged && !MergeForFlash(options, ws, prompts, image)) {
+        return Fail(options, ProbeResult::Failed(CoreReason::NotMerged, QStringLiteral("合成"),
+                                                 QStringLiteral("固件未合成")));
+    }
+    if (!bMerged) {
+        const CoreResult read = ReadFlashImage(options.files[0], options.merge.byFill, image);
+        if (!read.Done()) {
+            return Fail(options,
+                        ProbeResult::Failed(read.reason, QStringLiteral("打开"), read.strWords),
+                        options.files[0]);
+        }
     }
     FlashOptions flash;
     flash.strServer = options.strServer;
@@ -173,7 +184,8 @@ int CompareWithModule(const CliOptions& options, const QByteArray& image, QJsonO
     if (result.Done()) target.Detach();
     if (!result.Done()) {
         PrintLines(stderr, QStringLiteral("quorrix-cli: ") + result.Text() + QLatin1Char('\n'));
-        if (pJson) *pJson = QJsonObject{{QStringLiteral("error"), ProbeErrorJson(result)}};
+        if (pJson)
+            *pJson = QJsonObject{{QStringLiteral("error"), ProbeErrorJson(options.strGdb, result)}};
         return 1;
     }
     const FirmwareDiff diff = DiffFirmwareImages(image, module);

@@ -4,8 +4,9 @@
 #include <QString>
 #include <cstdint>
 
+#include "firmware/CoreResult.h"
+
 // Reads the file a flash writes: a merged image, or a build output of one (HEX, S-records,
 // ELF) that starts at 0x08000000, its gaps filled with byFill. The "打开 File" line either
-// way; false with the reason when the file is refused.
-bool ReadFlashImage(const QString& strPath, std::uint8_t byFill, QByteArray& image,
-                    QString& strReason);
+// way, and the reason of a refusal.
+CoreResult ReadFlashImage(const QString& strPath, std::uint8_t byFill, QByteArray& image);
