@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
-#include "firmware/InfoBlock.h"
-#include "firmware/Workspace.h"
 #include "firmware/ImageFile.h"
+#include "firmware/MergeReference.h"
+#include "firmware/Workspace.h"
 
 namespace {
 QString Tr(const char* pText) { return QCoreApplication::translate("ReportInputs", pText); }
@@ -27,8 +27,8 @@ bool ReadReportFile(const QString& strPath, QByteArray& bytes, QString& strError
             break;
         case StageResult::ConvertFailed:
         case StageResult::OpenFailed:
-            strError = Tr(QT_TRANSLATE_NOOP("ReportInputs", "无法读取")) +
-                       QStringLiteral(": ") + input.strReason;
+            strError = Tr(QT_TRANSLATE_NOOP("ReportInputs", "无法读取")) + QStringLiteral(": ") +
+                       input.strReason;
             break;
         default:
             strError = Tr(QT_TRANSLATE_NOOP("ReportInputs", "无法读取"));
@@ -38,17 +38,5 @@ bool ReadReportFile(const QString& strPath, QByteArray& bytes, QString& strError
 }
 
 VerifyReference AcceptedImages() {
-    VerifyReference ref;
-    ref.byFill = 0;  // the window merges with 0x00
-    ref.bHasBoot = g_Workspace.bBootLoaded != 0;
-    if (ref.bHasBoot) {
-        const int nBoot = qMin<int>(g_Workspace.nBootSize, static_cast<int>(BOOT_REGION_SIZE));
-        ref.boot = QByteArray(reinterpret_cast<const char*>(g_Workspace.BootBuf), qMax(0, nBoot));
-    }
-    ref.bHasApp = g_Workspace.bAppLoaded != 0;
-    if (ref.bHasApp) {
-        ref.app = QByteArray(reinterpret_cast<const char*>(g_Workspace.AppBuf),
-                             qBound(0, static_cast<int>(g_Workspace.nAppSize), APP_BUF_SIZE));
-    }
-    return ref;
+    return MergeReferenceOf(g_Workspace, 0);  // the window merges with 0x00
 }

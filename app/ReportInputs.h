@@ -14,6 +14,6 @@ inline constexpr std::int64_t REPORT_FILE_LIMIT = 64 * 1024 * 1024;
 // when it is not a regular file, cannot be read or is longer than REPORT_FILE_LIMIT.
 bool ReadReportFile(const QString& strPath, QByteArray& bytes, QString& strError);
 
-// The accepted boot loader (its first 4096 bytes) and App of the workspace, and the merge's
-// fill byte: what a merged file of the window is checked against.
+// What a merge of the window's accepted images will be (MergeReferenceOf, with the window's
+// fill byte): what a merged file of the window is checked against.
 VerifyReference AcceptedImages();

@@ -1,5 +1,4 @@
 #include <QFileInfo>
-#include <cstring>
 
 #include "firmware/FirmwareWindow.h"
 #include "firmware/Handlers.h"
@@ -18,19 +17,17 @@ struct AppCandidate {
     QString strFileTitle;
 };
 
-// The App starts at nOffset of the staged file: 0, or 4096 in a merged image.
+// The App starts at nOffset of the staged file: 0, or 4096 in a merged image, where a file
+// with addresses puts it 4096 bytes after its own start.
 int AcceptApp(const AppCandidate& app, std::size_t nOffset, std::uint8_t byMajor,
               std::uint8_t byMinor) {
     const std::int32_t nLength = app.staged.nLength - static_cast<std::int32_t>(nOffset);
-    std::memset(g_Workspace.AppBuf, 0, sizeof g_Workspace.AppBuf);
-    std::memcpy(g_Workspace.AppBuf, g_Workspace.StageBuf + nOffset,
-                sizeof g_Workspace.StageBuf - nOffset);
+    ImageSource source = app.staged.source;
+    if (source.bHasAddress) source.dwStart += static_cast<std::uint32_t>(nOffset);
+    TakeApp(g_Workspace, g_Workspace.StageBuf + nOffset, nLength, source);
     g_Workspace.byAppVerMajor = byMajor;
     g_Workspace.byAppVerMinor = byMinor;
-    g_Workspace.bAppLoaded = true;
-    g_Workspace.nAppSize = nLength;
     g_Workspace.strAppFileTitle = app.strFileTitle;
-    g_Workspace.appSource = app.staged.source;
     return 1;
 }
 

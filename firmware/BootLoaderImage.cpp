@@ -1,4 +1,3 @@
-#include <cstring>
 
 #include "firmware/FirmwareWindow.h"
 #include "firmware/Handlers.h"
@@ -10,10 +9,8 @@
 namespace {
 
 int AcceptBootLoader(const StagedImage& staged) {
-    std::memcpy(g_Workspace.BootBuf, g_Workspace.StageBuf, sizeof g_Workspace.BootBuf);
-    g_Workspace.nBootSize = staged.nLength;
-    g_Workspace.bBootLoaded = true;
-    g_Workspace.bootSource = staged.source;
+    TakeBootLoader(g_Workspace, g_Workspace.StageBuf, sizeof g_Workspace.StageBuf, staged.nLength,
+                   staged.source);
     return 1;
 }
 
@@ -21,7 +18,8 @@ int AcceptBootLoader(const StagedImage& staged) {
 
 int InspectBootLoaderFile(IFirmwareWindow& wnd, const QString& strPath, StagedImage* pStaged,
                           std::uint8_t byFill) {
-    const StagedImage staged = StageImageFile(strPath, BOOT_READ_LIMIT, BOOT_FILE_LIMIT, byFill);
+    const StagedImage staged =
+        StageImageFile(strPath, BOOT_READ_LIMIT, BOOT_FILE_LIMIT, byFill, BOOT_SCAN_LIMIT);
     if (pStaged) *pStaged = staged;
     if (!staged.Ok()) return 0;
     const std::int32_t nLength = staged.nLength;

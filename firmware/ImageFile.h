@@ -23,7 +23,7 @@ struct StagedImage {
 // filled with byFill; the image then stands for the file, and the source keeps its format and
 // start address.
 StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_t nSizeLimit,
-                           std::uint8_t byFill = 0);
+                           std::uint8_t byFill = 0, std::int64_t nScanLimit = 0);
 
 // An input read as an image: the file, or the image a build output turns into, with its format
 // and, for a build output, its first and last address.
@@ -35,9 +35,13 @@ struct ImageInput : InputFile {
 
 // Any input of any command, read once (ReadInputFile); a build output is converted to its
 // image with gaps of byFill, and the limits are the image's. A conversion that fails gives
-// ConvertFailed with its reason in strReason.
+// ConvertFailed with its reason in strReason. What lies past the first nReadAtMost bytes is
+// scanned into tail for an image of at most nScanLimit bytes (a converted one always).
 ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
-                          std::uint8_t byFill);
+                          std::uint8_t byFill, std::int64_t nScanLimit = 0);
+
+// Where an input's bytes came from, as the workspace records it.
+ImageSource SourceOf(const QString& strPath, const ImageInput& input);
 
 // The largest build output that is read to be converted.
 inline constexpr std::int64_t CONVERTED_FILE_LIMIT = 64 * 1024 * 1024;

@@ -1,10 +1,29 @@
 #include "firmware/Workspace.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/InitOrder.h"
 
 FirmwareWorkspace g_Workspace QUORRIX_INIT_ORDER(INIT_ORDER_WORKSPACE);
+
+void TakeBootLoader(FirmwareWorkspace& ws, const unsigned char* pBytes, std::size_t n,
+                    std::int32_t nLength, const ImageSource& source) {
+    std::memset(ws.BootBuf, 0, sizeof ws.BootBuf);
+    std::memcpy(ws.BootBuf, pBytes, std::min(n, sizeof ws.BootBuf));
+    ws.nBootSize = nLength;
+    ws.bBootLoaded = true;
+    ws.bootSource = source;
+}
+
+void TakeApp(FirmwareWorkspace& ws, const unsigned char* pBytes, std::int32_t nLength,
+             const ImageSource& source) {
+    std::memset(ws.AppBuf, 0, sizeof ws.AppBuf);
+    std::memcpy(ws.AppBuf, pBytes, std::clamp<std::size_t>(nLength, 0, sizeof ws.AppBuf));
+    ws.nAppSize = nLength;
+    ws.bAppLoaded = true;
+    ws.appSource = source;
+}
 
 void ResetFirmwareWorkspace() {
     std::memset(g_Workspace.BootBuf, 0, sizeof g_Workspace.BootBuf);
