@@ -92,6 +92,11 @@ int SaveFirmwareFile(const QString& strPath, const MergeOptions& options) {
         WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, 是输入文件")));
         return 0;
     }
+    // Replacing the day's log would lose every record of it, other runs' too.
+    if (g_RunLog.HoldsOpen(strPath)) {
+        WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, 是日志文件")));
+        return 0;
+    }
     const QByteArray bytes = FirmwareFileBytes(options);
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly)) return SaveInPlace(strPath, bytes, file.errorString());
