@@ -10,12 +10,14 @@ namespace {
 QString Tr(const char* pText) { return QCoreApplication::translate("ReportInputs", pText); }
 }  // namespace
 
-bool ReadReportFile(const QString& strPath, QByteArray& bytes, QString& strError) {
+bool ReadReportFile(const QString& strPath, QByteArray& bytes, QString& strError,
+                    std::optional<std::uint32_t>* pStart) {
     // Read once, as quorrix-cli reads it: build outputs converted, huge files never taken in.
-    const InputFile input = ReadImageInput(strPath, REPORT_FILE_LIMIT, REPORT_FILE_LIMIT, 0);
+    const ImageInput input = ReadImageInput(strPath, REPORT_FILE_LIMIT, REPORT_FILE_LIMIT, 0);
     switch (input.result) {
         case StageResult::Staged:
             bytes = input.bytes;
+            if (pStart && input.format != ImageFormat::Bin) *pStart = input.dwStart;
             return true;
         case StageResult::NotRegular:
             strError = Tr(QT_TRANSLATE_NOOP("ReportInputs", "不是普通文件"));
