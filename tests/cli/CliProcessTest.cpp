@@ -538,7 +538,9 @@ TEST_F(CliProcess, TheOpenLogOfTheDayIsNeverAnOutput) {
     const QString strLog = LogRootFolder() + "/" + strDate + "/RunLoglog_" + strDate + ".log";
     ASSERT_TRUE(QFileInfo(strLog).isFile()) << strLog.toStdString();
     QStringList outputs{strLog};
-    if (QFile::link(strLog, m_tmp.File("day.log"))) outputs << m_tmp.File("day.log");
+    // A link of Windows is a shortcut file of its own, which names nothing else.
+    const bool bLinks = NullDevice().startsWith(QLatin1Char('/'));
+    if (bLinks && QFile::link(strLog, m_tmp.File("day.log"))) outputs << m_tmp.File("day.log");
     for (const QString& strOut : outputs) {
         const qint64 nBefore = QFileInfo(strLog).size();
         CliRun merge = Run({"merge", "-f", "boot.bin", "AppX.bin", "-o", strOut});
