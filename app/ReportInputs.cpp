@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "app/WindowWorkspace.h"
 #include "firmware/ImageFile.h"
 #include "firmware/MergeReference.h"
-#include "firmware/Workspace.h"
 
 namespace {
 QString Tr(const char* pText) { return QCoreApplication::translate("ReportInputs", pText); }

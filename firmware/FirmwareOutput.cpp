@@ -4,30 +4,30 @@
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 
-std::uint32_t LoadAddressOf(const MergeOptions& options) {
+std::uint32_t LoadAddressOf(const FirmwareWorkspace& ws, const MergeOptions& options) {
     if (options.bBaseGiven) return options.dwBase;
-    return g_Workspace.bootSource.bHasAddress ? g_Workspace.bootSource.dwStart : APP_ADDRESS_BASE;
+    return ws.bootSource.bHasAddress ? ws.bootSource.dwStart : APP_ADDRESS_BASE;
 }
 
-QByteArray FirmwareFileBytes(const MergeOptions& options) {
-    const unsigned char* pImage = g_Workspace.FirmwareBuf;
-    const std::int32_t nSize = g_Workspace.nFirmwareSize;
+QByteArray FirmwareFileBytes(const FirmwareWorkspace& ws, const MergeOptions& options) {
+    const unsigned char* pImage = ws.FirmwareBuf;
+    const std::int32_t nSize = ws.nFirmwareSize;
     switch (options.nFormat) {
         case FORMAT_HEX:
-            return IntelHexOf(pImage, nSize, LoadAddressOf(options), options.nRecordBytes);
+            return IntelHexOf(pImage, nSize, LoadAddressOf(ws, options), options.nRecordBytes);
         case FORMAT_SREC:
-            return SRecordOf(pImage, nSize, LoadAddressOf(options), options.nRecordBytes);
+            return SRecordOf(pImage, nSize, LoadAddressOf(ws, options), options.nRecordBytes);
         default:
             return QByteArray::fromRawData(reinterpret_cast<const char*>(pImage), nSize);
     }
 }
 
-bool ReportAddressOverflow(const MergeOptions& options) {
-    const std::uint32_t dwBase = LoadAddressOf(options);
-    if (options.nFormat == FORMAT_BIN || FitsAddressSpace(dwBase, g_Workspace.nFirmwareSize)) {
+bool ReportAddressOverflow(const FirmwareWorkspace& ws, const MergeOptions& options) {
+    const std::uint32_t dwBase = LoadAddressOf(ws, options);
+    if (options.nFormat == FORMAT_BIN || FitsAddressSpace(dwBase, ws.nFirmwareSize)) {
         return false;
     }
     WriteLog(QString::asprintf("合成固件 = 失败, 起始地址 0x%08X 加 %d Bytes 超出 32 位地址",
-                               dwBase, g_Workspace.nFirmwareSize));
+                               dwBase, ws.nFirmwareSize));
     return true;
 }

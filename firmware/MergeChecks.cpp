@@ -1,18 +1,18 @@
 #include <QByteArray>
 
-#include "firmware/FirmwareWindow.h"
 #include "firmware/Handlers.h"
 #include "firmware/LayoutChecks.h"
 #include "firmware/MergeReference.h"
+#include "firmware/Prompts.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 
-MergeResult MergeFirmware(IFirmwarePrompts& prompts, const MergeOptions& options,
-                          std::vector<VerifyCheck>* pChecks) {
-    const MergeResult result = MergeFirmwareImages(options);
+MergeResult MergeFirmware(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
+                          const MergeOptions& options, std::vector<VerifyCheck>* pChecks) {
+    const MergeResult result = MergeFirmwareImages(ws, options);
     if (result != MergeResult::Built) return result;
     const std::vector<VerifyCheck> checks =
-        CheckLayout(MergeLayoutOf(MergeReferenceOf(g_Workspace, options.byFill)));
+        CheckLayout(MergeLayoutOf(MergeReferenceOf(ws, options.byFill)));
     if (pChecks) *pChecks = checks;
     int nFailed = 0;
     for (const VerifyCheck& check : checks) {

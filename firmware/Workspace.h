@@ -38,15 +38,16 @@ struct ImageSource {
     TailScan tail;  // what lies past the bytes kept in the workspace
 };
 
-// The firmware workspace: what the inspections accepted and the last merge built. Zero at
-// start-up; an image is taken over only when it is accepted.
+// The firmware workspace: what the inspections accepted and the last merge built. Zero when
+// made; an image is taken over only when it is accepted. The window has one for the process,
+// quorrix-cli one for its run; each is large, so it is made once, never on the stack.
 struct FirmwareWorkspace {
-    unsigned char BootBuf[BOOT_BUF_SIZE];
-    unsigned char AppBuf[APP_BUF_SIZE];
-    unsigned char FirmwareBuf[FIRMWARE_BUF_SIZE];
+    unsigned char BootBuf[BOOT_BUF_SIZE] = {};
+    unsigned char AppBuf[APP_BUF_SIZE] = {};
+    unsigned char FirmwareBuf[FIRMWARE_BUF_SIZE] = {};
     // Where a file is read before it is accepted, so that a declined or failed file leaves the
     // accepted image as it was. Bytes past the file's end are zero.
-    unsigned char StageBuf[APP_BUF_SIZE];
+    unsigned char StageBuf[APP_BUF_SIZE] = {};
     std::int32_t nBootSize = 0;
     std::int32_t nAppSize = 0;
     std::int32_t nFirmwareSize = 0;
@@ -59,8 +60,6 @@ struct FirmwareWorkspace {
     ImageSource appSource;
 };
 
-extern FirmwareWorkspace g_Workspace;
-
 // Takes an image read from a file into the workspace as its boot loader: the first n bytes of
 // pBytes that the boot buffer holds (zero past them), nLength the whole image's length.
 void TakeBootLoader(FirmwareWorkspace& ws, const unsigned char* pBytes, std::size_t n,
@@ -69,5 +68,5 @@ void TakeBootLoader(FirmwareWorkspace& ws, const unsigned char* pBytes, std::siz
 void TakeApp(FirmwareWorkspace& ws, const unsigned char* pBytes, std::int32_t nLength,
              const ImageSource& source);
 
-// Back to the start-up state (tests, fuzzing).
-void ResetFirmwareWorkspace();
+// Back to the state it was made in (tests, fuzzing).
+void ResetFirmwareWorkspace(FirmwareWorkspace& ws);
