@@ -4,6 +4,7 @@
 
 #include "app/WindowWorkspace.h"
 #include "firmware/ImageFile.h"
+#include "firmware/MergeOptions.h"
 #include "firmware/MergeReference.h"
 
 namespace {
@@ -40,5 +41,5 @@ bool ReadReportFile(const QString& strPath, QByteArray& bytes, QString& strError
 }
 
 VerifyReference AcceptedImages() {
-    return MergeReferenceOf(g_Workspace, 0);  // the window merges with 0x00
+    return MergeReferenceOf(g_Workspace, MergeOptions().byFill);  // the window's merge options
 }
