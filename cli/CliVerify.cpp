@@ -23,7 +23,7 @@ bool ReadVerifyInput(const QString& strPath, std::int64_t nSizeLimit, std::int64
                      ImageInput& input, QJsonObject& error, std::uint8_t byFill,
                      std::int64_t nScanLimit = 0) {
     input = ReadCliInput(strPath, nSizeLimit, nReadAtMost, byFill, nScanLimit);
-    if (!input.Ok()) error = InputErrorJson(strPath, input.result);
+    if (!input.Ok()) error = ResultErrorJson(strPath, InputOutcome(input, nSizeLimit));
     return input.Ok();
 }
 
