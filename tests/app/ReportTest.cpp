@@ -186,7 +186,8 @@ TEST_F(Reports, TheStripAndTheReportSeeTheWholeBootLoaderAsTheMergeDoes) {
     Click(QString::fromUtf8("打开文件..."), 0);
     auto* pStrip = m_pDlg->findChild<CLayoutStrip*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_NE(pStrip, nullptr);
-    const auto* pFailed = FindItem(pStrip->Items(), LayoutKind::FailedCheck);
+    const auto items = pStrip->Items();
+    const auto* pFailed = FindItem(items, LayoutKind::FailedCheck);
     ASSERT_NE(pFailed, nullptr);
     EXPECT_EQ(pFailed->span.strCheck, QStringLiteral("bootCut"));
     Click(QString::fromUtf8("校验固件..."));
