@@ -56,19 +56,9 @@ bool ReadReference(const CliOptions& options, VerifyReference& ref, QJsonObject&
     return true;
 }
 
-QJsonObject CheckJson(const VerifyCheck& check) {
-    QJsonObject json{{QStringLiteral("check"), check.strName},
-                     {QStringLiteral("ok"), check.bOk},
-                     {QStringLiteral("text"), check.strText}};
-    if (check.nOffset >= 0) json[QStringLiteral("offset")] = static_cast<double>(check.nOffset);
-    if (check.bSkipped) json[QStringLiteral("skipped")] = true;
-    return json;
-}
-
 void PrintVerifyJson(const QString& strPath, const QByteArray& image,
                      const std::vector<VerifyCheck>& checks, bool bAllOk) {
-    QJsonArray array;
-    for (const VerifyCheck& check : checks) array.append(CheckJson(check));
+    const QJsonArray array = ChecksJson(checks);
     const QJsonObject json{{QStringLiteral("schemaVersion"), 1},
                            {QStringLiteral("file"), strPath},
                            {QStringLiteral("size"), static_cast<double>(image.size())},

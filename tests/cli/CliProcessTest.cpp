@@ -566,3 +566,20 @@ TEST_F(CliProcess, JsonErrorsCarryTheReasonAndItsLine) {
     EXPECT_TRUE(readError["reason"].toString().contains(QString::fromUtf8("校验和错误")))
         << readError["reason"].toString().toStdString();
 }
+
+// merge and verify say the same of the same images, in the same words and keys.
+TEST_F(CliProcess, MergeAndVerifyGiveOneAnswerPerCheck) {
+    CliRun merge = Run({"merge", "--json", "boot.bin", "AppX.bin", "-o", "fw.bin"});
+    ASSERT_EQ(merge.nExit, 0) << merge.strErr.toStdString();
+    CliRun verify = Run({"verify", "--json", "fw.bin", "--boot", "boot.bin", "--app", "AppX.bin"});
+    QMap<QString, QJsonObject> verified;
+    for (const QJsonValue check :
+         QJsonDocument::fromJson(verify.strOut.toUtf8())["checks"].toArray())
+        verified[check["name"].toString()] = check.toObject();
+    const QJsonArray merged = QJsonDocument::fromJson(merge.strOut.toUtf8())["checks"].toArray();
+    ASSERT_FALSE(merged.isEmpty());
+    for (const QJsonValue check : merged) {
+        EXPECT_EQ(verified.value(check["name"].toString()), check.toObject())
+            << check["name"].toString().toStdString();
+    }
+}
