@@ -186,6 +186,7 @@ void CFlashDlg::RunJob(std::function<void()> job, std::function<void()> done) {
         m_pWorker->deleteLater();
         m_pWorker = nullptr;
         done();
+        m_pStep->clear();
         m_pProgress->setRange(0, 1000);
         for (QPushButton* pButton : {m_pRead, m_pSave, m_pClose}) pButton->setEnabled(true);
         m_pFlash->setEnabled(!m_image.isEmpty());
@@ -248,7 +249,13 @@ void CFlashDlg::OnFlash() {
     RunJob(
         [=, this] { *pReport = FlashModule(strAddress, image, options, *m_pBridge, *m_pBridge); },
         [=, this] {
-            if (pReport->bModuleRead) ShowBlocks(&pReport->module);
+            // Verified byte for byte: the module now holds the image's blocks.
+            const ModuleInfo written = ModuleInfoOf(image);
+            if (pReport->result.Done()) {
+                ShowBlocks(&written);
+            } else if (pReport->bModuleRead) {
+                ShowBlocks(&pReport->module);
+            }
             ShowResult(pReport->result,
                        tr("烧写成功, 已校验%1")
                            .arg(pReport->bMarkerWritten ? tr(", 已写入标记") : QString()));

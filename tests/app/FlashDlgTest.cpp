@@ -42,4 +42,5 @@ TEST_F(DialogTest, FlashWindowReadsAndFlashesWhileItStaysResponsive) {
     EXPECT_EQ(m_prompts.m_questions.size(), 1);
     EXPECT_EQ(server.Flash(CStandInServer::FLASH_BASE, image.size()), image);
     EXPECT_GT(nTicks, 2) << "the window handled no events while the core flashed";
+    EXPECT_FALSE(dlg.ModuleText().contains(QStringLiteral("* ")));  // it holds the image now
 }
