@@ -5,8 +5,8 @@
 #include <QList>
 #include <algorithm>
 
-#include "firmware/ImageReader.h"
-#include "firmware/OutputFormat.h"
+#include "firmware/formats/ImageReader.h"
+#include "firmware/formats/RecordWriters.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "firmware/FirmwareOutput.h"
 
-#include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
+#include "firmware/formats/RecordWriters.h"
 #include "log/RunLog.h"
 
 std::uint32_t LoadAddressOf(const MergeOptions& options) {

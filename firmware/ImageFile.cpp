@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "firmware/ImageReader.h"
+#include "firmware/formats/ImageReader.h"
 #include "log/LogText.h"
 #include "log/RunLog.h"
 

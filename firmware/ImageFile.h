@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "firmware/ImageReader.h"
+#include "firmware/formats/ImageReader.h"
 #include "firmware/InputFile.h"
 #include "firmware/Workspace.h"
 

@@ -13,7 +13,7 @@
 #include "firmware/FirmwareDiff.h"
 #include "firmware/FirmwareVerify.h"
 #include "firmware/Handlers.h"
-#include "firmware/OutputFormat.h"
+#include "firmware/formats/RecordWriters.h"
 #include "firmware/ScriptedWindow.h"
 #include "log/RunLog.h"
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "firmware/ImageReader.h"
+#include "firmware/formats/ImageReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
     // Not copied, so that a read past the input's end is caught.

@@ -1,4 +1,4 @@
-#include "firmware/RecordLines.h"
+#include "firmware/formats/RecordLines.h"
 
 #include <array>
 #include <climits>

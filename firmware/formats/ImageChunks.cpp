@@ -1,4 +1,4 @@
-#include "firmware/ImageChunks.h"
+#include "firmware/formats/ImageChunks.h"
 
 #include <algorithm>
 #include <cstring>

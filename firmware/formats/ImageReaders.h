@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-#include "firmware/ImageChunks.h"
-#include "firmware/RecordLines.h"
+#include "firmware/formats/ImageChunks.h"
+#include "firmware/formats/RecordLines.h"
 
 // The readers behind ConvertImage. Each gathers the file's data as chunks whose bytes lie in
 // pool (HEX, S-records: the decoded data) or in the file itself (ELF).

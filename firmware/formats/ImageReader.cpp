@@ -1,6 +1,6 @@
-#include "firmware/ImageReader.h"
+#include "firmware/formats/ImageReader.h"
 
-#include "firmware/ImageReaders.h"
+#include "firmware/formats/ImageReaders.h"
 
 QString ImageFormatName(ImageFormat format) {
     switch (format) {

@@ -1,7 +1,7 @@
 // Bad input of each kind, as small texts: refused with what and where, the image untouched.
 #include <gtest/gtest.h>
 
-#include "firmware/ImageReader.h"
+#include "firmware/formats/ImageReader.h"
 
 namespace {
 

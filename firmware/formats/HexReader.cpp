@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "firmware/ImageReaders.h"
+#include "firmware/formats/ImageReaders.h"
 
 namespace {
 

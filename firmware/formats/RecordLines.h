@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "firmware/ImageChunks.h"
+#include "firmware/formats/ImageChunks.h"
 
 // What the HEX and S-record readers share: the lines of the text and its hex digits.
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "firmware/OutputFormat.h"
-#include "firmware/RecordText.h"
+#include "firmware/formats/RecordWriters.h"
+#include "firmware/formats/RecordText.h"
 
 namespace {
 

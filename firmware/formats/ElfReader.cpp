@@ -1,4 +1,4 @@
-#include "firmware/ImageReaders.h"
+#include "firmware/formats/ImageReaders.h"
 
 namespace {
 
