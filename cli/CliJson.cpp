@@ -41,6 +41,22 @@ QJsonObject BlockJson(const FirmwareInfoBlock& b, std::size_t nOffset) {
     return block;
 }
 
+// Where a build output put its data: its lowest address, its segments and its entry address
+// when it named one; null for a raw binary, which carries no addresses.
+void AddAddressJson(QJsonObject& object, const ImageSource& source) {
+    QJsonArray segments;
+    for (const ImageSpan& span : source.segments) {
+        segments.append(
+            QJsonObject{{QStringLiteral("address"), static_cast<double>(span.dwAddress)},
+                        {QStringLiteral("size"), static_cast<double>(span.dwSize)}});
+    }
+    object[QStringLiteral("startAddress")] =
+        source.bHasAddress ? QJsonValue(static_cast<double>(source.dwStart)) : QJsonValue();
+    object[QStringLiteral("entryAddress")] =
+        source.entry ? QJsonValue(static_cast<double>(*source.entry)) : QJsonValue();
+    object[QStringLiteral("segments")] = source.bHasAddress ? QJsonValue(segments) : QJsonValue();
+}
+
 }  // namespace
 
 QJsonObject ImageJson(const QString& strPath, const StagedImage& staged) {
@@ -50,9 +66,7 @@ QJsonObject ImageJson(const QString& strPath, const StagedImage& staged) {
     image[QStringLiteral("file")] = strPath;
     image[QStringLiteral("size")] = static_cast<double>(staged.nLength);
     image[QStringLiteral("format")] = staged.source.strFormat;
-    image[QStringLiteral("startAddress")] =
-        staged.source.bHasAddress ? QJsonValue(static_cast<double>(staged.source.dwStart))
-                                  : QJsonValue();
+    AddAddressJson(image, staged.source);
     image[QStringLiteral("blocks")] =
         QJsonArray{BlockJson(FirmwareInfoBlock::Read(p, INFO_BLOCK1_OFFSET), INFO_BLOCK1_OFFSET),
                    BlockJson(FirmwareInfoBlock::Read(p, INFO_BLOCK2_OFFSET), INFO_BLOCK2_OFFSET)};
@@ -90,13 +104,12 @@ QJsonObject InputErrorJson(const QString& strPath, StageResult result) {
 }
 
 QJsonObject InputFileJson(const QString& strPath, const ImageSource& source) {
-    return QJsonObject{
-        {QStringLiteral("file"), strPath},
-        {QStringLiteral("size"), static_cast<double>(source.nFileSize)},
-        {QStringLiteral("sha256"), QString::fromLatin1(source.sha256.toHex())},
-        {QStringLiteral("format"), source.strFormat},
-        {QStringLiteral("startAddress"),
-         source.bHasAddress ? QJsonValue(static_cast<double>(source.dwStart)) : QJsonValue()}};
+    QJsonObject input{{QStringLiteral("file"), strPath},
+                      {QStringLiteral("size"), static_cast<double>(source.nFileSize)},
+                      {QStringLiteral("sha256"), QString::fromLatin1(source.sha256.toHex())},
+                      {QStringLiteral("format"), source.strFormat}};
+    AddAddressJson(input, source);
+    return input;
 }
 
 QJsonArray ChecksJson(const std::vector<VerifyCheck>& checks) {

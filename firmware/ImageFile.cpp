@@ -39,6 +39,12 @@ QString RefusalLine(const QString& strPath, const InputFile& input, std::int64_t
     return QString();
 }
 
+// The data of a build output in more than one place is named so, since the gaps between
+// them are the fill byte's, not the file's.
+QString SegmentCountText(std::size_t nSegments) {
+    return nSegments > 1 ? QStringLiteral(", %1 段").arg(nSegments) : QString();
+}
+
 // The run-log line of a build output: what it turned into, or why it was refused.
 QString ConversionLine(const QString& strPath, const ImageInput& input, std::int64_t nSizeLimit) {
     switch (input.result) {
@@ -47,7 +53,8 @@ QString ConversionLine(const QString& strPath, const ImageInput& input, std::int
                 "转换", strPath,
                 QStringLiteral("成功, %1 ").arg(ImageFormatName(input.format).toUpper()) +
                     QString::asprintf("0x%08X - 0x%08X, %lld Bytes", input.dwStart, input.dwLast,
-                                      static_cast<long long>(input.nSize)));
+                                      static_cast<long long>(input.nSize)) +
+                    SegmentCountText(input.segments.size()));
         case StageResult::TooLarge:
             return FileLogLine("转换", strPath,
                                QString::asprintf("失败, 映像大小 %lld Bytes 超过上限 %lld Bytes",
@@ -66,13 +73,15 @@ void Convert(ImageInput& input, std::uint8_t byFill) {
         input.strReason = QString::asprintf("文件大小 %lld Bytes 超过上限 %lld Bytes",
                                             static_cast<long long>(input.nSize),
                                             static_cast<long long>(CONVERTED_FILE_LIMIT));
-    } else if (!ConvertImage(input.format, input.bytes, byFill, image, input.strReason)) {
+    } else if (!ConvertImage(input.format, input.bytes, image, input.strReason)) {
         input.result = StageResult::ConvertFailed;
     } else {
-        input.bytes = image.bytes;
-        input.nSize = image.bytes.size();
-        input.dwStart = image.dwStart;
-        input.dwLast = image.dwLast;
+        input.bytes = FlatImage(image, byFill);
+        input.nSize = input.bytes.size();
+        input.dwStart = image.Start();
+        input.dwLast = image.Last();
+        input.segments = image.Spans();
+        input.entry = image.entry;
     }
 }
 
@@ -84,7 +93,7 @@ ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::
     ImageInput input;
     static_cast<InputFile&>(input) = ReadInputFile(strPath, qMax(nSizeLimit, CONVERTED_FILE_LIMIT),
                                                    qMax(nReadAtMost, CONVERTED_FILE_LIMIT));
-    if (input.Ok()) input.format = DetectImageFormat(input.bytes.left(0x1000));
+    if (input.Ok()) input.format = DetectImageFormat(input.bytes);
     if (input.format != ImageFormat::Bin) Convert(input, byFill);
     if (input.Ok() && input.nSize > nSizeLimit) input.result = StageResult::TooLarge;
     if (input.Ok()) input.bytes.truncate(static_cast<qsizetype>(qMin(nReadAtMost, input.nSize)));
@@ -125,6 +134,8 @@ StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit, std:
         staged.source.bHasAddress = true;
         staged.source.dwStart = input.dwStart;
         staged.source.strFormat = ImageFormatName(input.format);
+        staged.source.segments = input.segments;
+        staged.source.entry = input.entry;
     }
     return staged;
 }

@@ -3,9 +3,9 @@
 #include <QString>
 #include <cstdint>
 
-#include "firmware/formats/ImageReader.h"
 #include "firmware/InputFile.h"
 #include "firmware/Workspace.h"
+#include "firmware/formats/ImageReader.h"
 
 // What StageImageFile found: the result, the file's length, and where the bytes came from.
 struct StagedImage {
@@ -25,12 +25,15 @@ struct StagedImage {
 StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_t nSizeLimit,
                            std::uint8_t byFill = 0);
 
-// An input read as an image: the file, or the image a build output turns into, with its format
-// and, for a build output, its first and last address.
+// An input read as an image: the file, or the image a build output turns into (flattened),
+// with its format and, for a build output, its first and last address, its segments and its
+// entry address when the file names one.
 struct ImageInput : InputFile {
     ImageFormat format = ImageFormat::Bin;
     std::uint32_t dwStart = 0;
     std::uint32_t dwLast = 0;
+    std::vector<ImageSpan> segments;
+    std::optional<std::uint32_t> entry;
 };
 
 // Any input of any command, read once (ReadInputFile); a build output is converted to its

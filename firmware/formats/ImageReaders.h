@@ -2,18 +2,18 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 #include "firmware/formats/ImageChunks.h"
 #include "firmware/formats/RecordLines.h"
 
 // The readers behind ConvertImage. Each gathers the file's data as chunks whose bytes lie in
-// pool (HEX, S-records: the decoded data) or in the file itself (ELF).
-
-bool IsHexRecordLine(const RecordLine& line);
-bool IsSRecordLine(const RecordLine& line);
+// pool (HEX, S-records: the decoded data) or in the file itself (ELF), and the entry address
+// when the file names one.
 
 bool ReadHexImage(const QByteArray& file, QByteArray& pool, CImageChunks& chunks,
-                  QString& strError);
+                  std::optional<std::uint32_t>& entry, QString& strError);
 bool ReadSRecordImage(const QByteArray& file, QByteArray& pool, CImageChunks& chunks,
-                      QString& strError);
-bool ReadElfImage(const QByteArray& file, CImageChunks& chunks, QString& strError);
+                      std::optional<std::uint32_t>& entry, QString& strError);
+bool ReadElfImage(const QByteArray& file, CImageChunks& chunks, std::optional<std::uint32_t>& entry,
+                  QString& strError);

@@ -8,16 +8,21 @@
 
 // What the HEX and S-record readers share: the lines of the text and its hex digits.
 
+// The line's text without its line end and the blanks (space, tab) around it.
 struct RecordLine {
     const char* p = nullptr;
-    int nLength = 0;  // without the line end; longer lines are cut at INT_MAX, still too long
+    int nLength = 0;  // longer lines are cut at INT_MAX, still too long
     int nNumber = 0;  // 1 for the first line
+    int nIndent = 0;  // blanks before p, so that a character's column is the one an editor shows
 };
 
-// Lines ended by LF or CR LF; the last may have no end.
+inline constexpr char UTF8_BOM[] = "\xEF\xBB\xBF";
+
+// Lines ended by LF, CR LF or CR alone; the last may have no end. A UTF-8 byte-order mark
+// before the first line is no part of it.
 class CRecordLines {
 public:
-    CRecordLines(const char* p, std::size_t nSize) : m_p(p), m_pEnd(p + nSize) {}
+    CRecordLines(const char* p, std::size_t nSize);
     bool Next(RecordLine& line);
 
 private:

@@ -60,14 +60,8 @@ bool CheckRecordCount(const RecordLine& line, const SRecord& record, std::uint32
 
 }  // namespace
 
-bool IsSRecordLine(const RecordLine& line) {
-    std::uint8_t bytes[MAX_RECORD_BYTES];
-    SRecord record;
-    return DecodeSRecord(line, bytes, record, nullptr);
-}
-
 bool ReadSRecordImage(const QByteArray& file, QByteArray& pool, CImageChunks& chunks,
-                      QString& strError) {
+                      std::optional<std::uint32_t>& entry, QString& strError) {
     CRecordData data(file, pool, chunks);
     std::uint32_t dwRecords = 0;
     bool bEnd = false;
@@ -85,6 +79,7 @@ bool ReadSRecordImage(const QByteArray& file, QByteArray& pool, CImageChunks& ch
         } else if (record.nType == 5 || record.nType == 6) {
             if (!CheckRecordCount(line, record, dwRecords, strError)) return false;
         } else if (record.nType >= 7) {
+            entry = record.dwAddress;  // 0 too: the format has no way to name none
             bEnd = true;
         }
     }

@@ -41,7 +41,7 @@ protected:
         a.w10 = 0x0A01;
         PutBlock(app, 0x100, a);
         WriteAllBytes(m_tmp.File("AppX.bin"), app);
-        WriteAllBytes(m_tmp.File("bare.bin"), MakeImage(500));
+        WriteAllBytes(m_tmp.File("bare.bin"), MakeImage(500, 0x00));
     }
 
     CliRun Run(const QStringList& arguments, const QString& strStdout = QString()) {

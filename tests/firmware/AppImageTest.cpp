@@ -111,9 +111,9 @@ TEST_F(AppInspect, DeclinedOrRefusedFileKeepsBytesTitleAndVersion) {
     PutBlock(first, 0x100, AppFields(0x0401, 0x0107));
     InspectAppFile(m_wnd, WriteImage("First.bin", first), QStringLiteral("First"));
     m_wnd.m_answers = {false};
-    InspectAppFile(m_wnd, WriteImage("Second.bin", MakeImage(5000, 0x42)),
+    InspectAppFile(m_wnd, WriteImage("Second.bin", MakeImage(5000, 0x02)),
                    QStringLiteral("Second"));
-    InspectAppFile(m_wnd, WriteImage("Huge.bin", MakeImage(APP_BUF_SIZE + 1)),
+    InspectAppFile(m_wnd, WriteImage("Huge.bin", MakeImage(APP_BUF_SIZE + 1, 0x00)),
                    QStringLiteral("Huge"));
     EXPECT_EQ(g_Workspace.nAppSize, 3000);
     EXPECT_EQ(g_Workspace.strAppFileTitle, QStringLiteral("First"));

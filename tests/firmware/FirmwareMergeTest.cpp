@@ -286,7 +286,7 @@ TEST_F(FirmwareMerge, BuildOutputsMergeAsObjcopysBinaries) {
     const QStringList lines = TakeLogLines();
     EXPECT_TRUE(lines.contains(
         QString::fromUtf8("转换 File ") + Native(QStringLiteral(ARM_FIXTURES_DIR "/boot.elf")) +
-        QString::asprintf(" = 成功, ELF 0x08000000 - 0x%08X, %d Bytes",
+        QString::asprintf(" = 成功, ELF 0x08000000 - 0x%08X, %d Bytes, 2 段",
                           0x08000000 + g_Workspace.nBootSize - 1, g_Workspace.nBootSize)));
     EXPECT_TRUE(g_Workspace.bootSource.bHasAddress);
     EXPECT_EQ(g_Workspace.appSource.dwStart, 0x08001000u);

@@ -1,5 +1,6 @@
 // Programs built with arm-none-eabi-gcc, in every form objcopy and srec_cat write: each must
-// read as exactly the bytes of objcopy's binary, at the program's link address.
+// read as exactly the bytes of objcopy's binary, at the program's link address, in the segments
+// and with the entry address of its ELF file.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -21,13 +22,16 @@ struct Form {
     const char* pSuffix;
     ImageFormat format;
     std::uint32_t dwMovedDown;  // srec_cat moved the data down to fit shorter addresses
+    // srec_cat writes a type 03 start record with the halves of the address as CS and IP,
+    // which addresses CS x 16 + IP (and srec_cat reads it back so).
+    bool bEntryAsCsIp = false;
 };
 constexpr Form FORMS[] = {
     {".elf", ImageFormat::Elf, 0},
     {"-64.elf", ImageFormat::Elf, 0},
     {".hex", ImageFormat::Hex, 0},
     {"-32.hex", ImageFormat::Hex, 0},
-    {"-seg.hex", ImageFormat::Hex, 0x07FF0000},
+    {"-seg.hex", ImageFormat::Hex, 0x07FF0000, true},
     {"-crlf.hex", ImageFormat::Hex, 0},
     {"-rev.hex", ImageFormat::Hex, 0},
     {".srec", ImageFormat::Srec, 0},
@@ -39,6 +43,26 @@ constexpr Form FORMS[] = {
 QByteArray ReadFixture(const QString& strName) {
     QFile file(QStringLiteral(ARM_FIXTURES_DIR "/") + strName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+ImageData Read(const QByteArray& file) {
+    ImageData image;
+    QString strError;
+    EXPECT_TRUE(ConvertImage(DetectImageFormat(file), file, image, strError))
+        << strError.toStdString();
+    return image;
+}
+
+std::vector<std::pair<std::uint32_t, qsizetype>> Spans(const ImageData& image,
+                                                       std::uint32_t dwMovedDown = 0) {
+    std::vector<std::pair<std::uint32_t, qsizetype>> spans;
+    for (const ImageSegment& segment : image.segments)
+        spans.emplace_back(segment.dwAddress + dwMovedDown, segment.bytes.size());
+    return spans;
+}
+
+std::uint32_t ElfEntry(const QByteArray& elf) {
+    return qFromLittleEndian<quint32>(elf.constData() + 24);
 }
 
 #define SKIP_WITHOUT_ARM_FIXTURES()                                                        \
@@ -53,25 +77,29 @@ TEST(ImageReaderFixture, EveryFormReadsAsObjcopysBinary) {
     for (const Program& program : PROGRAMS) {
         const QString strName = QString::fromLatin1(program.pName);
         const QByteArray bin = ReadFixture(strName + QStringLiteral(".bin"));
+        const QByteArray elfFile = ReadFixture(strName + QStringLiteral(".elf"));
         // The programs are what the test claims: a block at 0x100 and a gap before the tail.
         ASSERT_GT(bin.size(), 0xC00) << program.pName;
         EXPECT_EQ(qFromLittleEndian<quint16>(bin.constData() + 0x100), 0xAA55);
         EXPECT_EQ(qFromLittleEndian<quint16>(bin.constData() + 0x102), program.wType);
-        EXPECT_EQ(DetectImageFormat(bin.left(1024)), ImageFormat::Bin);
+        EXPECT_EQ(DetectImageFormat(bin), ImageFormat::Bin);
+        const ImageData elf = Read(elfFile);
+        ASSERT_EQ(elf.segments.size(), 2u);  // code and data, then the tail
         for (const Form& form : FORMS) {
             SCOPED_TRACE(program.pName + std::string(form.pSuffix));
             const QByteArray file = ReadFixture(strName + QLatin1String(form.pSuffix));
             ASSERT_FALSE(file.isEmpty());
-            EXPECT_EQ(DetectImageFormat(file.left(1024)), form.format);
-            ImageData image;
-            QString strError;
-            ASSERT_TRUE(ConvertImage(form.format, file, 0x00, image, strError))
-                << strError.toStdString();
-            EXPECT_TRUE(image.bytes == bin);
+            EXPECT_EQ(DetectImageFormat(file), form.format);
+            const ImageData image = Read(file);
+            EXPECT_TRUE(FlatImage(image, 0x00) == bin);
             EXPECT_TRUE(image.bHasAddress);
             EXPECT_EQ(image.format, form.format);
-            EXPECT_EQ(image.dwStart, program.dwLink - form.dwMovedDown);
-            EXPECT_EQ(image.dwLast, image.dwStart + static_cast<std::uint32_t>(bin.size()) - 1);
+            EXPECT_EQ(image.Start(), program.dwLink - form.dwMovedDown);
+            EXPECT_EQ(image.Last(), image.Start() + static_cast<std::uint32_t>(bin.size()) - 1);
+            EXPECT_EQ(Spans(image, form.dwMovedDown), Spans(elf));
+            const std::uint32_t dwEntry = ElfEntry(elfFile) - form.dwMovedDown;
+            EXPECT_EQ(image.entry,
+                      form.bEntryAsCsIp ? ((dwEntry >> 16) << 4) + (dwEntry & 0xFFFF) : dwEntry);
         }
     }
 }
@@ -79,12 +107,35 @@ TEST(ImageReaderFixture, EveryFormReadsAsObjcopysBinary) {
 TEST(ImageReaderFixture, FillByteFillsTheGapsAsObjcopysGapFill) {
     SKIP_WITHOUT_ARM_FIXTURES();
     for (const char* pName : {"app.elf", "app-rev.hex", "app-32.srec"}) {
-        const QByteArray file = ReadFixture(QLatin1String(pName));
-        ImageData image;
-        QString strError;
-        ASSERT_TRUE(ConvertImage(DetectImageFormat(file), file, 0xFF, image, strError)) << pName;
-        EXPECT_TRUE(image.bytes == ReadFixture(QStringLiteral("app-ff.bin"))) << pName;
+        EXPECT_TRUE(FlatImage(Read(ReadFixture(QLatin1String(pName))), 0xFF) ==
+                    ReadFixture(QStringLiteral("app-ff.bin")))
+            << pName;
     }
+}
+
+// Linked with FILEHDR PHDRS, the first loadable segment starts 4 KiB early with the ELF
+// headers: the image is the sections, as objcopy's binary and HEX of the same build have it.
+// Only without section headers is the whole segment loaded, headers and all.
+TEST(ImageReaderFixture, HeadersInTheFirstSegmentAreNoPartOfTheImage) {
+    SKIP_WITHOUT_ARM_FIXTURES();
+    QByteArray elfFile = ReadFixture(QStringLiteral("app-phdrs.elf"));
+    const QByteArray bin = ReadFixture(QStringLiteral("app-phdrs.bin"));
+    ASSERT_TRUE(bin == ReadFixture(QStringLiteral("app.bin")));
+    const ImageData elf = Read(elfFile);
+    const ImageData hex = Read(ReadFixture(QStringLiteral("app-phdrs.hex")));
+    EXPECT_TRUE(FlatImage(elf, 0x00) == bin);
+    EXPECT_EQ(elf.Start(), 0x08001000u);
+    EXPECT_EQ(Spans(elf), Spans(hex));
+    EXPECT_EQ(elf.entry, hex.entry);
+    EXPECT_EQ(elf.entry, ElfEntry(elfFile));
+
+    qToLittleEndian<quint32>(0, elfFile.data() + 32);  // e_shoff
+    qToLittleEndian<quint16>(0, elfFile.data() + 48);  // e_shnum
+    const QByteArray whole = FlatImage(Read(elfFile), 0x00);
+    EXPECT_TRUE(
+        whole.startsWith("\x7f"
+                         "ELF"));
+    EXPECT_TRUE(whole.mid(0x1000) == bin);
 }
 
 // An ELF made wrong in one place each, from the real one.
@@ -94,10 +145,10 @@ TEST(ImageReaderFixture, ElfFaultsAreRefused) {
     ASSERT_GT(elf.size(), 52);
     const auto refusal = [](const QByteArray& file) {
         ImageData image;
-        image.dwStart = 7;
+        image.entry = 7;
         QString strError;
-        EXPECT_FALSE(ConvertImage(ImageFormat::Elf, file, 0, image, strError));
-        EXPECT_EQ(image.dwStart, 7u);  // untouched
+        EXPECT_FALSE(ConvertImage(ImageFormat::Elf, file, image, strError));
+        EXPECT_EQ(image.entry, 7u);  // untouched
         return strError;
     };
     QByteArray bigEndian = elf;
@@ -105,6 +156,8 @@ TEST(ImageReaderFixture, ElfFaultsAreRefused) {
     EXPECT_EQ(refusal(bigEndian), QStringLiteral("ELF 文件是大端格式"));
     QByteArray noSegments = elf;
     noSegments[44] = noSegments[45] = 0;  // e_phnum
+    EXPECT_EQ(refusal(noSegments), QStringLiteral("ELF 节 1 不在任何可加载的程序段中"));
+    noSegments[48] = noSegments[49] = 0;  // e_shnum
     EXPECT_EQ(refusal(noSegments), QStringLiteral("ELF 文件没有可加载的数据"));
     EXPECT_EQ(refusal(elf.left(100)), QStringLiteral("ELF 程序头超出文件末尾"));
     // The file cut in the middle of its last segment (the tail).
