@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QtEndian>
 #include <string_view>
 
 #include "firmware/Digest.h"
@@ -387,6 +388,8 @@ TEST_F(CliProcess, MergeAsHexNamesTheFormatWithTheImageDigestAndDiffCompares) {
         hex.strOut.endsWith(QString::asprintf(".hex 24096 bytes crc32=%08x sha256=", Crc32(fw)) +
                             Sha256Hex(fw) + " format=hex\n"));
     EXPECT_TRUE(ReadAllBytes(m_tmp.File("AppX_1.05.hex")).startsWith(":020000040800F2\r\n"));
+    // A raw boot loader names no entry address: no start record.
+    EXPECT_FALSE(ReadAllBytes(m_tmp.File("AppX_1.05.hex")).contains(":04000005"));
     CliRun overflow =
         Run({"merge", "boot.bin", "AppX.bin", "--format", "srec", "--base", "0xFFFFF000"});
     EXPECT_EQ(overflow.nExit, 1);
@@ -424,8 +427,9 @@ TEST_F(CliProcess, TheCompletionListsEveryOption) {
         EXPECT_TRUE(completion.contains(" " + QByteArray(pCommand))) << pCommand;
 }
 
-// Build outputs go in as they are: the format and start address in JSON, a broken record
-// named by its line and nothing taken.
+// Build outputs go in as they are: the format, start and entry address and the segments in
+// JSON, the same from the ELF as from objcopy's HEX of it, the entry in the start record of a
+// merge, a broken record named by its line and nothing taken.
 TEST_F(CliProcess, BuildOutputsAreConvertedOrRefusedWithTheirLine) {
     if (std::string_view(ARM_FIXTURES_DIR).empty()) GTEST_SKIP() << "no Arm fixtures built";
     const QString strHex = QStringLiteral(ARM_FIXTURES_DIR "/app.hex");
@@ -435,6 +439,24 @@ TEST_F(CliProcess, BuildOutputsAreConvertedOrRefusedWithTheirLine) {
     EXPECT_EQ(json["format"].toString(), QStringLiteral("hex"));
     EXPECT_EQ(json["startAddress"].toDouble(), double(0x08001000));
     EXPECT_TRUE(app.strErr.contains(QString::fromUtf8(" = 成功, HEX 0x08001000 - ")));
+    EXPECT_TRUE(app.strErr.contains(QString::fromUtf8(" Bytes, 2 段\n")));
+    const QJsonObject elf =
+        QJsonDocument::fromJson(Run({"app", "--json", ARM_FIXTURES_DIR "/app.elf"}).strOut.toUtf8())
+            .object();
+    EXPECT_EQ(json["segments"].toArray().size(), 2);
+    EXPECT_EQ(json["segments"], elf["segments"]);
+    const QByteArray elfFile = ReadAllBytes(QStringLiteral(ARM_FIXTURES_DIR "/boot.elf"));
+    const auto dwEntry = qFromLittleEndian<quint32>(elfFile.constData() + 24);
+    EXPECT_EQ(json["entryAddress"], elf["entryAddress"]);
+    const QJsonObject bin =
+        QJsonDocument::fromJson(Run({"app", "--json", "AppX.bin"}).strOut.toUtf8()).object();
+    EXPECT_TRUE(bin["entryAddress"].isNull() && bin["segments"].isNull());
+    ASSERT_EQ(
+        Run({"merge", ARM_FIXTURES_DIR "/boot.elf", "AppX.bin", "--format", "hex", "-o", "fw.hex"})
+            .nExit,
+        0);
+    EXPECT_TRUE(ReadAllBytes(m_tmp.File("fw.hex"))
+                    .contains(QString::asprintf(":04000005%08X", dwEntry).toLatin1()));
     QByteArray broken = ReadAllBytes(strHex);
     broken[broken.indexOf('\n') + 10] = broken[broken.indexOf('\n') + 10] == '0' ? '1' : '0';
     WriteAllBytes(m_tmp.File("broken.hex"), broken);
