@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 
-#include "firmware/FirmwareWindow.h"
+#include "app/ControlIds.h"
 
 // The left half (boot loader) takes the first half of the extra width, the right half (App)
 // the second; the panels take the first half of the extra height, the pane the second.

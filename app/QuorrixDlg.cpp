@@ -26,9 +26,9 @@
 #include "app/LayoutStrip.h"
 #include "app/RecentFilesMenu.h"
 #include "app/SaveTarget.h"
+#include "app/WindowWorkspace.h"
 #include "firmware/Handlers.h"
 #include "firmware/OutputFormat.h"
-#include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/FileSystem.h"
 
@@ -224,11 +224,20 @@ bool CQuorrixDlg::AskYesNo(const QString& strQuestion) {
     return m_pPrompts->AskYesNo(TranslateCoreText(strQuestion));
 }
 
+void CQuorrixDlg::ShowReport(const QString& strReport) {
+    if (m_nInspectedPanel != 0) SetControlText(m_nInspectedPanel, strReport);
+}
+
 // Not asked by the window's own handlers, which choose their files themselves.
 void CQuorrixDlg::OnBnClickedOpenBootLoader() { ChooseAndOpenImage(IDC_OPEN_BOOT); }
 void CQuorrixDlg::OnBnClickedOpenApp() { ChooseAndOpenImage(IDC_OPEN_APP); }
 void CQuorrixDlg::OnBnClickedVerifyFirmware() { ShowVerifyReport(this, *m_pDialogs); }
 void CQuorrixDlg::OnBnClickedCompareFirmware() { ShowCompareReport(this, *m_pDialogs); }
+
+// A file that was read has its report in its panel; one that was not leaves the panel as it was.
+void CQuorrixDlg::ShowInspection(int nPanel, const InspectionResult& result) {
+    if (result.Read()) SetControlText(nPanel, result.strReport);
+}
 
 // The dialog starts in the folder of the button's last file.
 void CQuorrixDlg::ChooseAndOpenImage(int nButtonId) {
@@ -242,30 +251,34 @@ void CQuorrixDlg::OpenImageFile(int nButtonId, const QString& strPath) {
     RememberFile(nButtonId, strPath);
     if (nButtonId == IDC_OPEN_BOOT) {
         SetControlText(IDC_BOOT_PATH, strPath);
-        InspectBootLoaderFile(*this, strPath);
+        m_nInspectedPanel = IDC_BOOT_INFO;
+        ShowInspection(IDC_BOOT_INFO, InspectBootLoaderFile(g_Workspace, *this, strPath));
     } else if (nButtonId == IDC_OPEN_APP) {
         SetControlText(IDC_APP_PATH, strPath);
-        InspectAppFile(*this, strPath, FileTitleOf(strPath));
+        m_nInspectedPanel = IDC_APP_INFO;
+        ShowInspection(IDC_APP_INFO,
+                       InspectAppFile(g_Workspace, *this, strPath, FileTitleOf(strPath)));
     }
+    m_nInspectedPanel = 0;
     ShowAcceptedLayout(*m_report.pStrip);
     PlaceControls();  // the strip, shown or hidden, takes or gives back the pane's bottom
 }
 
 void CQuorrixDlg::OnBnClickedMergeFirmware() {
     MergeOptions options;
-    if (MergeFirmware(*this, options) != MergeResult::Built) return;
+    if (MergeFirmware(g_Workspace, *this, options) != MergeResult::Built) return;
     QString strPath;
     // The window's one say in the merge's options: the format of the file the user chose.
     if (!ChooseSaveTarget(options.nFormat, strPath)) return;
     SetControlText(IDC_OUTPUT_PATH, strPath);
     RememberFile(IDC_MERGE, strPath);
-    SaveFirmwareFile(strPath, options);
+    SaveFirmwareFile(g_Workspace, strPath, options);
 }
 
 // The dialog starts in the folder of the last save, with the proposed name as a binary.
 bool CQuorrixDlg::ChooseSaveTarget(int& nFormat, QString& strPath) {
     const QString strName =
-        WithDefaultExtension(ProposedFirmwareName(), FormatExtension(FORMAT_BIN));
+        WithDefaultExtension(ProposedFirmwareName(g_Workspace), FormatExtension(FORMAT_BIN));
     const QString strFolder = RememberedFolder(IDC_MERGE);
     QString strChosen;
     int nFilterFormat = FORMAT_ANY;

@@ -5,14 +5,18 @@
 #include <QMap>
 #include <functional>
 
+#include "app/ControlIds.h"
 #include "app/FileDialogs.h"
 #include "app/ReportActions.h"
 #include "app/UserPrompts.h"
-#include "firmware/FirmwareWindow.h"
+#include "firmware/Prompts.h"
+
+struct InspectionResult;
 
 // The main window: two image paths and their info panels, the merge, and the output pane.
-// The firmware code sets its controls by id through IFirmwareWindow.
-class CQuorrixDlg : public QDialog, public IFirmwareWindow {
+// The core's questions reach the window as IFirmwarePrompts; it sets its controls from what the
+// core returns.
+class CQuorrixDlg : public QDialog, public IFirmwarePrompts {
     Q_OBJECT
 public:
     explicit CQuorrixDlg(QWidget* pParent = nullptr);
@@ -36,8 +40,10 @@ public:
     // replace it to throw.
     void SetBasePreTranslate(std::function<bool(QObject*, QEvent*)> fnBase);
 
-    void SetControlText(int nId, const QString& strText) override;
+    void SetControlText(int nId, const QString& strText);
     bool AskYesNo(const QString& strQuestion) override;
+    // Beside a question of an inspection, its panel shows the report so far.
+    void ShowReport(const QString& strReport) override;
 
 public Q_SLOTS:
     void OnBnClickedOpenBootLoader();
@@ -62,6 +68,7 @@ private:
     void CreateControls();
     void PlaceControls();
     void ChooseAndOpenImage(int nButtonId);
+    void ShowInspection(int nPanel, const InspectionResult& result);
     bool ChooseSaveTarget(int& nFormat, QString& strPath);
     bool GuardedBasePreTranslate(QObject* pReceiver, QEvent* pEvent);
 
@@ -70,6 +77,7 @@ private:
     QList<QWidget*> m_placed;  // what each row of the template placed (a panel's scroll area)
     ReportControls m_report;
     int m_nPaneTimer = 0;
+    int m_nInspectedPanel = 0;  // the panel of the inspection that is asking, if any
     bool m_bInitialized = false;
     CQtPrompts m_qtPrompts{this};
     IFirmwarePrompts* m_pPrompts = &m_qtPrompts;

@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
-#include "firmware/InfoBlock.h"
-#include "firmware/Workspace.h"
+#include "app/WindowWorkspace.h"
 #include "firmware/ImageFile.h"
+#include "firmware/InfoBlock.h"
 
 namespace {
 QString Tr(const char* pText) { return QCoreApplication::translate("ReportInputs", pText); }
@@ -27,8 +27,8 @@ bool ReadReportFile(const QString& strPath, QByteArray& bytes, QString& strError
             break;
         case StageResult::ConvertFailed:
         case StageResult::OpenFailed:
-            strError = Tr(QT_TRANSLATE_NOOP("ReportInputs", "无法读取")) +
-                       QStringLiteral(": ") + input.strReason;
+            strError = Tr(QT_TRANSLATE_NOOP("ReportInputs", "无法读取")) + QStringLiteral(": ") +
+                       input.strReason;
             break;
         default:
             strError = Tr(QT_TRANSLATE_NOOP("ReportInputs", "无法读取"));

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "firmware/FirmwareWindow.h"
+#include "firmware/Prompts.h"
 
 class QWidget;
 

@@ -4,12 +4,13 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <memory>
 
 #include "cli/CliDiff.h"
 #include "cli/CliImageOptions.h"
 #include "cli/CliJson.h"
+#include "cli/CliPrompts.h"
 #include "cli/CliVerify.h"
-#include "cli/CliWindow.h"
 #include "cli/DigestLine.h"
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
@@ -42,80 +43,85 @@ private:
     CStderrPane m_pane;
 };
 
+// One run of quorrix-cli: its workspace, and the answers to the core's questions.
+struct CliRun {
+    const CliOptions& options;
+    FirmwareWorkspace& ws;
+    CCliPrompts prompts;
+};
+
 // One input inspected as its button would inspect it. The error is empty when it was taken.
-QJsonObject OpenInput(CCliWindow& wnd, const QString& strPath, bool bBoot, std::uint8_t byFill,
-                      StagedImage& staged) {
+QJsonObject OpenInput(CliRun& run, const QString& strPath, bool bBoot,
+                      InspectionResult& inspection) {
     const QString strAbsolute = QFileInfo(strPath).absoluteFilePath();
-    const int nTaken =
-        bBoot ? InspectBootLoaderFile(wnd, strAbsolute, &staged, byFill)
-              : InspectAppFile(wnd, strAbsolute, FileTitleOf(strPath), &staged, byFill);
+    const std::uint8_t byFill = run.options.merge.byFill;
+    inspection =
+        bBoot ? InspectBootLoaderFile(run.ws, run.prompts, strAbsolute, byFill)
+              : InspectAppFile(run.ws, run.prompts, strAbsolute, FileTitleOf(strPath), byFill);
     g_RunLog.FlushOutput();
-    return nTaken ? QJsonObject() : InputErrorJson(strPath, staged.result);
+    return inspection.bAccepted ? QJsonObject() : InputErrorJson(strPath, inspection.staged.result);
 }
 
 // What an accepted App records for a merge, which the panel does not show.
-void PrintAppRecord() {
-    PrintLines(stderr,
-               QString::asprintf("recorded: App version %ls, %d bytes; merge proposes %ls.bin\n",
-                                 qUtf16Printable(FormatAppVersion(g_Workspace.byAppVerMajor,
-                                                                  g_Workspace.byAppVerMinor)),
-                                 g_Workspace.nAppSize, qUtf16Printable(ProposedFirmwareName())));
+void PrintAppRecord(const FirmwareWorkspace& ws) {
+    PrintLines(stderr, QString::asprintf(
+                           "recorded: App version %ls, %d bytes; merge proposes %ls.bin\n",
+                           qUtf16Printable(FormatAppVersion(ws.byAppVerMajor, ws.byAppVerMinor)),
+                           ws.nAppSize, qUtf16Printable(ProposedFirmwareName(ws))));
 }
 
-int PrintInspection(const CliOptions& options, const CCliWindow& wnd, int nPanel,
-                    const QJsonObject& error, const StagedImage& staged) {
-    const QString strPath = options.files.first();
-    if (options.bJson) {
+int PrintInspection(const CliRun& run, bool bBoot, const QJsonObject& error,
+                    const InspectionResult& inspection) {
+    const QString strPath = run.options.files.first();
+    if (run.options.bJson) {
         QJsonObject image;
         if (!error.isEmpty() && error.value(QStringLiteral("code")) != QLatin1String("declined")) {
             image[QStringLiteral("file")] = strPath;
             image[QStringLiteral("error")] = error;
         } else {
-            image = ImageJson(strPath, staged);
-            image[QStringLiteral("panel")] = wnd.Text(nPanel);
+            image = ImageJson(run.ws, strPath, inspection.staged);
+            image[QStringLiteral("panel")] = inspection.strReport;
         }
         image[QStringLiteral("accepted")] = error.isEmpty();
         PrintJson(image);
-    } else if (wnd.HasText(nPanel)) {
-        QString strPanel = wnd.Text(nPanel);
+    } else if (inspection.Read()) {
+        const QString& strPanel = inspection.strReport;
         PrintLines(stdout, strPanel.endsWith(QLatin1String("\r\n")) ? strPanel : strPanel + "\n");
     }
-    if (error.isEmpty() && nPanel == IDC_APP_INFO) PrintAppRecord();
+    if (error.isEmpty() && !bBoot) PrintAppRecord(run.ws);
     return error.isEmpty() ? 0 : 1;
 }
 
-int Inspect(const CliOptions& options, CCliWindow& wnd, bool bBoot) {
-    StagedImage staged;
-    const QJsonObject error =
-        OpenInput(wnd, options.files.first(), bBoot, options.merge.byFill, staged);
-    return PrintInspection(options, wnd, bBoot ? IDC_BOOT_INFO : IDC_APP_INFO, error, staged);
+int Inspect(CliRun& run, bool bBoot) {
+    InspectionResult inspection;
+    const QJsonObject error = OpenInput(run, run.options.files.first(), bBoot, inspection);
+    return PrintInspection(run, bBoot, error, inspection);
 }
 
-QString ModuleNameOfApp() {
-    const FirmwareInfoBlock block = FirmwareInfoBlock::Read(g_Workspace.AppBuf, INFO_BLOCK1_OFFSET);
+QString ModuleNameOfApp(const FirmwareWorkspace& ws) {
+    const FirmwareInfoBlock block = FirmwareInfoBlock::Read(ws.AppBuf, INFO_BLOCK1_OFFSET);
     return block.HasMarker() ? GetDeviceName(block.wModuleType) : QString();
 }
 
-void PrintMergeJson(const CliOptions& options, const QString& strOutput, const QByteArray& bytes,
+void PrintMergeJson(const CliRun& run, const QString& strOutput, const QByteArray& bytes,
                     const std::vector<VerifyCheck>& checks) {
+    const CliOptions& options = run.options;
+    const FirmwareWorkspace& ws = run.ws;
     QJsonObject document;
     document[QStringLiteral("checks")] = ChecksJson(checks);
-    document[QStringLiteral("inputs")] =
-        QJsonArray{InputFileJson(options.files[0], g_Workspace.bootSource),
-                   InputFileJson(options.files[1], g_Workspace.appSource)};
+    document[QStringLiteral("inputs")] = QJsonArray{InputFileJson(options.files[0], ws.bootSource),
+                                                    InputFileJson(options.files[1], ws.appSource)};
     document[QStringLiteral("output")] = OutputJson(strOutput, bytes);
     document[QStringLiteral("format")] = FormatExtension(options.merge.nFormat);
-    document[QStringLiteral("version")] =
-        FormatAppVersion(g_Workspace.byAppVerMajor, g_Workspace.byAppVerMinor);
-    const QString strModule = ModuleNameOfApp();
+    document[QStringLiteral("version")] = FormatAppVersion(ws.byAppVerMajor, ws.byAppVerMinor);
+    const QString strModule = ModuleNameOfApp(ws);
     document[QStringLiteral("moduleName")] = strModule.isNull() ? QJsonValue() : strModule;
     PrintJson(document);
 }
 
 // The bytes of the merged image, as they were written; never read back from the file.
-QByteArray MergedBytes() {
-    return QByteArray(reinterpret_cast<const char*>(g_Workspace.FirmwareBuf),
-                      g_Workspace.nFirmwareSize);
+QByteArray MergedBytes(const FirmwareWorkspace& ws) {
+    return QByteArray(reinterpret_cast<const char*>(ws.FirmwareBuf), ws.nFirmwareSize);
 }
 
 int FailMerge(const CliOptions& options, const QJsonObject& error,
@@ -129,21 +135,22 @@ int FailMerge(const CliOptions& options, const QJsonObject& error,
 
 // Where the merged file goes: -o, or the proposed name (in the folder -o names). Asks before
 // an existing file is replaced, as the save dialog does, unless forced. False when declined.
-bool ChooseOutput(const CliOptions& options, CCliWindow& wnd, QString& strPath) {
+bool ChooseOutput(CliRun& run, QString& strPath) {
+    const CliOptions& options = run.options;
     const QString strProposed =
-        ProposedFirmwareName() + QLatin1Char('.') + FormatExtension(options.merge.nFormat);
+        ProposedFirmwareName(run.ws) + QLatin1Char('.') + FormatExtension(options.merge.nFormat);
     QString strChosen = options.strOutput.isEmpty() ? strProposed : options.strOutput;
     if (QFileInfo(strChosen).isDir()) strChosen = QDir(strChosen).filePath(strProposed);
     strPath = QFileInfo(strChosen).absoluteFilePath();
     return options.bForce || !QFileInfo(strPath).isFile() ||
-           wnd.AskYesNo(QDir::toNativeSeparators(strPath) +
-                        QStringLiteral(" 已存在。\r\n要替换它吗?"));
+           run.prompts.AskYesNo(QDir::toNativeSeparators(strPath) +
+                                QStringLiteral(" 已存在。\r\n要替换它吗?"));
 }
 
 // The merge and its save; an error document when nothing was written.
-QJsonObject MergeAndSave(const CliOptions& options, CCliWindow& wnd, QString& strOutput,
-                         std::vector<VerifyCheck>& checks) {
-    switch (MergeFirmware(wnd, options.merge, &checks)) {
+QJsonObject MergeAndSave(CliRun& run, QString& strOutput, std::vector<VerifyCheck>& checks) {
+    const CliOptions& options = run.options;
+    switch (MergeFirmware(run.ws, run.prompts, options.merge, &checks)) {
         case MergeResult::Built:
             break;
         case MergeResult::Declined:
@@ -157,37 +164,36 @@ QJsonObject MergeAndSave(const CliOptions& options, CCliWindow& wnd, QString& st
     }
     if (options.strOutput == QLatin1String("-")) {
         strOutput = QStringLiteral("-");
-        const QByteArray bytes = FirmwareFileBytes(options.merge);
+        const QByteArray bytes = FirmwareFileBytes(run.ws, options.merge);
         PrintBytes(stdout, bytes.constData(), bytes.size());
         return StdoutError() == 0 ? QJsonObject()
                                   : ErrorJson("save-failed", QStringLiteral("-: not written"));
     }
-    if (!ChooseOutput(options, wnd, strOutput)) {
+    if (!ChooseOutput(run, strOutput)) {
         return ErrorJson("declined", QStringLiteral("the output was not replaced"));
     }
-    if (!SaveFirmwareFile(strOutput, options.merge)) {
+    if (!SaveFirmwareFile(run.ws, strOutput, options.merge)) {
         return ErrorJson("save-failed", strOutput + QStringLiteral(": not saved"));
     }
     return QJsonObject();
 }
 
-int RunMerge(const CliOptions& options, CCliWindow& wnd) {
-    StagedImage bootStaged, appStaged;
-    const QJsonObject bootError =
-        OpenInput(wnd, options.files[0], true, options.merge.byFill, bootStaged);
-    const QJsonObject appError =
-        OpenInput(wnd, options.files[1], false, options.merge.byFill, appStaged);
+int RunMerge(CliRun& run) {
+    const CliOptions& options = run.options;
+    InspectionResult boot, app;
+    const QJsonObject bootError = OpenInput(run, options.files[0], true, boot);
+    const QJsonObject appError = OpenInput(run, options.files[1], false, app);
     QString strOutput;
     std::vector<VerifyCheck> checks;
-    const QJsonObject saveError = MergeAndSave(options, wnd, strOutput, checks);
+    const QJsonObject saveError = MergeAndSave(run, strOutput, checks);
     g_RunLog.FlushOutput();
     for (const QJsonObject& error : {bootError, appError, saveError}) {
         if (!error.isEmpty()) return FailMerge(options, error, checks);
     }
     // The digest is of the image bytes, the same in every format.
-    const QByteArray bytes = MergedBytes();
+    const QByteArray bytes = MergedBytes(run.ws);
     if (options.bJson) {
-        PrintMergeJson(options, strOutput, bytes, checks);
+        PrintMergeJson(run, strOutput, bytes, checks);
         return 0;
     }
     QString strLine = DigestLine(strOutput, bytes);
@@ -211,14 +217,15 @@ int RunCli(const CliOptions& options) {
     if (g_DeviceList.Load(options.strCatalogue, &strRefusal) == -2) {
         WriteLog(FileLogLine("读取", options.strCatalogue, strRefusal));
     }
-    CCliWindow wnd(options.answer);
+    const auto pWorkspace = std::make_unique<FirmwareWorkspace>();
+    CliRun run{options, *pWorkspace, CCliPrompts(options.answer)};
     switch (options.command) {
         case CliCommand::Boot:
-            return Inspect(options, wnd, true);
+            return Inspect(run, true);
         case CliCommand::App:
-            return Inspect(options, wnd, false);
+            return Inspect(run, false);
         case CliCommand::Merge:
-            return RunMerge(options, wnd);
+            return RunMerge(run);
         case CliCommand::Verify:
         case CliCommand::Diff:
             break;

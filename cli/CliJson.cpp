@@ -59,9 +59,10 @@ void AddAddressJson(QJsonObject& object, const ImageSource& source) {
 
 }  // namespace
 
-QJsonObject ImageJson(const QString& strPath, const StagedImage& staged) {
+QJsonObject ImageJson(const FirmwareWorkspace& ws, const QString& strPath,
+                      const StagedImage& staged) {
     // The first bytes as the inspection read them: zero past the file's end.
-    const unsigned char* p = g_Workspace.StageBuf;
+    const unsigned char* p = ws.StageBuf;
     QJsonObject image;
     image[QStringLiteral("file")] = strPath;
     image[QStringLiteral("size")] = static_cast<double>(staged.nLength);

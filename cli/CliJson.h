@@ -8,13 +8,15 @@
 #include <vector>
 
 enum class StageResult;
+struct FirmwareWorkspace;
 struct ImageSource;
 struct StagedImage;
 struct VerifyCheck;
 
-// Both info blocks of the file just inspected (its first bytes, as staged), decoded, with the
+// Both info blocks of the file just inspected (its first bytes, as staged in ws), decoded, with the
 // image's size, the file's format and its start address: what boot and app --json print.
-QJsonObject ImageJson(const QString& strPath, const StagedImage& staged);
+QJsonObject ImageJson(const FirmwareWorkspace& ws, const QString& strPath,
+                      const StagedImage& staged);
 
 // Why an input was not taken: a refusal of the file itself, or a question answered No.
 // {"code": ..., "message": ...}

@@ -1,98 +1,110 @@
 #include <QFileInfo>
 #include <cstring>
 
-#include "firmware/FirmwareWindow.h"
 #include "firmware/Handlers.h"
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
 #include "firmware/InfoReport.h"
+#include "firmware/Inspection.h"
 #include "firmware/Workspace.h"
 
 namespace {
 
 constexpr std::int32_t MERGED_MIN_LENGTH = INFO_BLOCK2_OFFSET + INFO_BLOCK_LENGTH;
 
-// The title names the merged output; the source says where the bytes came from.
-struct AppCandidate {
-    const StagedImage& staged;
+// One App inspection: the workspace it may fill, its prompts, the title that names the merged
+// output, and what it has found so far.
+struct AppInspection {
+    FirmwareWorkspace& ws;
+    IFirmwarePrompts& prompts;
     QString strFileTitle;
+    InspectionResult result;
 };
 
 // The App starts at nOffset of the staged file: 0, or 4096 in a merged image.
-int AcceptApp(const AppCandidate& app, std::size_t nOffset, std::uint8_t byMajor,
-              std::uint8_t byMinor) {
-    const std::int32_t nLength = app.staged.nLength - static_cast<std::int32_t>(nOffset);
-    std::memset(g_Workspace.AppBuf, 0, sizeof g_Workspace.AppBuf);
-    std::memcpy(g_Workspace.AppBuf, g_Workspace.StageBuf + nOffset,
-                sizeof g_Workspace.StageBuf - nOffset);
-    g_Workspace.byAppVerMajor = byMajor;
-    g_Workspace.byAppVerMinor = byMinor;
-    g_Workspace.bAppLoaded = true;
-    g_Workspace.nAppSize = nLength;
-    g_Workspace.strAppFileTitle = app.strFileTitle;
-    g_Workspace.appSource = app.staged.source;
-    return 1;
+void AcceptApp(AppInspection& app, std::size_t nOffset, std::uint8_t byMajor,
+               std::uint8_t byMinor) {
+    FirmwareWorkspace& ws = app.ws;
+    const std::int32_t nLength = app.result.staged.nLength - static_cast<std::int32_t>(nOffset);
+    std::memset(ws.AppBuf, 0, sizeof ws.AppBuf);
+    std::memcpy(ws.AppBuf, ws.StageBuf + nOffset, sizeof ws.StageBuf - nOffset);
+    ws.byAppVerMajor = byMajor;
+    ws.byAppVerMinor = byMinor;
+    ws.bAppLoaded = true;
+    ws.nAppSize = nLength;
+    ws.strAppFileTitle = app.strFileTitle;
+    ws.appSource = app.result.staged.source;
+    app.result.bAccepted = true;
 }
 
-int AskNotAnApp(IFirmwareWindow& wnd, const AppCandidate& app) {
-    if (!wnd.AskYesNo(QStringLiteral("文件 不是App文件 , 是否继续 "))) return 0;
-    return AcceptApp(app, 0, 0, 0);
+void AcceptIfYes(AppInspection& app, const QString& strQuestion) {
+    if (AskAbout(app.prompts, app.result, strQuestion)) AcceptApp(app, 0, 0, 0);
+}
+
+void AskNotAnApp(AppInspection& app) {
+    AcceptIfYes(app, QStringLiteral("文件 不是App文件 , 是否继续 "));
 }
 
 // A boot-loader-typed file long enough to hold block 2 may be a merged image.
-int InspectPossiblyMerged(IFirmwareWindow& wnd, const QString& strReport, const AppCandidate& app) {
-    const FirmwareInfoBlock block2 =
-        FirmwareInfoBlock::Read(g_Workspace.StageBuf, INFO_BLOCK2_OFFSET);
-    QString strPart = BlockTwoPart(block2);
+void InspectPossiblyMerged(AppInspection& app) {
+    const FirmwareInfoBlock block2 = FirmwareInfoBlock::Read(app.ws.StageBuf, INFO_BLOCK2_OFFSET);
+    const QString strPart = BlockTwoPart(block2);
     if (!block2.HasMarker() || block2.wType != MERGED_APP_TYPE_WORD) {
-        return AskNotAnApp(wnd, app);
+        AskNotAnApp(app);
+        return;
     }
-    wnd.SetControlText(IDC_APP_INFO, strReport + strPart);
-    if (!wnd.AskYesNo(QStringLiteral("文件已经是bootloader和App合成的文件 , 是否使用文件中App?"))) {
-        return 0;
+    app.result.strReport += strPart;
+    if (AskAbout(app.prompts, app.result,
+                 QStringLiteral("文件已经是bootloader和App合成的文件 , 是否使用文件中App?"))) {
+        AcceptApp(app, BOOT_REGION_SIZE, block2.byVerMajor, block2.byVerMinor);
     }
-    return AcceptApp(app, BOOT_REGION_SIZE, block2.byVerMajor, block2.byVerMinor);
 }
 
-}  // namespace
-
-QString FileTitleOf(const QString& strPath) { return QFileInfo(strPath).completeBaseName(); }
-
-int InspectAppFile(IFirmwareWindow& wnd, const QString& strPath, const QString& strFileTitle,
-                   StagedImage* pStaged, std::uint8_t byFill) {
-    const StagedImage staged = StageImageFile(strPath, APP_FILE_LIMIT, APP_FILE_LIMIT, byFill);
-    if (pStaged) *pStaged = staged;
-    if (!staged.Ok()) return 0;
-    const AppCandidate app{staged, strFileTitle};
-    const std::int32_t nLength = staged.nLength;
-    wnd.SetControlText(IDC_APP_INFO, PanelTitle() + QLatin1String("  \r\n"));
-
-    const FirmwareInfoBlock block1 =
-        FirmwareInfoBlock::Read(g_Workspace.StageBuf, INFO_BLOCK1_OFFSET);
-    if (!block1.HasMarker()) {
-        QString strQuestion =
-            QString::asprintf("文件中未找到信息块, 文件大小  %d Bytes\r\n 是否继续", nLength);
-        return wnd.AskYesNo(strQuestion) ? AcceptApp(app, 0, 0, 0) : 0;
-    }
-    QString strReport = BlockOneHead(QT_TRANSLATE_NOOP("CoreText", "信息块1位置"), nLength, block1);
-    AppendInfoTypeLabel(strReport, block1.wType);
-    strReport += QLatin1String("\r\n");
-    if (!block1.IsBootLoaderType() && !block1.IsAppType()) {
-        wnd.SetControlText(IDC_APP_INFO, strReport);
-        return AskNotAnApp(wnd, app);
-    }
+// The report of an App-typed or boot-loader-typed block 1, then what it means for the file.
+void InspectTypedBlock(AppInspection& app, const FirmwareInfoBlock& block1, QString strReport) {
     if (block1.IsAppType()) {
         AppendAppViewLines(strReport, block1, true);
     } else {
         AppendBootViewLines(strReport, block1);
     }
     AppendAddressLines(strReport, block1);
-    wnd.SetControlText(IDC_APP_INFO, strReport);
+    app.result.strReport = strReport;
     if (block1.IsAppType()) {
-        return AcceptApp(app, 0, block1.byVerMajor, block1.byVerMinor);
+        AcceptApp(app, 0, block1.byVerMajor, block1.byVerMinor);
+    } else if (static_cast<std::uint32_t>(app.result.staged.nLength) < MERGED_MIN_LENGTH) {
+        AskNotAnApp(app);
+    } else {
+        InspectPossiblyMerged(app);
     }
-    if (static_cast<std::uint32_t>(nLength) < MERGED_MIN_LENGTH) {
-        return AskNotAnApp(wnd, app);
+}
+
+}  // namespace
+
+QString FileTitleOf(const QString& strPath) { return QFileInfo(strPath).completeBaseName(); }
+
+InspectionResult InspectAppFile(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
+                                const QString& strPath, const QString& strFileTitle,
+                                std::uint8_t byFill) {
+    AppInspection app{ws, prompts, strFileTitle, {}};
+    app.result.staged = StageImageFile(ws, strPath, APP_FILE_LIMIT, APP_FILE_LIMIT, byFill);
+    if (!app.result.Read()) return app.result;
+    const std::int32_t nLength = app.result.staged.nLength;
+    app.result.strReport = PanelTitle() + QLatin1String("  \r\n");
+
+    const FirmwareInfoBlock block1 = FirmwareInfoBlock::Read(ws.StageBuf, INFO_BLOCK1_OFFSET);
+    if (!block1.HasMarker()) {
+        AcceptIfYes(
+            app, QString::asprintf("文件中未找到信息块, 文件大小  %d Bytes\r\n 是否继续", nLength));
+        return app.result;
     }
-    return InspectPossiblyMerged(wnd, strReport, app);
+    QString strReport = BlockOneHead(QT_TRANSLATE_NOOP("CoreText", "信息块1位置"), nLength, block1);
+    AppendInfoTypeLabel(strReport, block1.wType);
+    strReport += QLatin1String("\r\n");
+    if (!block1.IsBootLoaderType() && !block1.IsAppType()) {
+        app.result.strReport = strReport;
+        AskNotAnApp(app);
+        return app.result;
+    }
+    InspectTypedBlock(app, block1, strReport);
+    return app.result;
 }

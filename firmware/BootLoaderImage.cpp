@@ -1,55 +1,59 @@
 #include <cstring>
 
-#include "firmware/FirmwareWindow.h"
 #include "firmware/Handlers.h"
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
 #include "firmware/InfoReport.h"
+#include "firmware/Inspection.h"
 #include "firmware/Workspace.h"
 
 namespace {
 
-int AcceptBootLoader(const StagedImage& staged) {
-    std::memcpy(g_Workspace.BootBuf, g_Workspace.StageBuf, sizeof g_Workspace.BootBuf);
-    g_Workspace.nBootSize = staged.nLength;
-    g_Workspace.bBootLoaded = true;
-    g_Workspace.bootSource = staged.source;
-    return 1;
+void AcceptBootLoader(FirmwareWorkspace& ws, InspectionResult& result) {
+    std::memcpy(ws.BootBuf, ws.StageBuf, sizeof ws.BootBuf);
+    ws.nBootSize = result.staged.nLength;
+    ws.bBootLoaded = true;
+    ws.bootSource = result.staged.source;
+    result.bAccepted = true;
+}
+
+void AcceptIfYes(FirmwareWorkspace& ws, IFirmwarePrompts& prompts, InspectionResult& result,
+                 const QString& strQuestion) {
+    if (AskAbout(prompts, result, strQuestion)) AcceptBootLoader(ws, result);
 }
 
 }  // namespace
 
-int InspectBootLoaderFile(IFirmwareWindow& wnd, const QString& strPath, StagedImage* pStaged,
-                          std::uint8_t byFill) {
-    const StagedImage staged = StageImageFile(strPath, BOOT_READ_LIMIT, BOOT_FILE_LIMIT, byFill);
-    if (pStaged) *pStaged = staged;
-    if (!staged.Ok()) return 0;
-    const std::int32_t nLength = staged.nLength;
-    wnd.SetControlText(IDC_BOOT_INFO, PanelTitle() + QLatin1String("\r\n"));
+InspectionResult InspectBootLoaderFile(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
+                                       const QString& strPath, std::uint8_t byFill) {
+    InspectionResult result;
+    result.staged = StageImageFile(ws, strPath, BOOT_READ_LIMIT, BOOT_FILE_LIMIT, byFill);
+    if (!result.Read()) return result;
+    const std::int32_t nLength = result.staged.nLength;
+    result.strReport = PanelTitle() + QLatin1String("\r\n");
 
-    const FirmwareInfoBlock block1 =
-        FirmwareInfoBlock::Read(g_Workspace.StageBuf, INFO_BLOCK1_OFFSET);
+    const FirmwareInfoBlock block1 = FirmwareInfoBlock::Read(ws.StageBuf, INFO_BLOCK1_OFFSET);
     if (!block1.HasMarker()) {
-        QString strQuestion = QString::asprintf(
-            "BootLoader启动文件中未找到信息块, 文件  %d Bytes\r\n 是否继续", nLength);
-        return wnd.AskYesNo(strQuestion) ? AcceptBootLoader(staged) : 0;
+        AcceptIfYes(ws, prompts, result,
+                    QString::asprintf(
+                        "BootLoader启动文件中未找到信息块, 文件  %d Bytes\r\n 是否继续", nLength));
+        return result;
     }
     QString strReport = BlockOneHead(QT_TRANSLATE_NOOP("CoreText", "信息块位置"), nLength, block1);
     int nType = AppendInfoTypeLabel(strReport, block1.wType);
     strReport += QLatin1String("\r\n");
     AppendBootViewLines(strReport, block1);
     AppendAddressLines(strReport, block1);
-    wnd.SetControlText(IDC_BOOT_INFO, strReport);
+    result.strReport = strReport;
     if (nType != INFO_TYPE_BOOT1 && nType != INFO_TYPE_BOOT2) {
-        return wnd.AskYesNo(QStringLiteral("文件信息块中不包含 BootLoader 内容, 是否继续 "))
-                   ? AcceptBootLoader(staged)
-                   : 0;
+        AcceptIfYes(ws, prompts, result,
+                    QStringLiteral("文件信息块中不包含 BootLoader 内容, 是否继续 "));
+        return result;
     }
-    AcceptBootLoader(staged);
+    AcceptBootLoader(ws, result);
     // The device lookup of block 2 happens whether or not block 2 is there.
-    const FirmwareInfoBlock block2 =
-        FirmwareInfoBlock::Read(g_Workspace.StageBuf, INFO_BLOCK2_OFFSET);
-    QString strPart = BlockTwoPart(block2);
-    if (block2.HasMarker()) wnd.SetControlText(IDC_BOOT_INFO, strReport + strPart);
-    return 1;
+    const FirmwareInfoBlock block2 = FirmwareInfoBlock::Read(ws.StageBuf, INFO_BLOCK2_OFFSET);
+    const QString strPart = BlockTwoPart(block2);
+    if (block2.HasMarker()) result.strReport = strReport + strPart;
+    return result;
 }

@@ -51,8 +51,7 @@ bool CommitWhole(QSaveFile& file, const QByteArray& bytes, QString& strError) {
     return false;
 }
 
-bool IsInputFile(const QString& strPath) {
-    const FirmwareWorkspace& ws = g_Workspace;
+bool IsInputFile(const FirmwareWorkspace& ws, const QString& strPath) {
     return (ws.bBootLoaded && IsSameFile(strPath, ws.bootSource.strPath)) ||
            (ws.bAppLoaded && IsSameFile(strPath, ws.appSource.strPath));
 }
@@ -78,7 +77,8 @@ int SaveInPlace(const QString& strPath, const QByteArray& bytes, QString strErro
 
 }  // namespace
 
-int SaveFirmwareFile(const QString& strPath, const MergeOptions& options) {
+int SaveFirmwareFile(const FirmwareWorkspace& ws, const QString& strPath,
+                     const MergeOptions& options) {
     // Replacing a device, FIFO or folder with a regular file would destroy it.
     if (IsSpecialFile(strPath)) {
         WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, 不是普通文件")));
@@ -88,11 +88,11 @@ int SaveFirmwareFile(const QString& strPath, const MergeOptions& options) {
         WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, 文件名无法表示")));
         return 0;
     }
-    if (IsInputFile(strPath)) {
+    if (IsInputFile(ws, strPath)) {
         WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, 是输入文件")));
         return 0;
     }
-    const QByteArray bytes = FirmwareFileBytes(options);
+    const QByteArray bytes = FirmwareFileBytes(ws, options);
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly)) return SaveInPlace(strPath, bytes, file.errorString());
     QString strError;

@@ -106,8 +106,8 @@ QString FileLogLine(const char* pVerb, const QString& strPath, const QString& st
            QLatin1String(" = ") + strOutcome;
 }
 
-StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_t nSizeLimit,
-                           std::uint8_t byFill) {
+StagedImage StageImageFile(FirmwareWorkspace& ws, const QString& strPath, std::int64_t nReadLimit,
+                           std::int64_t nSizeLimit, std::uint8_t byFill) {
     const std::int64_t nStaged = qMin<std::int64_t>(nReadLimit, APP_BUF_SIZE);
     const ImageInput input = ReadImageInput(strPath, nSizeLimit, nStaged, byFill);
     StagedImage staged;
@@ -125,8 +125,8 @@ StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit, std:
         WriteLog(RefusalLine(strPath, input, nSizeLimit));
     }
     if (!input.Ok()) return staged;
-    std::memset(g_Workspace.StageBuf, 0, sizeof g_Workspace.StageBuf);
-    std::memcpy(g_Workspace.StageBuf, input.bytes.constData(), size_t(input.bytes.size()));
+    std::memset(ws.StageBuf, 0, sizeof ws.StageBuf);
+    std::memcpy(ws.StageBuf, input.bytes.constData(), size_t(input.bytes.size()));
     staged.nLength = static_cast<std::int32_t>(input.nSize);
     staged.source.nFileSize = input.nSize;
     staged.source.sha256 = input.sha256;

@@ -15,15 +15,14 @@ struct StagedImage {
     bool Ok() const { return result == StageResult::Staged; }
 };
 
-// Reads an image file into the stage buffer (zero past the file's end) for inspection, and
-// writes the open line to the run log. A path that is not a regular file, or a file longer
-// than nSizeLimit, is refused before anything is read; at most nReadLimit bytes are staged.
-// Every refusal has its reason in the run log.
-// Build outputs (Intel HEX, S-records, ELF; known by content) are converted first, their gaps
-// filled with byFill; the image then stands for the file, and the source keeps its format and
-// start address.
-StagedImage StageImageFile(const QString& strPath, std::int64_t nReadLimit, std::int64_t nSizeLimit,
-                           std::uint8_t byFill = 0);
+// Reads an image file into the workspace's stage buffer (zero past the file's end) for inspection,
+// and writes the open line to the run log. A path that is not a regular file, or a file longer than
+// nSizeLimit, is refused before anything is read; at most nReadLimit bytes are staged. Every
+// refusal has its reason in the run log. Build outputs (Intel HEX, S-records, ELF; known by
+// content) are converted first, their gaps filled with byFill; the image then stands for the file,
+// and the source keeps its format and start address.
+StagedImage StageImageFile(FirmwareWorkspace& ws, const QString& strPath, std::int64_t nReadLimit,
+                           std::int64_t nSizeLimit, std::uint8_t byFill = 0);
 
 // An input read as an image: the file, or the image a build output turns into (flattened),
 // with its format and, for a build output, its first and last address, its segments and its

@@ -1,8 +1,8 @@
 #include <QByteArray>
 
-#include "firmware/FirmwareWindow.h"
 #include "firmware/Handlers.h"
 #include "firmware/LayoutChecks.h"
+#include "firmware/Prompts.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 
@@ -13,8 +13,7 @@ QByteArray BytesOf(const unsigned char* pBuffer, std::int32_t nLength) {
 }
 
 // The accepted images as the merge lays them out: as much of the boot loader as was read.
-LayoutInput WorkspaceLayout() {
-    const FirmwareWorkspace& ws = g_Workspace;
+LayoutInput WorkspaceLayout(const FirmwareWorkspace& ws) {
     LayoutInput input;
     input.boot = BytesOf(ws.BootBuf, qMin(ws.nBootSize, BOOT_READ_LIMIT));
     input.bBootWhole = true;
@@ -28,11 +27,11 @@ LayoutInput WorkspaceLayout() {
 
 }  // namespace
 
-MergeResult MergeFirmware(IFirmwarePrompts& prompts, const MergeOptions& options,
-                          std::vector<VerifyCheck>* pChecks) {
-    const MergeResult result = MergeFirmwareImages(options);
+MergeResult MergeFirmware(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
+                          const MergeOptions& options, std::vector<VerifyCheck>* pChecks) {
+    const MergeResult result = MergeFirmwareImages(ws, options);
     if (result != MergeResult::Built) return result;
-    const std::vector<VerifyCheck> checks = CheckLayout(WorkspaceLayout());
+    const std::vector<VerifyCheck> checks = CheckLayout(WorkspaceLayout(ws));
     if (pChecks) *pChecks = checks;
     int nFailed = 0;
     for (const VerifyCheck& check : checks) {

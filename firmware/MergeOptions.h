@@ -17,5 +17,7 @@ struct MergeOptions {
     int nRecordBytes = 16;  // data bytes a record of the text formats
 };
 
-// The load address that the text formats are written at.
-std::uint32_t LoadAddressOf(const MergeOptions& options);
+struct FirmwareWorkspace;
+
+// The load address that the text formats are written at, for the workspace's boot loader.
+std::uint32_t LoadAddressOf(const FirmwareWorkspace& ws, const MergeOptions& options);

@@ -37,15 +37,16 @@ struct ImageSource {
     std::optional<std::uint32_t> entry;
 };
 
-// The firmware workspace: what the inspections accepted and the last merge built. Zero at
-// start-up; an image is taken over only when it is accepted.
+// The firmware workspace: what the inspections accepted and the last merge built. Zero when
+// made; an image is taken over only when it is accepted. The window has one for the process,
+// quorrix-cli one for its run; each is large, so it is made once, never on the stack.
 struct FirmwareWorkspace {
-    unsigned char BootBuf[BOOT_BUF_SIZE];
-    unsigned char AppBuf[APP_BUF_SIZE];
-    unsigned char FirmwareBuf[FIRMWARE_BUF_SIZE];
+    unsigned char BootBuf[BOOT_BUF_SIZE] = {};
+    unsigned char AppBuf[APP_BUF_SIZE] = {};
+    unsigned char FirmwareBuf[FIRMWARE_BUF_SIZE] = {};
     // Where a file is read before it is accepted, so that a declined or failed file leaves the
     // accepted image as it was. Bytes past the file's end are zero.
-    unsigned char StageBuf[APP_BUF_SIZE];
+    unsigned char StageBuf[APP_BUF_SIZE] = {};
     std::int32_t nBootSize = 0;
     std::int32_t nAppSize = 0;
     std::int32_t nFirmwareSize = 0;
@@ -58,7 +59,5 @@ struct FirmwareWorkspace {
     ImageSource appSource;
 };
 
-extern FirmwareWorkspace g_Workspace;
-
-// Back to the start-up state (tests, fuzzing).
-void ResetFirmwareWorkspace();
+// Back to the state it was made in (tests, fuzzing).
+void ResetFirmwareWorkspace(FirmwareWorkspace& ws);

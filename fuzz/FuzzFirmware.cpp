@@ -13,8 +13,9 @@
 #include "firmware/FirmwareDiff.h"
 #include "firmware/FirmwareVerify.h"
 #include "firmware/Handlers.h"
+#include "firmware/ScriptedPrompts.h"
+#include "firmware/Workspace.h"
 #include "firmware/formats/RecordWriters.h"
-#include "firmware/ScriptedWindow.h"
 #include "log/RunLog.h"
 
 namespace {
@@ -53,12 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
     file.write(reinterpret_cast<const char*>(pData), static_cast<qint64>(nSize));
     file.close();
-    CScriptedWindow wnd;  // questions answered Yes and No in turn
-    wnd.m_answers = {true, false, true, false, true, false, true, false};
-    InspectBootLoaderFile(wnd, strIn);
-    InspectAppFile(wnd, strIn, QStringLiteral("fuzz"));
+    // One workspace for the whole run, as the window keeps one: what an input left behind meets
+    // the next one.
+    static FirmwareWorkspace& ws = *new FirmwareWorkspace;
+    CScriptedPrompts prompts;  // questions answered Yes and No in turn
+    prompts.m_answers = {true, false, true, false, true, false, true, false};
+    InspectBootLoaderFile(ws, prompts, strIn);
+    InspectAppFile(ws, prompts, strIn, QStringLiteral("fuzz"));
     const MergeOptions options;
-    if (MergeFirmware(wnd, options) == MergeResult::Built) SaveFirmwareFile(strOut, options);
+    if (MergeFirmware(ws, prompts, options) == MergeResult::Built) {
+        SaveFirmwareFile(ws, strOut, options);
+    }
     g_RunLog.FlushOutput();  // no pane: the queue is emptied
     CheckBytes(pData, nSize);
     return 0;

@@ -29,9 +29,9 @@
 #include "app/ScriptedFileDialogs.h"
 #include "app/Translations.h"
 #include "app/VerifyReportDlg.h"
+#include "app/WindowWorkspace.h"
 #include "config/DeviceCatalogue.h"
-#include "firmware/ScriptedWindow.h"
-#include "firmware/Workspace.h"
+#include "firmware/ScriptedPrompts.h"
 
 namespace {
 
@@ -166,8 +166,8 @@ bool ShootReport(CReportDlg* pReport, const Samples& samples, const QString& str
 // asked), then, at the template's size, its verify report of the merged file and its compare
 // report of that file and a later build. strSuffix ends each file's name.
 bool ShootMerged(const Samples& samples, const QString& strSuffix, bool bMaximised) {
-    ResetFirmwareWorkspace();
-    CScriptedWindow prompts;
+    ResetFirmwareWorkspace(g_Workspace);
+    CScriptedPrompts prompts;
     prompts.m_bUnscriptedAnswer = true;
     CScriptedFileDialogs dialogs;
     dialogs.m_openPaths = {samples.strBoot, samples.strApp};
@@ -212,7 +212,7 @@ bool ShootQuestion(QWidget& owner, const Samples& samples) {
 }
 
 bool ShootStart(const Samples& samples) {
-    CScriptedWindow prompts;
+    CScriptedPrompts prompts;
     CQuorrixDlg dlg;
     dlg.SetPrompts(&prompts);
     dlg.show();

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "app/FileHistory.h"
-#include "firmware/Workspace.h"
+#include "app/WindowWorkspace.h"
 #include "log/RunLog.h"
 #include "tests/support/ImageBuilder.h"
 
@@ -35,7 +35,7 @@ QString RunSettingsFile() {
 }
 
 void DialogTest::SetUp() {
-    ResetFirmwareWorkspace();
+    ResetFirmwareWorkspace(g_Workspace);
     SetWindowSettingsFile(m_tmp.File("Quorrix.ini"));  // each test starts with nothing remembered
     m_pDlg = std::make_unique<CQuorrixDlg>();
     m_pDlg->SetPrompts(&m_prompts);

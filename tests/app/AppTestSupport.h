@@ -6,7 +6,7 @@
 
 #include "app/QuorrixDlg.h"
 #include "app/ScriptedFileDialogs.h"
-#include "firmware/ScriptedWindow.h"
+#include "firmware/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
 // A boot loader (type 1) and an App (type 3, version 1.05) of the given sizes, accepted
@@ -26,8 +26,8 @@ protected:
     void Tick();
     QString PaneText() const;
 
-    TempFolder m_tmp;           // with the window's settings file
-    CScriptedWindow m_prompts;  // only its questions are used
+    TempFolder m_tmp;            // with the window's settings file
+    CScriptedPrompts m_prompts;  // only its questions are used
     CScriptedFileDialogs m_dialogs;
     std::unique_ptr<CQuorrixDlg> m_pDlg;
 };

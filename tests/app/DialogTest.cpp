@@ -10,7 +10,7 @@
 #include <QTimerEvent>
 
 #include "app/DialogLayout.h"
-#include "firmware/Workspace.h"
+#include "app/WindowWorkspace.h"
 #include "log/RunLog.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/ImageBuilder.h"

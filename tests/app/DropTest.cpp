@@ -6,7 +6,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "firmware/Workspace.h"
+#include "app/WindowWorkspace.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {

@@ -9,10 +9,10 @@
 #include "app/CoreTexts.h"
 #include "app/DialogLayout.h"
 #include "app/Translations.h"
+#include "app/WindowWorkspace.h"
 #include "config/DeviceCatalogue.h"
 #include "firmware/InfoBlock.h"
 #include "firmware/InfoReport.h"
-#include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/CodePage.h"
 #include "tests/app/AppTestSupport.h"
@@ -35,8 +35,8 @@ struct Session {
 
 Session RunSession(const TempFolder& tmp) {
     FakeClock clock(At(2026, 12, 8, 10, 0, 0));
-    ResetFirmwareWorkspace();
-    CScriptedWindow prompts;
+    ResetFirmwareWorkspace(g_Workspace);
+    CScriptedPrompts prompts;
     CScriptedFileDialogs dialogs;
     dialogs.m_openPaths = {WriteBootImage(tmp, "boot.bin"), WriteAppImage(tmp, "AppX.bin")};
     dialogs.m_strSavePath = tmp.File("AppX_1.05.bin");

@@ -10,8 +10,8 @@
 #include "app/DialogLayout.h"
 #include "app/QuorrixDlg.h"
 #include "app/Translations.h"
-#include "firmware/ScriptedWindow.h"
-#include "firmware/Workspace.h"
+#include "app/WindowWorkspace.h"
+#include "firmware/ScriptedPrompts.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {
@@ -101,8 +101,8 @@ TEST_P(WindowLayout, APanelShowsEveryLineOfALongReport) {
 // for it at every size.
 TEST_P(WindowLayout, TheShownLayoutStripTakesTheBottomOfThePanesRoom) {
     TempFolder tmp;
-    ResetFirmwareWorkspace();
-    CScriptedWindow prompts;
+    ResetFirmwareWorkspace(g_Workspace);
+    CScriptedPrompts prompts;
     CQuorrixDlg dlg;
     dlg.SetPrompts(&prompts);
     dlg.show();
@@ -115,7 +115,7 @@ TEST_P(WindowLayout, TheShownLayoutStripTakesTheBottomOfThePanesRoom) {
     dlg.resize(dlg.size() + QSize(301, 201));
     QApplication::processEvents();
     ExpectSoundLayout(dlg);
-    ResetFirmwareWorkspace();
+    ResetFirmwareWorkspace(g_Workspace);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, WindowLayout,

@@ -36,14 +36,14 @@ TEST_F(AppInspect, AppTypeIsAcceptedWithItsVersionAndTitle) {
     QByteArray image = MakeImage(20000);
     PutBlock(image, 0x100, AppFields(0x0301, 0x0105));
     QString strPath = WriteImage("AppX.bin", image);
-    InspectAppFile(m_wnd, strPath, FileTitleOf(strPath));
-    EXPECT_EQ(m_wnd.m_texts[IDC_APP_INFO], Panel("app-20000.panel"));
+    InspectApp(strPath, FileTitleOf(strPath));
+    EXPECT_EQ(m_strAppPanel, Panel("app-20000.panel"));
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
-    EXPECT_EQ(g_Workspace.bAppLoaded, 1);
-    EXPECT_EQ(g_Workspace.nAppSize, 20000);
-    EXPECT_EQ(g_Workspace.byAppVerMajor, 1);
-    EXPECT_EQ(g_Workspace.byAppVerMinor, 5);
-    EXPECT_EQ(g_Workspace.strAppFileTitle, QStringLiteral("AppX"));
+    EXPECT_EQ(m_ws.bAppLoaded, 1);
+    EXPECT_EQ(m_ws.nAppSize, 20000);
+    EXPECT_EQ(m_ws.byAppVerMajor, 1);
+    EXPECT_EQ(m_ws.byAppVerMinor, 5);
+    EXPECT_EQ(m_ws.strAppFileTitle, QStringLiteral("AppX"));
     EXPECT_EQ(FileTitleOf(QStringLiteral("/a/b.c/App.v2.bin")), QStringLiteral("App.v2"));
 }
 
@@ -51,19 +51,19 @@ TEST_F(AppInspect, MergedImageYesTakesTheAppPartNoChangesNothing) {
     const QByteArray image = MergedImage(20000, 0x0301);
     const QString strPath = WriteImage("merged.bin", image);
     m_wnd.m_answers = {false, true};
-    InspectAppFile(m_wnd, strPath, QStringLiteral("merged"));
-    EXPECT_TRUE(m_wnd.m_texts[IDC_APP_INFO].contains(QString::fromUtf8("信息块2类型: 0x0301")));
-    EXPECT_TRUE(m_wnd.m_texts[IDC_APP_INFO].contains(QString::fromUtf8("应用区版本:   2.03\r\n")));
+    InspectApp(strPath, QStringLiteral("merged"));
+    EXPECT_TRUE(m_strAppPanel.contains(QString::fromUtf8("信息块2类型: 0x0301")));
+    EXPECT_TRUE(m_strAppPanel.contains(QString::fromUtf8("应用区版本:   2.03\r\n")));
     EXPECT_EQ(m_wnd.m_questions.last(),
               QString::fromUtf8("文件已经是bootloader和App合成的文件 , 是否使用文件中App?"));
-    EXPECT_EQ(g_Workspace.bAppLoaded, 0);
-    EXPECT_TRUE(g_Workspace.strAppFileTitle.isEmpty());
+    EXPECT_EQ(m_ws.bAppLoaded, 0);
+    EXPECT_TRUE(m_ws.strAppFileTitle.isEmpty());
 
-    InspectAppFile(m_wnd, strPath, QStringLiteral("merged"));
-    EXPECT_EQ(g_Workspace.nAppSize, 20000);
-    EXPECT_EQ(g_Workspace.byAppVerMajor, 2);
-    EXPECT_EQ(g_Workspace.byAppVerMinor, 3);
-    EXPECT_EQ(std::memcmp(g_Workspace.AppBuf, image.constData() + 4096, 20000), 0);
+    InspectApp(strPath, QStringLiteral("merged"));
+    EXPECT_EQ(m_ws.nAppSize, 20000);
+    EXPECT_EQ(m_ws.byAppVerMajor, 2);
+    EXPECT_EQ(m_ws.byAppVerMinor, 3);
+    EXPECT_EQ(std::memcmp(m_ws.AppBuf, image.constData() + 4096, 20000), 0);
     EXPECT_EQ(m_wnd.m_questions.size(), 2);
 }
 
@@ -80,47 +80,44 @@ TEST_F(AppInspect, NotAnAppQuestionForEachWayOfBeingNoApp) {
     for (const QByteArray& image : {otherBlock2, tooShort, unknown}) {
         m_wnd.m_answers = {true};
         m_wnd.m_questions.clear();
-        InspectAppFile(m_wnd, WriteImage("x.bin", image), QStringLiteral("x"));
+        InspectApp(WriteImage("x.bin", image), QStringLiteral("x"));
         EXPECT_EQ(m_wnd.m_questions,
                   QStringList{QString::fromUtf8("文件 不是App文件 , 是否继续 ")});
-        EXPECT_FALSE(m_wnd.m_texts[IDC_APP_INFO].contains(QString::fromUtf8("信息块2")));
-        EXPECT_EQ(g_Workspace.nAppSize, image.size());
-        EXPECT_EQ(g_Workspace.byAppVerMajor, 0);
-        EXPECT_EQ(g_Workspace.byAppVerMinor, 0);
+        EXPECT_FALSE(m_strAppPanel.contains(QString::fromUtf8("信息块2")));
+        EXPECT_EQ(m_ws.nAppSize, image.size());
+        EXPECT_EQ(m_ws.byAppVerMajor, 0);
+        EXPECT_EQ(m_ws.byAppVerMinor, 0);
     }
-    EXPECT_TRUE(
-        m_wnd.m_texts[IDC_APP_INFO].endsWith(QString::fromUtf8("0x0700   (未知类型)  \r\n")));
+    EXPECT_TRUE(m_strAppPanel.endsWith(QString::fromUtf8("0x0700   (未知类型)  \r\n")));
 }
 
 TEST_F(AppInspect, MissingMarkerAndEmptyFile) {
     m_wnd.m_answers = {false};
-    InspectAppFile(m_wnd, WriteImage("empty.bin", QByteArray()), QStringLiteral("empty"));
-    EXPECT_EQ(m_wnd.m_texts[IDC_APP_INFO], QString::fromUtf8("文件信息  \r\n"));
+    InspectApp(WriteImage("empty.bin", QByteArray()), QStringLiteral("empty"));
+    EXPECT_EQ(m_strAppPanel, QString::fromUtf8("文件信息  \r\n"));
     EXPECT_EQ(m_wnd.m_questions.last(),
               QString::fromUtf8("文件中未找到信息块, 文件大小  0 Bytes\r\n 是否继续"));
-    EXPECT_EQ(g_Workspace.bAppLoaded, 0);
+    EXPECT_EQ(m_ws.bAppLoaded, 0);
     m_wnd.m_answers = {true};
-    InspectAppFile(m_wnd, WriteImage("empty.bin", QByteArray()), QStringLiteral("empty"));
-    EXPECT_EQ(g_Workspace.bAppLoaded, 1);
-    EXPECT_EQ(g_Workspace.nAppSize, 0);
-    EXPECT_EQ(g_Workspace.strAppFileTitle, QStringLiteral("empty"));
+    InspectApp(WriteImage("empty.bin", QByteArray()), QStringLiteral("empty"));
+    EXPECT_EQ(m_ws.bAppLoaded, 1);
+    EXPECT_EQ(m_ws.nAppSize, 0);
+    EXPECT_EQ(m_ws.strAppFileTitle, QStringLiteral("empty"));
 }
 
 TEST_F(AppInspect, DeclinedOrRefusedFileKeepsBytesTitleAndVersion) {
     QByteArray first = MakeImage(3000, 0x41);
     PutBlock(first, 0x100, AppFields(0x0401, 0x0107));
-    InspectAppFile(m_wnd, WriteImage("First.bin", first), QStringLiteral("First"));
+    InspectApp(WriteImage("First.bin", first), QStringLiteral("First"));
     m_wnd.m_answers = {false};
-    InspectAppFile(m_wnd, WriteImage("Second.bin", MakeImage(5000, 0x02)),
-                   QStringLiteral("Second"));
-    InspectAppFile(m_wnd, WriteImage("Huge.bin", MakeImage(APP_BUF_SIZE + 1, 0x00)),
-                   QStringLiteral("Huge"));
-    EXPECT_EQ(g_Workspace.nAppSize, 3000);
-    EXPECT_EQ(g_Workspace.strAppFileTitle, QStringLiteral("First"));
-    EXPECT_EQ(g_Workspace.byAppVerMajor, 1);
-    EXPECT_EQ(g_Workspace.byAppVerMinor, 7);
-    EXPECT_EQ(std::memcmp(g_Workspace.AppBuf, first.constData(), 3000), 0);
-    EXPECT_EQ(g_Workspace.AppBuf[3000], 0);
+    InspectApp(WriteImage("Second.bin", MakeImage(5000, 0x02)), QStringLiteral("Second"));
+    InspectApp(WriteImage("Huge.bin", MakeImage(APP_BUF_SIZE + 1, 0x00)), QStringLiteral("Huge"));
+    EXPECT_EQ(m_ws.nAppSize, 3000);
+    EXPECT_EQ(m_ws.strAppFileTitle, QStringLiteral("First"));
+    EXPECT_EQ(m_ws.byAppVerMajor, 1);
+    EXPECT_EQ(m_ws.byAppVerMinor, 7);
+    EXPECT_EQ(std::memcmp(m_ws.AppBuf, first.constData(), 3000), 0);
+    EXPECT_EQ(m_ws.AppBuf[3000], 0);
     QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[2],
@@ -129,7 +126,7 @@ TEST_F(AppInspect, DeclinedOrRefusedFileKeepsBytesTitleAndVersion) {
     // The largest App that fits is taken whole.
     QByteArray largest = MakeImage(APP_BUF_SIZE);
     PutBlock(largest, 0x100, AppFields(0x0301, 0x0100));
-    InspectAppFile(m_wnd, WriteImage("Largest.bin", largest), QStringLiteral("Largest"));
-    EXPECT_EQ(g_Workspace.nAppSize, APP_BUF_SIZE);
-    EXPECT_EQ(std::memcmp(g_Workspace.AppBuf, largest.constData(), APP_BUF_SIZE), 0);
+    InspectApp(WriteImage("Largest.bin", largest), QStringLiteral("Largest"));
+    EXPECT_EQ(m_ws.nAppSize, APP_BUF_SIZE);
+    EXPECT_EQ(std::memcmp(m_ws.AppBuf, largest.constData(), APP_BUF_SIZE), 0);
 }

@@ -43,42 +43,42 @@ TEST_F(BootLoaderInspect, BootTypeIsAcceptedWithoutQuestion) {
     QByteArray image = MakeImage(2048);
     PutBlock(image, 0x100, BootFields());
     QString strPath = WriteImage("boot.bin", image);
-    InspectBootLoaderFile(m_wnd, strPath);
-    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], Panel("boot-2048.panel"));
+    InspectBoot(strPath);
+    EXPECT_EQ(m_strBootPanel, Panel("boot-2048.panel"));
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
-    EXPECT_EQ(g_Workspace.bBootLoaded, 1);
-    EXPECT_EQ(g_Workspace.nBootSize, 2048);
+    EXPECT_EQ(m_ws.bBootLoaded, 1);
+    EXPECT_EQ(m_ws.nBootSize, 2048);
     EXPECT_EQ(TakeLogLines(),
               QStringList{QString::fromUtf8("打开 File ") + Native(strPath) + " = 成功"});
-    EXPECT_EQ(std::memcmp(g_Workspace.BootBuf, image.constData(), 2048), 0);
-    EXPECT_EQ(g_Workspace.BootBuf[2048], 0);
+    EXPECT_EQ(std::memcmp(m_ws.BootBuf, image.constData(), 2048), 0);
+    EXPECT_EQ(m_ws.BootBuf[2048], 0);
 }
 
 TEST_F(BootLoaderInspect, MergedImageShowsBothBlocksAndRecordsTheFullLength) {
     QByteArray image = MakeImage(100000);
     PutBlock(image, 0x100, BootFields());
     PutBlock(image, 0x1100, MergedAppFields());
-    InspectBootLoaderFile(m_wnd, WriteImage("merged.bin", image));
+    InspectBoot(WriteImage("merged.bin", image));
     QString strExpected =
         Panel("boot-2048.panel").replace("2048", "100000") + Panel("block2-merged.panel");
-    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], strExpected);
-    EXPECT_EQ(g_Workspace.nBootSize, 100000);
-    EXPECT_EQ(std::memcmp(g_Workspace.BootBuf, image.constData(), BOOT_READ_LIMIT), 0);
-    EXPECT_EQ(g_Workspace.BootBuf[BOOT_READ_LIMIT], 0);  // only 65536 bytes are read
+    EXPECT_EQ(m_strBootPanel, strExpected);
+    EXPECT_EQ(m_ws.nBootSize, 100000);
+    EXPECT_EQ(std::memcmp(m_ws.BootBuf, image.constData(), BOOT_READ_LIMIT), 0);
+    EXPECT_EQ(m_ws.BootBuf[BOOT_READ_LIMIT], 0);  // only 65536 bytes are read
 }
 
 TEST_F(BootLoaderInspect, QuestionsAndTheirAnswers) {
     // No marker: the question names the length; No changes nothing, Yes accepts.
     QString strBare = WriteImage("bare.bin", MakeImage(300, 0x00));
     m_wnd.m_answers = {false, true};
-    InspectBootLoaderFile(m_wnd, strBare);
-    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], QString::fromUtf8("文件信息\r\n"));
+    InspectBoot(strBare);
+    EXPECT_EQ(m_strBootPanel, QString::fromUtf8("文件信息\r\n"));
     EXPECT_EQ(m_wnd.m_questions.last(),
               QString::fromUtf8("BootLoader启动文件中未找到信息块, 文件  300 Bytes\r\n 是否继续"));
-    EXPECT_EQ(g_Workspace.bBootLoaded, 0);
-    InspectBootLoaderFile(m_wnd, strBare);
-    EXPECT_EQ(g_Workspace.bBootLoaded, 1);
-    EXPECT_EQ(g_Workspace.nBootSize, 300);
+    EXPECT_EQ(m_ws.bBootLoaded, 0);
+    InspectBoot(strBare);
+    EXPECT_EQ(m_ws.bBootLoaded, 1);
+    EXPECT_EQ(m_ws.nBootSize, 300);
 
     // An App-typed block 1: the report with boot-loader names, then the question.
     QByteArray app = MakeImage(2048);
@@ -86,27 +86,26 @@ TEST_F(BootLoaderInspect, QuestionsAndTheirAnswers) {
     f.wType = 0x0301;
     PutBlock(app, 0x100, f);
     m_wnd.m_answers = {false};
-    InspectBootLoaderFile(m_wnd, WriteImage("app.bin", app));
-    EXPECT_TRUE(m_wnd.m_texts[IDC_BOOT_INFO].contains(
-        QString::fromUtf8("(App类型1 版本 1) \r\n启动区版本")));
+    InspectBoot(WriteImage("app.bin", app));
+    EXPECT_TRUE(m_strBootPanel.contains(QString::fromUtf8("(App类型1 版本 1) \r\n启动区版本")));
     EXPECT_EQ(m_wnd.m_questions.last(),
               QString::fromUtf8("文件信息块中不包含 BootLoader 内容, 是否继续 "));
-    EXPECT_EQ(g_Workspace.nBootSize, 300);
+    EXPECT_EQ(m_ws.nBootSize, 300);
     m_wnd.m_answers = {true};
-    InspectBootLoaderFile(m_wnd, WriteImage("app.bin", app));
-    EXPECT_EQ(g_Workspace.nBootSize, 2048);
+    InspectBoot(WriteImage("app.bin", app));
+    EXPECT_EQ(m_ws.nBootSize, 2048);
     EXPECT_EQ(m_wnd.m_questions.size(), 4);
 }
 
 TEST_F(BootLoaderInspect, DeclinedFileLeavesTheAcceptedImageExactly) {
     QByteArray first = MakeImage(5000, 0x11);
     PutBlock(first, 0x100, BootFields());
-    InspectBootLoaderFile(m_wnd, WriteImage("first.bin", first));
+    InspectBoot(WriteImage("first.bin", first));
     m_wnd.m_answers = {false};
-    InspectBootLoaderFile(m_wnd, WriteImage("second.bin", MakeImage(6000, 0x22)));
-    EXPECT_EQ(g_Workspace.nBootSize, 5000);
-    EXPECT_EQ(std::memcmp(g_Workspace.BootBuf, first.constData(), 5000), 0);
-    EXPECT_EQ(g_Workspace.BootBuf[5000], 0);
+    InspectBoot(WriteImage("second.bin", MakeImage(6000, 0x22)));
+    EXPECT_EQ(m_ws.nBootSize, 5000);
+    EXPECT_EQ(std::memcmp(m_ws.BootBuf, first.constData(), 5000), 0);
+    EXPECT_EQ(m_ws.BootBuf[5000], 0);
 }
 
 TEST_F(BootLoaderInspect, ShortFileReadsZerosPastItsEnd) {
@@ -114,22 +113,22 @@ TEST_F(BootLoaderInspect, ShortFileReadsZerosPastItsEnd) {
     QByteArray longer = MakeImage(8000);
     PutBlock(longer, 0x100, BootFields());
     PutBlock(longer, 0x1100, MergedAppFields());
-    InspectBootLoaderFile(m_wnd, WriteImage("long.bin", longer));
+    InspectBoot(WriteImage("long.bin", longer));
     QByteArray shorter = MakeImage(2048);
     PutBlock(shorter, 0x100, BootFields());
-    InspectBootLoaderFile(m_wnd, WriteImage("short.bin", shorter));
-    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], Panel("boot-2048.panel"));
-    for (int i = 2048; i < BOOT_BUF_SIZE; ++i) ASSERT_EQ(g_Workspace.BootBuf[i], 0) << i;
+    InspectBoot(WriteImage("short.bin", shorter));
+    EXPECT_EQ(m_strBootPanel, Panel("boot-2048.panel"));
+    for (int i = 2048; i < BOOT_BUF_SIZE; ++i) ASSERT_EQ(m_ws.BootBuf[i], 0) << i;
 }
 
 TEST_F(BootLoaderInspect, OpenFailuresAndRefusedPathsChangeNothing) {
-    m_wnd.m_texts[IDC_BOOT_INFO] = QStringLiteral("earlier");
+    m_strBootPanel = QStringLiteral("earlier");
     const QString strMissing = m_tmp.File("missing.bin");
-    InspectBootLoaderFile(m_wnd, strMissing);
+    InspectBoot(strMissing);
     QStringList refused{m_tmp.Path(), NullDevice()};
     if (MakeFifo(m_tmp.File("fifo"))) refused << m_tmp.File("fifo");
     if (!ZeroDevice().isEmpty()) refused << ZeroDevice();
-    for (const QString& strPath : refused) InspectBootLoaderFile(m_wnd, strPath);
+    for (const QString& strPath : refused) InspectBoot(strPath);
     QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), refused.size() + 1);
     // The system's reason follows.
@@ -139,9 +138,9 @@ TEST_F(BootLoaderInspect, OpenFailuresAndRefusedPathsChangeNothing) {
         EXPECT_EQ(lines[i + 1], QString::fromUtf8("打开 File ") + Native(refused[i]) +
                                     QString::fromUtf8(" = 失败, 不是普通文件"));
     }
-    EXPECT_EQ(m_wnd.m_texts[IDC_BOOT_INFO], QStringLiteral("earlier"));
+    EXPECT_EQ(m_strBootPanel, QStringLiteral("earlier"));
     EXPECT_TRUE(m_wnd.m_questions.isEmpty());
-    EXPECT_EQ(g_Workspace.bBootLoaded, 0);
+    EXPECT_EQ(m_ws.bBootLoaded, 0);
 }
 
 TEST_F(BootLoaderInspect, ReadThatComesUpShortAcceptsNothing) {
@@ -152,13 +151,13 @@ TEST_F(BootLoaderInspect, ReadThatComesUpShortAcceptsNothing) {
         if (QFile::exists(QString::fromLatin1(p))) strShort = QString::fromLatin1(p);
     }
     if (strShort.isEmpty() || QFileInfo(strShort).size() == 0) GTEST_SKIP() << "no sysfs here";
-    InspectBootLoaderFile(m_wnd, strShort);
+    InspectBoot(strShort);
     QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("读取 File ") + Native(strShort) +
                                     QString::fromUtf8(" = 失败, 读到 ")));
-    EXPECT_EQ(g_Workspace.bBootLoaded, 0);
-    EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_INFO));
+    EXPECT_EQ(m_ws.bBootLoaded, 0);
+    EXPECT_FALSE(!m_strBootPanel.isNull());
 }
 
 TEST_F(BootLoaderInspect, BootLoaderOfTwoGibibytesIsRefusedBeforeReading) {
@@ -167,13 +166,13 @@ TEST_F(BootLoaderInspect, BootLoaderOfTwoGibibytesIsRefusedBeforeReading) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     if (!file.resize(Q_INT64_C(0x80000000))) GTEST_SKIP() << "no sparse files here";
     file.close();
-    InspectBootLoaderFile(m_wnd, strHuge);
+    InspectBoot(strHuge);
     EXPECT_EQ(TakeLogLines(),
               QStringList{QString::fromUtf8("打开 File ") + Native(strHuge) +
                           QString::fromUtf8(
                               " = 失败, 文件大小 2147483648 Bytes 超过上限 2147483647 Bytes")});
-    EXPECT_FALSE(m_wnd.m_texts.contains(IDC_BOOT_INFO));
-    EXPECT_EQ(g_Workspace.bBootLoaded, 0);
+    EXPECT_FALSE(!m_strBootPanel.isNull());
+    EXPECT_EQ(m_ws.bBootLoaded, 0);
 }
 
 TEST_F(BootLoaderInspect, ReadersShareALockThatAWriterCanHold) {
@@ -185,13 +184,13 @@ TEST_F(BootLoaderInspect, ReadersShareALockThatAWriterCanHold) {
     QFile reader(strPath);
     ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
     ASSERT_TRUE(LockFile(reader, false));
-    EXPECT_EQ(InspectBootLoaderFile(m_wnd, strPath), 1);  // another reader does not keep it out
+    EXPECT_EQ(InspectBoot(strPath), 1);  // another reader does not keep it out
     reader.close();
     QFile writer(strPath);
     ASSERT_TRUE(writer.open(QIODevice::ReadWrite));
     ASSERT_TRUE(LockFile(writer, true));
     TakeLogLines();
-    EXPECT_EQ(InspectBootLoaderFile(m_wnd, strPath), 0);
+    EXPECT_EQ(InspectBoot(strPath), 0);
     EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("打开 File ") + Native(strPath) +
                                           QString::fromUtf8(" = 失败, 文件被其他程序占用")});
 }
@@ -202,7 +201,7 @@ TEST_F(BootLoaderInspect, ControlCharactersOfAPathCannotStartARecord) {
     if (!QFile(strPath).open(QIODevice::WriteOnly)) GTEST_SKIP() << "no such file names here";
     WriteAllBytes(strPath, MakeImage(300, 0x00));
     m_wnd.m_answers.push_back(false);
-    InspectBootLoaderFile(m_wnd, strPath);  // opened by its real name, then declined
+    InspectBoot(strPath);  // opened by its real name, then declined
     const QStringList lines = TakeLogLines();
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines[0].endsWith(
@@ -219,9 +218,9 @@ TEST_F(BootLoaderInspect, AFileRewrittenWhileItIsReadIsRefused) {
     PutBlock(boot, 0x100, BlockFields());
     g_strRewritten = WriteImage("boot.bin", boot);
     SetInputReadHook([] { WriteAllBytes(g_strRewritten, MakeImage(8192, 0x33)); });
-    EXPECT_EQ(InspectBootLoaderFile(m_wnd, g_strRewritten), 0);
+    EXPECT_EQ(InspectBoot(g_strRewritten), 0);
     SetInputReadHook(nullptr);
     EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("打开 File ") + Native(g_strRewritten) +
                                           QString::fromUtf8(" = 失败, 读取时文件被修改")});
-    EXPECT_FALSE(g_Workspace.bBootLoaded);
+    EXPECT_FALSE(m_ws.bBootLoaded);
 }

@@ -24,13 +24,13 @@ protected:
         BlockFields boot;
         boot.wType = 0x0101;
         PutBlock(m_boot, 0x100, boot);
-        InspectBootLoaderFile(m_wnd, WriteImage("boot.bin", m_boot));
+        InspectBoot(WriteImage("boot.bin", m_boot));
         m_app = MakeImage(nAppLength, 0x60);
         BlockFields app;
         app.wType = 0x0301;
         app.w8 = wVersion;
         PutBlock(m_app, 0x100, app);
-        InspectAppFile(m_wnd, WriteImage("AppX.bin", m_app), QStringLiteral("AppX"));
+        InspectApp(WriteImage("AppX.bin", m_app), QStringLiteral("AppX"));
         TakeLogLines();
     }
 
@@ -42,11 +42,10 @@ protected:
 
 TEST_F(FirmwareMerge, LayoutSizesNameAndLogLines) {
     LoadBoth(3000, 20000);
-    m_wnd.m_texts[IDC_ADDRESS_OFFSET] = QStringLiteral("8192");  // never read
     const QString strOut = m_tmp.File("out.bin");
     EXPECT_EQ(MergeAndSave(strOut), 1);
     EXPECT_EQ(m_strProposedName, QStringLiteral("AppX_1.05"));
-    EXPECT_EQ(m_wnd.m_texts[IDC_OUTPUT_PATH], strOut);
+    EXPECT_EQ(m_strOutputPath, strOut);
     EXPECT_EQ(
         TakeLogLines(),
         (QStringList{
@@ -60,7 +59,7 @@ TEST_F(FirmwareMerge, LayoutSizesNameAndLogLines) {
     EXPECT_EQ(out.mid(4096), m_app);
     EXPECT_EQ(static_cast<unsigned char>(out[0x1100]), 0x55);  // the App's block at 0x1100
     EXPECT_EQ(static_cast<unsigned char>(out[0x1101]), 0xAA);
-    EXPECT_EQ(g_Workspace.nFirmwareSize, 24096);
+    EXPECT_EQ(m_ws.nFirmwareSize, 24096);
 }
 
 TEST_F(FirmwareMerge, LongBootLoaderIsCutAndPlainAppIsNamedAll) {
@@ -86,7 +85,7 @@ TEST_F(FirmwareMerge, AppTakenOutOfAMergedImageFollowsTheSeparateBootLoader) {
     app.w8 = 0x0203;
     PutBlock(merged, 0x1100, app);
     m_wnd.m_answers = {true};
-    InspectAppFile(m_wnd, WriteImage("Merged.bin", merged), QStringLiteral("Merged"));
+    InspectApp(WriteImage("Merged.bin", merged), QStringLiteral("Merged"));
     MergeAndSave(m_tmp.File("out.bin"));
     EXPECT_EQ(m_strProposedName, QStringLiteral("Merged_2.03"));
     EXPECT_EQ(ReadAllBytes(m_tmp.File("out.bin")), m_boot + merged.mid(4096));
@@ -99,12 +98,12 @@ TEST_F(FirmwareMerge, MissingImagesStopAfterTheSizeLines) {
         (QStringList{"Btldr File Size 0 ", "App File Size 0 ",
                      QString::fromUtf8("合成固件 = 失败, 未加载 BootLoader 文件和 App 文件")}));
     EXPECT_EQ(m_nSaveDialogs, 0);
-    EXPECT_EQ(ProposedFirmwareName(), QStringLiteral("_all"));
+    EXPECT_EQ(ProposedFirmwareName(m_ws), QStringLiteral("_all"));
 
     QByteArray boot = MakeImage(4096);
     BlockFields f;
     PutBlock(boot, 0x100, f);
-    InspectBootLoaderFile(m_wnd, WriteImage("boot.bin", boot));
+    InspectBoot(WriteImage("boot.bin", boot));
     TakeLogLines();
     MergeAndSave();
     EXPECT_EQ(TakeLogLines().last(), QString::fromUtf8("合成固件 = 失败, 未加载 App 文件"));
@@ -115,9 +114,9 @@ TEST_F(FirmwareMerge, CancelledSaveKeepsTheMergeForLater) {
     LoadBoth(4096, 1000);
     EXPECT_EQ(MergeAndSave(), 0);
     EXPECT_EQ(m_nSaveDialogs, 1);
-    EXPECT_FALSE(m_wnd.m_texts.contains(IDC_OUTPUT_PATH));
-    EXPECT_EQ(g_Workspace.nFirmwareSize, 5096);
-    EXPECT_EQ(SaveFirmwareFile(m_tmp.File("later.bin"), MergeOptions()), 1);
+    EXPECT_FALSE(!m_strOutputPath.isNull());
+    EXPECT_EQ(m_ws.nFirmwareSize, 5096);
+    EXPECT_EQ(SaveFirmwareFile(m_ws, m_tmp.File("later.bin"), MergeOptions()), 1);
     EXPECT_EQ(ReadAllBytes(m_tmp.File("later.bin")).size(), 5096);
 }
 
@@ -128,7 +127,7 @@ TEST_F(FirmwareMerge, FailedCreateAndFailedWriteLeaveTheOldFile) {
     // The reason is the system's, whatever words it uses.
     EXPECT_TRUE(TakeLogLines().last().startsWith(
         QString::fromUtf8("创建 File ") + Native(strNoFolder) + QString::fromUtf8(" = 失败, ")));
-    EXPECT_EQ(m_wnd.m_texts[IDC_OUTPUT_PATH], strNoFolder);
+    EXPECT_EQ(m_strOutputPath, strNoFolder);
 
     // A write that fails half-way (the file size limit stands in for a full disk).
     if (!FileSizeLimit::Supported()) GTEST_SKIP() << "no file size limit here";
@@ -137,7 +136,7 @@ TEST_F(FirmwareMerge, FailedCreateAndFailedWriteLeaveTheOldFile) {
     int nSaved = 0;
     {
         FileSizeLimit limit(8192);
-        nSaved = SaveFirmwareFile(strOld, MergeOptions());
+        nSaved = SaveFirmwareFile(m_ws, strOld, MergeOptions());
     }
     EXPECT_EQ(nSaved, 0);
     // The system's own reason, not "Unknown error"; and no "创建 = 成功" for a file that
@@ -159,7 +158,7 @@ TEST_F(FirmwareMerge, ATargetThatIsNoRegularFileIsNeverReplaced) {
         targets << strNull;
     }
     for (const QString& strTarget : targets) {
-        EXPECT_EQ(SaveFirmwareFile(strTarget, MergeOptions()), 0);
+        EXPECT_EQ(SaveFirmwareFile(m_ws, strTarget, MergeOptions()), 0);
         EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("保存 File ") + Native(strTarget) +
                                               QString::fromUtf8(" = 失败, 不是普通文件")});
     }
@@ -174,7 +173,7 @@ TEST_F(FirmwareMerge, AFileInAFolderThatRefusesNewFilesIsWrittenInPlace) {
     ASSERT_TRUE(QDir().mkpath(strFolder));
     WriteAllBytes(strTarget, "old");
     if (!FolderRefusesNewFiles(strFolder, true)) GTEST_SKIP() << "cannot lock a folder here";
-    const int nSaved = SaveFirmwareFile(strTarget, MergeOptions());
+    const int nSaved = SaveFirmwareFile(m_ws, strTarget, MergeOptions());
     FolderRefusesNewFiles(strFolder, false);
     EXPECT_EQ(nSaved, 1);
     const QStringList lines = TakeLogLines();
@@ -182,17 +181,16 @@ TEST_F(FirmwareMerge, AFileInAFolderThatRefusesNewFilesIsWrittenInPlace) {
     EXPECT_EQ(lines[1], QString::fromUtf8("保存 File ") + Native(strTarget) +
                             QString::fromUtf8(" = 直接写入, 文件夹不可写, 不是原子保存"));
     EXPECT_EQ(ReadAllBytes(strTarget),
-              QByteArray(reinterpret_cast<const char*>(g_Workspace.FirmwareBuf),
-                         g_Workspace.nFirmwareSize));
+              QByteArray(reinterpret_cast<const char*>(m_ws.FirmwareBuf), m_ws.nFirmwareSize));
 
     // On a full disk (the size limit stands in) the old content stays, byte for byte.
     if (!FileSizeLimit::Supported()) return;
-    ASSERT_EQ(MergeFirmwareImages(MergeOptions()), MergeResult::Built);
+    ASSERT_EQ(MergeFirmwareImages(m_ws, MergeOptions()), MergeResult::Built);
     WriteAllBytes(strTarget, "old");
     FolderRefusesNewFiles(strFolder, true);
     {
         FileSizeLimit limit(8192);
-        EXPECT_EQ(SaveFirmwareFile(strTarget, MergeOptions()), 0);
+        EXPECT_EQ(SaveFirmwareFile(m_ws, strTarget, MergeOptions()), 0);
     }
     FolderRefusesNewFiles(strFolder, false);
     EXPECT_EQ(TakeLogLines().last(), QString::fromUtf8("保存 File ") + Native(strTarget) +
@@ -210,7 +208,7 @@ TEST_F(FirmwareMerge, AnOutputThatIsAnInputIsNeverWritten) {
         outputs << m_tmp.File("link.bin");
     }
     for (const QString& strOut : outputs) {
-        EXPECT_EQ(SaveFirmwareFile(strOut, MergeOptions()), 0);
+        EXPECT_EQ(SaveFirmwareFile(m_ws, strOut, MergeOptions()), 0);
         EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("保存 File ") + Native(strOut) +
                                               QString::fromUtf8(" = 失败, 是输入文件")});
     }
@@ -220,7 +218,7 @@ TEST_F(FirmwareMerge, AnOutputThatIsAnInputIsNeverWritten) {
 
 TEST_F(FirmwareMerge, FailedLayoutChecksAreLoggedAndAskedBeforeTheSave) {
     LoadBoth(4096, 20000);
-    InspectAppFile(m_wnd, WriteImage("Moved.bin", MakeMovedApp(20000)), QStringLiteral("Moved"));
+    InspectApp(WriteImage("Moved.bin", MakeMovedApp(20000)), QStringLiteral("Moved"));
     TakeLogLines();
     m_wnd.m_answers = {false};
     EXPECT_EQ(MergeAndSave(m_tmp.File("out.bin")), 0);
@@ -231,15 +229,15 @@ TEST_F(FirmwareMerge, FailedLayoutChecksAreLoggedAndAskedBeforeTheSave) {
     EXPECT_TRUE(m_wnd.m_questions.last().startsWith(QString::fromUtf8("合成的固件有 2 项")));
     EXPECT_EQ(m_nSaveDialogs, 0);
     EXPECT_FALSE(QFile::exists(m_tmp.File("out.bin")));
-    EXPECT_EQ(g_Workspace.nFirmwareSize, 24096);  // the merge stays for a later save
+    EXPECT_EQ(m_ws.nFirmwareSize, 24096);  // the merge stays for a later save
 }
 
 TEST_F(FirmwareMerge, FillBytePadsTheBootLoaderAndIsLogged) {
     LoadBoth(3000, 20000);
     MergeOptions options;
     options.byFill = 0xFF;
-    ASSERT_EQ(MergeFirmwareImages(options), MergeResult::Built);
-    EXPECT_EQ(SaveFirmwareFile(m_tmp.File("out.bin"), options), 1);
+    ASSERT_EQ(MergeFirmwareImages(m_ws, options), MergeResult::Built);
+    EXPECT_EQ(SaveFirmwareFile(m_ws, m_tmp.File("out.bin"), options), 1);
     EXPECT_EQ(TakeLogLines().mid(1, 2),
               (QStringList{"App File Size 20000 ", QStringLiteral("Fill Byte 0xFF")}));
     EXPECT_EQ(ReadAllBytes(m_tmp.File("out.bin")), m_boot + QByteArray(1096, '\xFF') + m_app);
@@ -251,26 +249,29 @@ TEST_F(FirmwareMerge, HexAtABaseThatOverflowsIsRefusedBeforeTheSaveDialog) {
     options.nFormat = FORMAT_HEX;
     options.bBaseGiven = true;
     options.dwBase = 0xFFFFF000u;
-    EXPECT_EQ(MergeFirmwareImages(options), MergeResult::AddressOverflow);
+    EXPECT_EQ(MergeFirmwareImages(m_ws, options), MergeResult::AddressOverflow);
     EXPECT_EQ(
         TakeLogLines().last(),
         QString::fromUtf8("合成固件 = 失败, 起始地址 0xFFFFF000 加 5096 Bytes 超出 32 位地址"));
     options.dwBase = 0xFFFFFFFFu - 5095;  // the last byte at 0xFFFFFFFF still fits
-    EXPECT_EQ(MergeFirmwareImages(options), MergeResult::Built);
-    EXPECT_EQ(SaveFirmwareFile(m_tmp.File("out.hex"), options), 1);
+    EXPECT_EQ(MergeFirmwareImages(m_ws, options), MergeResult::Built);
+    EXPECT_EQ(SaveFirmwareFile(m_ws, m_tmp.File("out.hex"), options), 1);
     EXPECT_TRUE(ReadAllBytes(m_tmp.File("out.hex")).startsWith(":02000004FFFFFC\r\n"));
 }
 
 namespace {
 
 // The merged image of two fixture files, as the buttons would take them.
-QByteArray MergeOf(CScriptedWindow& wnd, const char* pBoot, const char* pApp) {
+QByteArray MergeOf(FirmwareWorkspace& ws, CScriptedPrompts& prompts, const char* pBoot,
+                   const char* pApp) {
     const QString strDir = QStringLiteral(ARM_FIXTURES_DIR "/");
-    EXPECT_EQ(InspectBootLoaderFile(wnd, strDir + QLatin1String(pBoot)), 1) << pBoot;
-    EXPECT_EQ(InspectAppFile(wnd, strDir + QLatin1String(pApp), QStringLiteral("app")), 1) << pApp;
-    EXPECT_EQ(MergeFirmware(wnd, MergeOptions()), MergeResult::Built);
-    return QByteArray(reinterpret_cast<const char*>(g_Workspace.FirmwareBuf),
-                      g_Workspace.nFirmwareSize);
+    EXPECT_TRUE(InspectBootLoaderFile(ws, prompts, strDir + QLatin1String(pBoot)).bAccepted)
+        << pBoot;
+    EXPECT_TRUE(
+        InspectAppFile(ws, prompts, strDir + QLatin1String(pApp), QStringLiteral("app")).bAccepted)
+        << pApp;
+    EXPECT_EQ(MergeFirmware(ws, prompts, MergeOptions()), MergeResult::Built);
+    return QByteArray(reinterpret_cast<const char*>(ws.FirmwareBuf), ws.nFirmwareSize);
 }
 
 }  // namespace
@@ -279,15 +280,15 @@ QByteArray MergeOf(CScriptedWindow& wnd, const char* pBoot, const char* pApp) {
 // forms is the merge of the binaries objcopy made, and they pass every layout check.
 TEST_F(FirmwareMerge, BuildOutputsMergeAsObjcopysBinaries) {
     if (std::string_view(ARM_FIXTURES_DIR).empty()) GTEST_SKIP() << "no Arm fixtures built";
-    const QByteArray expected = MergeOf(m_wnd, "boot.bin", "app.bin");
-    EXPECT_EQ(MergeOf(m_wnd, "boot.elf", "app.elf"), expected);
-    EXPECT_EQ(MergeOf(m_wnd, "boot-rev.hex", "app-rev.srec"), expected);
-    EXPECT_EQ(MergeOf(m_wnd, "boot-64.elf", "app-crlf.hex"), expected);
+    const QByteArray expected = MergeOf(m_ws, m_wnd, "boot.bin", "app.bin");
+    EXPECT_EQ(MergeOf(m_ws, m_wnd, "boot.elf", "app.elf"), expected);
+    EXPECT_EQ(MergeOf(m_ws, m_wnd, "boot-rev.hex", "app-rev.srec"), expected);
+    EXPECT_EQ(MergeOf(m_ws, m_wnd, "boot-64.elf", "app-crlf.hex"), expected);
     const QStringList lines = TakeLogLines();
-    EXPECT_TRUE(lines.contains(
-        QString::fromUtf8("转换 File ") + Native(QStringLiteral(ARM_FIXTURES_DIR "/boot.elf")) +
-        QString::asprintf(" = 成功, ELF 0x08000000 - 0x%08X, %d Bytes, 2 段",
-                          0x08000000 + g_Workspace.nBootSize - 1, g_Workspace.nBootSize)));
-    EXPECT_TRUE(g_Workspace.bootSource.bHasAddress);
-    EXPECT_EQ(g_Workspace.appSource.dwStart, 0x08001000u);
+    EXPECT_TRUE(lines.contains(QString::fromUtf8("转换 File ") +
+                               Native(QStringLiteral(ARM_FIXTURES_DIR "/boot.elf")) +
+                               QString::asprintf(" = 成功, ELF 0x08000000 - 0x%08X, %d Bytes, 2 段",
+                                                 0x08000000 + m_ws.nBootSize - 1, m_ws.nBootSize)));
+    EXPECT_TRUE(m_ws.bootSource.bHasAddress);
+    EXPECT_EQ(m_ws.appSource.dwStart, 0x08001000u);
 }

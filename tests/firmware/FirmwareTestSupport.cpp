@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "config/DeviceCatalogue.h"
-#include "firmware/FirmwareWindow.h"
 #include "firmware/Handlers.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/CodePage.h"
 
 void FirmwareTest::SetUp() {
-    ResetFirmwareWorkspace();
     g_DeviceList.LoadFromBytes(
         ToCodePage(QString::fromUtf8("[FAMILY]\n0A=温度模块\n[0A]\n01=TC-8\n")));
     g_RunLog.m_bPaneEnabled[0] = true;
@@ -41,12 +39,24 @@ QString FirmwareTest::WriteImage(const char* pName, const QByteArray& bytes) {
 
 int FirmwareTest::MergeAndSave(const QString& strOut) {
     const MergeOptions options;
-    if (MergeFirmware(m_wnd, options) != MergeResult::Built) return 0;
+    if (MergeFirmware(m_ws, m_wnd, options) != MergeResult::Built) return 0;
     ++m_nSaveDialogs;
-    m_strProposedName = ProposedFirmwareName();
+    m_strProposedName = ProposedFirmwareName(m_ws);
     if (strOut.isEmpty()) return 0;
-    m_wnd.SetControlText(IDC_OUTPUT_PATH, strOut);
-    return SaveFirmwareFile(strOut, options);
+    m_strOutputPath = strOut;
+    return SaveFirmwareFile(m_ws, strOut, options);
+}
+
+int FirmwareTest::InspectBoot(const QString& strPath) {
+    const InspectionResult result = InspectBootLoaderFile(m_ws, m_wnd, strPath);
+    if (result.Read()) m_strBootPanel = result.strReport;
+    return result.bAccepted ? 1 : 0;
+}
+
+int FirmwareTest::InspectApp(const QString& strPath, const QString& strFileTitle) {
+    const InspectionResult result = InspectAppFile(m_ws, m_wnd, strPath, strFileTitle);
+    if (result.Read()) m_strAppPanel = result.strReport;
+    return result.bAccepted ? 1 : 0;
 }
 
 QString Panel(const char* pName) {

@@ -7,8 +7,10 @@
 #include <QStringList>
 #include <cstdint>
 #include <deque>
+#include <memory>
 
-#include "firmware/ScriptedWindow.h"
+#include "firmware/ScriptedPrompts.h"
+#include "firmware/Workspace.h"
 #include "tests/support/ImageBuilder.h"
 #include "tests/support/TempFolder.h"
 
@@ -27,10 +29,17 @@ protected:
     // to strOut (empty: the save dialog was cancelled). Records whether the save dialog was
     // reached and the name it would have proposed.
     int MergeAndSave(const QString& strOut = QString());
+    // The inspections as the buttons run them: 1 when the image was taken; the panel shows the
+    // report of a file that was read.
+    int InspectBoot(const QString& strPath);
+    int InspectApp(const QString& strPath, const QString& strFileTitle);
 
     int m_nSaveDialogs = 0;
     QString m_strProposedName;
+    QString m_strBootPanel, m_strAppPanel, m_strOutputPath;  // null until set
 
     TempFolder m_tmp;
-    CScriptedWindow m_wnd;
+    std::unique_ptr<FirmwareWorkspace> m_pWorkspace = std::make_unique<FirmwareWorkspace>();
+    FirmwareWorkspace& m_ws = *m_pWorkspace;
+    CScriptedPrompts m_wnd;
 };

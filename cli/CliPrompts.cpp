@@ -1,4 +1,4 @@
-#include "cli/CliWindow.h"
+#include "cli/CliPrompts.h"
 
 #include <iostream>
 
@@ -7,13 +7,13 @@
 #include "log/RunLog.h"
 #include "platform/Console.h"
 
-bool CCliWindow::Answer() {
+bool CCliPrompts::Answer() {
     if (m_answer == CliAnswer::Yes) return true;
     if (m_answer == CliAnswer::No || !StdinIsTerminal()) return false;
     return ReadAnswer(std::cin, stderr);
 }
 
-bool CCliWindow::AskYesNo(const QString& strQuestion) {
+bool CCliPrompts::AskYesNo(const QString& strQuestion) {
     // As in the window, everything logged before the question is shown first.
     g_RunLog.FlushOutput();
     PrintLines(stderr, QStringLiteral("问题: ") + strQuestion + QLatin1Char('\n'));

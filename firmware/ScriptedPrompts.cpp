@@ -1,8 +1,6 @@
-#include "firmware/ScriptedWindow.h"
+#include "firmware/ScriptedPrompts.h"
 
-void CScriptedWindow::SetControlText(int nId, const QString& strText) { m_texts[nId] = strText; }
-
-bool CScriptedWindow::AskYesNo(const QString& strQuestion) {
+bool CScriptedPrompts::AskYesNo(const QString& strQuestion) {
     m_questions.append(strQuestion);
     ++m_nDialogs;
     if (m_answers.empty()) {
