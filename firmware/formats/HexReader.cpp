@@ -90,39 +90,28 @@ bool ReadHexImage(const QByteArray& file, QByteArray& pool, CImageChunks& chunks
                   std::optional<std::uint32_t>& entry, QString& strError) {
     CRecordData data(file, pool, chunks);
     std::uint64_t qwBase = 0;
-    bool bEnd = false;
     std::uint8_t bytes[MAX_RECORD_BYTES];
     HexRecord record;
-    CRecordLines lines(file.constData(), static_cast<std::size_t>(file.size()));
-    for (RecordLine line; lines.Next(line);) {
-        if (line.nLength == 0) continue;
-        if (RefuseAfterEnd(bEnd, line, strError)) return false;
-        if (!DecodeHexRecord(line, bytes, record, &strError)) return false;
-        if (!CheckAddressField(line, record, strError)) return false;
+    const auto take = [&](const RecordLine& line, bool& bEnd, QString& strWhy) {
+        if (!DecodeHexRecord(line, bytes, record, &strWhy) ||
+            !CheckAddressField(line, record, strWhy))
+            return false;
         switch (record.byType) {
             case HEX_DATA:
-                if (!data.Add(qwBase + record.wOffset, record.pData, record.nData, line.nNumber,
-                              strError)) {
-                    return false;
-                }
-                break;
+                return data.Add(qwBase + record.wOffset, record.pData, record.nData, line.nNumber,
+                                strWhy);
             case HEX_END:
                 bEnd = true;
-                break;
+                return true;
             case HEX_SEGMENT_BASE:
                 qwBase = BigEndianWord(record.pData) << 4;
-                break;
+                return true;
             case HEX_LINEAR_BASE:
                 qwBase = BigEndianWord(record.pData) << 16;
-                break;
+                return true;
             default:
-                if (!TakeStartAddress(line, record, entry, strError)) return false;
-                break;
+                return TakeStartAddress(line, record, entry, strWhy);
         }
-    }
-    if (!bEnd) {
-        strError = QStringLiteral("没有结束记录 (类型 01)");
-        return false;
-    }
-    return true;
+    };
+    return ReadRecordLines(file, QStringLiteral("没有结束记录 (类型 01)"), strError, take);
 }

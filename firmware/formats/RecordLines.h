@@ -63,6 +63,22 @@ private:
 // would otherwise be lost without a word.
 bool RefuseAfterEnd(bool bEnd, const RecordLine& line, QString& strError);
 
+// Hands each line of a text file that is not blank to onLine(line, bEnd, strError), which takes
+// its record (false, with strError, refuses the file) and sets bEnd at the end record. A line
+// after that is refused, and so is a file without one, with strMissingEnd.
+template <typename OnLine>
+bool ReadRecordLines(const QByteArray& file, const QString& strMissingEnd, QString& strError,
+                     OnLine onLine) {
+    bool bEnd = false;
+    CRecordLines lines(file.constData(), static_cast<std::size_t>(file.size()));
+    for (RecordLine line; lines.Next(line);) {
+        if (line.nLength == 0) continue;
+        if (RefuseAfterEnd(bEnd, line, strError) || !onLine(line, bEnd, strError)) return false;
+    }
+    if (!bEnd) strError = strMissingEnd;
+    return bEnd;
+}
+
 // The largest record either format allows: 255 bytes after its count, plus the count.
 inline constexpr int MAX_RECORD_BYTES = 260;
 
