@@ -27,21 +27,21 @@ namespace {
 constexpr std::uint64_t REGION_GAP = 1u << 20;
 constexpr int REGIONS_NAMED = 8;
 
-std::uint64_t EndOf(const ImageSegment& segment) {
-    return segment.dwAddress + static_cast<std::uint64_t>(segment.bytes.size());
-}
+// Where a segment lies: [qwStart, qwEnd).
+struct Extent {
+    std::uint64_t qwStart, qwEnd;
+};
 
 // "0x08000000 - 0x0801FFFF (131072 Bytes)" of each region, so that the user sees which load
 // region lies apart (a second one in external memory, option bytes).
-QString RegionsText(const std::vector<ImageSegment>& segments) {
+QString RegionsText(const std::vector<Extent>& extents) {
     QStringList regions;
     std::size_t nRegions = 0;
-    for (std::size_t i = 0; i < segments.size();) {
+    for (std::size_t i = 0; i < extents.size();) {
         std::size_t j = i + 1;
-        while (j < segments.size() && segments[j].dwAddress - EndOf(segments[j - 1]) < REGION_GAP)
-            ++j;
-        const std::uint64_t qwFirst = segments[i].dwAddress;
-        const std::uint64_t qwEnd = EndOf(segments[j - 1]);
+        while (j < extents.size() && extents[j].qwStart - extents[j - 1].qwEnd < REGION_GAP) ++j;
+        const std::uint64_t qwFirst = extents[i].qwStart;
+        const std::uint64_t qwEnd = extents[j - 1].qwEnd;
         if (++nRegions <= REGIONS_NAMED) {
             regions << QStringLiteral("%1 - %2 (%3 Bytes)")
                            .arg(AddressText(qwFirst), AddressText(qwEnd - 1))
@@ -53,22 +53,18 @@ QString RegionsText(const std::vector<ImageSegment>& segments) {
     return regions.join(QStringLiteral(", "));
 }
 
-// Adds a run to the last segment when it touches or overlaps it, the overlap compared.
-bool Join(ImageSegment& last, std::uint64_t qwAddress, const std::uint8_t* pData,
-          std::size_t nLength, QString& strError) {
-    const std::uint64_t qwAt = qwAddress - last.dwAddress;
-    const auto nSeen = static_cast<std::size_t>(
-        std::min<std::uint64_t>(nLength, static_cast<std::uint64_t>(last.bytes.size()) - qwAt));
-    const auto* pHave = reinterpret_cast<const std::uint8_t*>(last.bytes.constData()) + qwAt;
-    if (std::memcmp(pHave, pData, nSeen) != 0) {
-        const auto* pDiff = std::mismatch(pData, pData + nSeen, pHave).first;
-        strError = QStringLiteral("地址 %1 有两个不同的字节")
-                       .arg(AddressText(qwAddress + static_cast<std::uint64_t>(pDiff - pData)));
-        return false;
+// Sorted by start, a run can only touch or overlap the segment before it.
+std::vector<Extent> ExtentsOf(const std::vector<ImageChunk>& chunks) {
+    std::vector<Extent> extents;
+    for (const ImageChunk& chunk : chunks) {
+        const std::uint64_t qwEnd = chunk.qwAddress + chunk.nLength;
+        if (!extents.empty() && chunk.qwAddress <= extents.back().qwEnd) {
+            extents.back().qwEnd = std::max(extents.back().qwEnd, qwEnd);
+        } else {
+            extents.push_back({chunk.qwAddress, qwEnd});
+        }
     }
-    last.bytes.append(reinterpret_cast<const char*>(pData + nSeen),
-                      static_cast<qsizetype>(nLength - nSeen));
-    return true;
+    return extents;
 }
 
 }  // namespace
@@ -78,25 +74,39 @@ bool CImageChunks::Place(const std::uint8_t* pSource, std::vector<ImageSegment>&
     std::stable_sort(
         m_chunks.begin(), m_chunks.end(),
         [](const ImageChunk& a, const ImageChunk& b) { return a.qwAddress < b.qwAddress; });
-    std::vector<ImageSegment> placed;
-    for (const ImageChunk& chunk : m_chunks) {
-        const std::uint8_t* pData = pSource + chunk.nSource;
-        // Sorted by start, a run can only touch or overlap the segment placed last.
-        if (!placed.empty() && chunk.qwAddress <= EndOf(placed.back())) {
-            if (!Join(placed.back(), chunk.qwAddress, pData, chunk.nLength, strError)) return false;
-            continue;
-        }
-        placed.push_back({static_cast<std::uint32_t>(chunk.qwAddress),
-                          QByteArray(reinterpret_cast<const char*>(pData),
-                                     static_cast<qsizetype>(chunk.nLength))});
-    }
-    const std::uint64_t qwLow = placed.front().dwAddress;
-    const std::uint64_t qwEnd = EndOf(placed.back());
-    if (qwEnd - qwLow > IMAGE_SPAN_LIMIT) {
+    const std::vector<Extent> extents = ExtentsOf(m_chunks);
+    const std::uint64_t qwLow = extents.front().qwStart;
+    if (extents.back().qwEnd - qwLow > IMAGE_SPAN_LIMIT) {
         strError = QStringLiteral("数据跨度 %1 - %2 超过 16 MiB: ")
-                       .arg(AddressText(qwLow), AddressText(qwEnd - 1)) +
-                   RegionsText(placed);
+                       .arg(AddressText(qwLow), AddressText(extents.back().qwEnd - 1)) +
+                   RegionsText(extents);
         return false;
+    }
+    std::vector<ImageSegment> placed;
+    for (const Extent& extent : extents) {
+        placed.push_back(
+            {static_cast<std::uint32_t>(extent.qwStart),
+             QByteArray(static_cast<qsizetype>(extent.qwEnd - extent.qwStart), Qt::Uninitialized)});
+    }
+    // Within a segment the runs placed so far cover exactly [its start, qwFilled): compare the
+    // part of a run that lies there, copy the rest.
+    std::size_t nAt = 0;
+    std::uint64_t qwFilled = qwLow;
+    for (const ImageChunk& chunk : m_chunks) {
+        if (chunk.qwAddress >= extents[nAt].qwEnd) qwFilled = extents[++nAt].qwStart;
+        auto* pSegment = reinterpret_cast<std::uint8_t*>(placed[nAt].bytes.data()) +
+                         (chunk.qwAddress - extents[nAt].qwStart);
+        const std::uint8_t* pData = pSource + chunk.nSource;
+        const auto nSeen = static_cast<std::size_t>(std::min<std::uint64_t>(
+            chunk.nLength, qwFilled > chunk.qwAddress ? qwFilled - chunk.qwAddress : 0));
+        if (std::memcmp(pSegment, pData, nSeen) != 0) {
+            const auto* pDiff = std::mismatch(pData, pData + nSeen, pSegment).first;
+            strError = QStringLiteral("地址 %1 有两个不同的字节")
+                           .arg(AddressText(chunk.qwAddress + (pDiff - pData)));
+            return false;
+        }
+        std::memcpy(pSegment + nSeen, pData + nSeen, chunk.nLength - nSeen);
+        qwFilled = std::max(qwFilled, chunk.qwAddress + chunk.nLength);
     }
     segments = std::move(placed);
     return true;
