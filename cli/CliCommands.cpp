@@ -59,7 +59,7 @@ QJsonObject OpenInput(CliRun& run, const QString& strPath, bool bBoot,
         bBoot ? InspectBootLoaderFile(run.ws, run.prompts, strAbsolute, byFill)
               : InspectAppFile(run.ws, run.prompts, strAbsolute, FileTitleOf(strPath), byFill);
     g_RunLog.FlushOutput();
-    return inspection.bAccepted ? QJsonObject() : InputErrorJson(strPath, inspection.staged.result);
+    return inspection.bAccepted ? QJsonObject() : ResultErrorJson(strPath, inspection.Outcome());
 }
 
 // What an accepted App records for a merge, which the panel does not show.
@@ -172,9 +172,8 @@ QJsonObject MergeAndSave(CliRun& run, QString& strOutput, std::vector<VerifyChec
     if (!ChooseOutput(run, strOutput)) {
         return ErrorJson("declined", QStringLiteral("the output was not replaced"));
     }
-    if (!SaveFirmwareFile(run.ws, strOutput, options.merge)) {
-        return ErrorJson("save-failed", strOutput + QStringLiteral(": not saved"));
-    }
+    const CoreResult saved = SaveFirmwareFile(run.ws, strOutput, options.merge);
+    if (!saved.Done()) return ResultErrorJson(strOutput, saved);
     return QJsonObject();
 }
 

@@ -5,6 +5,7 @@
 
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
+#include "firmware/CoreResult.h"
 #include "firmware/Digest.h"
 #include "firmware/FirmwareVerify.h"
 #include "firmware/ImageFile.h"
@@ -79,29 +80,14 @@ QJsonObject ErrorJson(const char* pCode, const QString& strMessage) {
                        {QStringLiteral("message"), strMessage}};
 }
 
-QJsonObject InputErrorJson(const QString& strPath, StageResult result) {
-    switch (result) {
-        case StageResult::OpenFailed:
-            return ErrorJson("open-failed", strPath + QStringLiteral(": cannot be opened"));
-        case StageResult::NotRegular:
-            return ErrorJson("not-regular-file", strPath + QStringLiteral(": not a regular file"));
-        case StageResult::Locked:
-            return ErrorJson("locked", strPath + QStringLiteral(": locked by another program"));
-        case StageResult::TooLarge:
-            return ErrorJson("too-large", strPath + QStringLiteral(": larger than allowed"));
-        case StageResult::ReadFailed:
-            return ErrorJson("read-failed", strPath + QStringLiteral(": could not be read whole"));
-        case StageResult::Changed:
-            return ErrorJson("changed", strPath + QStringLiteral(": changed while it was read"));
-        case StageResult::ConvertFailed:
-            return ErrorJson("convert-failed", strPath + QStringLiteral(": not a readable image"));
-        case StageResult::BadName:
-            return ErrorJson("bad-name", strPath + QStringLiteral(": the name lost bytes"));
-        case StageResult::Staged:
-            break;
-    }
-    return ErrorJson("declined",
-                     strPath + QStringLiteral(": not taken, a question was answered No"));
+QJsonObject ResultErrorJson(const QString& strSubject, const CoreResult& result) {
+    QJsonObject error = ErrorJson(ReasonCode(result.reason),
+                                  strSubject + QStringLiteral(": ") + ReasonEnglish(result.reason));
+    if (!result.strWords.isEmpty()) error[QStringLiteral("reason")] = result.strWords;
+    if (result.nLine > 0) error[QStringLiteral("line")] = result.nLine;
+    if (result.bHasAddress)
+        error[QStringLiteral("address")] = static_cast<double>(result.dwAddress);
+    return error;
 }
 
 QJsonObject InputFileJson(const QString& strPath, const ImageSource& source) {

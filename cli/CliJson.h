@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-enum class StageResult;
+struct CoreResult;
 struct FirmwareWorkspace;
 struct ImageSource;
 struct StagedImage;
@@ -18,9 +18,9 @@ struct VerifyCheck;
 QJsonObject ImageJson(const FirmwareWorkspace& ws, const QString& strPath,
                       const StagedImage& staged);
 
-// Why an input was not taken: a refusal of the file itself, or a question answered No.
-// {"code": ..., "message": ...}
-QJsonObject InputErrorJson(const QString& strPath, StageResult result);
+// Why a step about strSubject (an input, the output) was not done: {"code", "message" (English),
+// "reason" (the run log's words), "line" and "address" where the reason names one}.
+QJsonObject ResultErrorJson(const QString& strSubject, const CoreResult& result);
 
 // {"code": ..., "message": ...} for a failure that is not an input's.
 QJsonObject ErrorJson(const char* pCode, const QString& strMessage);

@@ -18,9 +18,9 @@ namespace {
 // Reads one file of the verify; a refusal leaves its error document in error.
 bool ReadVerifyInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
                      QByteArray& bytes, QJsonObject& error, std::uint8_t byFill) {
-    const InputFile input = ReadCliInput(strPath, nSizeLimit, nReadAtMost, byFill);
+    const ImageInput input = ReadCliInput(strPath, nSizeLimit, nReadAtMost, byFill);
     if (!input.Ok()) {
-        error = InputErrorJson(strPath, input.result);
+        error = ResultErrorJson(strPath, InputOutcome(input, nSizeLimit));
         return false;
     }
     bytes = input.bytes;

@@ -56,52 +56,46 @@ bool IsInputFile(const FirmwareWorkspace& ws, const QString& strPath) {
            (ws.bAppLoaded && IsSameFile(strPath, ws.appSource.strPath));
 }
 
+// A save that failed: its run-log line ("<verb> File ... = 失败, <words>") and its result.
+CoreResult SaveFailed(const char* pVerb, const QString& strPath, const QString& strWords) {
+    WriteLog(FileLogLine(pVerb, strPath, QStringLiteral("失败, ") + strWords));
+    return CoreResult::Failed(CoreReason::SaveFailed, strWords);
+}
+
 // A folder that refuses the temporary file may still hold a file the user can write; it is
 // then written in place, which is not atomic. strError keeps the first refusal otherwise.
-int SaveInPlace(const QString& strPath, const QByteArray& bytes, QString strError) {
+CoreResult SaveInPlace(const QString& strPath, const QByteArray& bytes, QString strError) {
     QFile direct(strPath);
     const QFileInfo target(strPath);
     if (!target.isFile() || !target.isWritable() ||
         !direct.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         if (target.isFile()) strError = direct.errorString();
-        WriteLog(FileLogLine("创建", strPath, QStringLiteral("失败, ") + strError));
-        return 0;
+        return SaveFailed("创建", strPath, strError);
     }
     WriteLog(FileLogLine("创建", strPath, QStringLiteral("成功")));
     WriteLog(FileLogLine("保存", strPath, QStringLiteral("直接写入, 文件夹不可写, 不是原子保存")));
-    const bool bSaved = WriteInPlace(direct, bytes, strError);
-    WriteLog(FileLogLine("保存", strPath,
-                         bSaved ? QStringLiteral("完成") : QStringLiteral("失败, ") + strError));
-    return bSaved ? 1 : 0;
+    if (!WriteInPlace(direct, bytes, strError)) return SaveFailed("保存", strPath, strError);
+    WriteLog(FileLogLine("保存", strPath, QStringLiteral("完成")));
+    return CoreResult();
 }
 
 }  // namespace
 
-int SaveFirmwareFile(const FirmwareWorkspace& ws, const QString& strPath,
-                     const MergeOptions& options) {
+CoreResult SaveFirmwareFile(const FirmwareWorkspace& ws, const QString& strPath,
+                            const MergeOptions& options) {
     // Replacing a device, FIFO or folder with a regular file would destroy it.
-    if (IsSpecialFile(strPath)) {
-        WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, 不是普通文件")));
-        return 0;
-    }
+    if (IsSpecialFile(strPath)) return SaveFailed("保存", strPath, QStringLiteral("不是普通文件"));
     if (PathLostBytes(strPath)) {
-        WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, 文件名无法表示")));
-        return 0;
+        return SaveFailed("保存", strPath, QStringLiteral("文件名无法表示"));
     }
-    if (IsInputFile(ws, strPath)) {
-        WriteLog(FileLogLine("保存", strPath, QStringLiteral("失败, 是输入文件")));
-        return 0;
-    }
+    if (IsInputFile(ws, strPath)) return SaveFailed("保存", strPath, QStringLiteral("是输入文件"));
     const QByteArray bytes = FirmwareFileBytes(ws, options);
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly)) return SaveInPlace(strPath, bytes, file.errorString());
     QString strError;
     // The file is there only once the commit has put it in place.
-    if (!CommitWhole(file, bytes, strError)) {
-        WriteLog(FileLogLine("创建", strPath, QStringLiteral("失败, ") + strError));
-        return 0;
-    }
+    if (!CommitWhole(file, bytes, strError)) return SaveFailed("创建", strPath, strError);
     WriteLog(FileLogLine("创建", strPath, QStringLiteral("成功")));
     WriteLog(FileLogLine("保存", strPath, QStringLiteral("完成")));
-    return 1;
+    return CoreResult();
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+#include "firmware/CoreResult.h"
 #include "firmware/Inspection.h"
 #include "firmware/MergeOptions.h"
 
@@ -46,7 +47,7 @@ MergeResult MergeFirmware(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
 QString ProposedFirmwareName(const FirmwareWorkspace& ws);
 
 // Writes the workspace's merged image to strPath in the options' format, replacing an existing
-// file only once every byte is written. An input of the merge is never the output. Returns 1
-// when saved.
-int SaveFirmwareFile(const FirmwareWorkspace& ws, const QString& strPath,
-                     const MergeOptions& options);
+// file only once every byte is written. An input of the merge is never the output. Every
+// failure is a run-log line and comes back with its words.
+CoreResult SaveFirmwareFile(const FirmwareWorkspace& ws, const QString& strPath,
+                            const MergeOptions& options);

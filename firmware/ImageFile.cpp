@@ -8,35 +8,70 @@
 
 namespace {
 
-// The run-log line of a file that was not read; empty when it was.
-QString RefusalLine(const QString& strPath, const InputFile& input, std::int64_t nSizeLimit) {
-    switch (input.result) {
+CoreReason ReasonOf(StageResult result) {
+    switch (result) {
         case StageResult::Staged:
-            return QString();
+            return CoreReason::None;
         case StageResult::OpenFailed:
-            return FileLogLine("打开", strPath, QStringLiteral("失败, ") + input.strReason);
+            return CoreReason::OpenFailed;
         case StageResult::NotRegular:
-            return FileLogLine("打开", strPath, QStringLiteral("失败, 不是普通文件"));
+            return CoreReason::NotRegular;
         case StageResult::Locked:
-            return FileLogLine("打开", strPath, QStringLiteral("失败, 文件被其他程序占用"));
+            return CoreReason::Locked;
         case StageResult::TooLarge:
-            return FileLogLine("打开", strPath,
-                               QString::asprintf("失败, 文件大小 %lld Bytes 超过上限 %lld Bytes",
-                                                 static_cast<long long>(input.nSize),
-                                                 static_cast<long long>(nSizeLimit)));
-        case StageResult::ConvertFailed:  // a build output has a line of its own
-            return QString();
-        case StageResult::BadName:
-            return FileLogLine("打开", strPath, QStringLiteral("失败, 文件名无法表示"));
-        case StageResult::Changed:
-            return FileLogLine("打开", strPath, QStringLiteral("失败, 读取时文件被修改"));
+            return CoreReason::TooLarge;
         case StageResult::ReadFailed:
-            return FileLogLine("读取", strPath,
-                               QString::asprintf("失败, 读到 %lld Bytes, 应为 %lld Bytes",
-                                                 static_cast<long long>(input.nRead),
-                                                 static_cast<long long>(input.nSize)));
+            return CoreReason::ReadFailed;
+        case StageResult::Changed:
+            return CoreReason::Changed;
+        case StageResult::BadName:
+            return CoreReason::BadName;
+        case StageResult::ConvertFailed:
+            return CoreReason::ConvertFailed;
+    }
+    return CoreReason::OpenFailed;
+}
+
+// Why a file that was not converted was not read, in the run log's words.
+QString RefusalWords(const InputFile& input, std::int64_t nSizeLimit) {
+    switch (input.result) {
+        case StageResult::OpenFailed:
+            return input.strReason;
+        case StageResult::NotRegular:
+            return QStringLiteral("不是普通文件");
+        case StageResult::Locked:
+            return QStringLiteral("文件被其他程序占用");
+        case StageResult::TooLarge:
+            return QString::asprintf("文件大小 %lld Bytes 超过上限 %lld Bytes",
+                                     static_cast<long long>(input.nSize),
+                                     static_cast<long long>(nSizeLimit));
+        case StageResult::BadName:
+            return QStringLiteral("文件名无法表示");
+        case StageResult::Changed:
+            return QStringLiteral("读取时文件被修改");
+        case StageResult::ReadFailed:
+            return QString::asprintf("读到 %lld Bytes, 应为 %lld Bytes",
+                                     static_cast<long long>(input.nRead),
+                                     static_cast<long long>(input.nSize));
+        case StageResult::Staged:
+        case StageResult::ConvertFailed:  // a build output has a line of its own
+            break;
     }
     return QString();
+}
+
+// The run-log line of a file that was not read.
+QString RefusalLine(const QString& strPath, const InputFile& input, const QString& strWords) {
+    const char* pVerb = input.result == StageResult::ReadFailed ? "读取" : "打开";
+    return FileLogLine(pVerb, strPath, QStringLiteral("失败, ") + strWords);
+}
+
+// Why a build output was refused, in the run log's words.
+QString ConversionWords(const ImageInput& input, std::int64_t nSizeLimit) {
+    if (input.result != StageResult::TooLarge) return input.strReason;
+    return QString::asprintf("映像大小 %lld Bytes 超过上限 %lld Bytes",
+                             static_cast<long long>(input.nSize),
+                             static_cast<long long>(nSizeLimit));
 }
 
 // The data of a build output in more than one place is named so, since the gaps between
@@ -46,23 +81,13 @@ QString SegmentCountText(std::size_t nSegments) {
 }
 
 // The run-log line of a build output: what it turned into, or why it was refused.
-QString ConversionLine(const QString& strPath, const ImageInput& input, std::int64_t nSizeLimit) {
-    switch (input.result) {
-        case StageResult::Staged:
-            return FileLogLine(
-                "转换", strPath,
-                QStringLiteral("成功, %1 ").arg(ImageFormatName(input.format).toUpper()) +
-                    QString::asprintf("0x%08X - 0x%08X, %lld Bytes", input.dwStart, input.dwLast,
-                                      static_cast<long long>(input.nSize)) +
-                    SegmentCountText(input.segments.size()));
-        case StageResult::TooLarge:
-            return FileLogLine("转换", strPath,
-                               QString::asprintf("失败, 映像大小 %lld Bytes 超过上限 %lld Bytes",
-                                                 static_cast<long long>(input.nSize),
-                                                 static_cast<long long>(nSizeLimit)));
-        default:
-            return FileLogLine("转换", strPath, QStringLiteral("失败, ") + input.strReason);
-    }
+QString ConversionLine(const QString& strPath, const ImageInput& input, const QString& strWords) {
+    if (!input.Ok()) return FileLogLine("转换", strPath, QStringLiteral("失败, ") + strWords);
+    return FileLogLine("转换", strPath,
+                       QStringLiteral("成功, %1 ").arg(ImageFormatName(input.format).toUpper()) +
+                           QString::asprintf("0x%08X - 0x%08X, %lld Bytes", input.dwStart,
+                                             input.dwLast, static_cast<long long>(input.nSize)) +
+                           SegmentCountText(input.segments.size()));
 }
 
 // A build output read whole turned into its image.
@@ -101,6 +126,14 @@ ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::
     return input;
 }
 
+CoreResult InputOutcome(const ImageInput& input, std::int64_t nSizeLimit) {
+    if (input.Ok()) return CoreResult();
+    const bool bConverted = input.format != ImageFormat::Bin;
+    return CoreResult::Failed(ReasonOf(input.result), bConverted
+                                                          ? ConversionWords(input, nSizeLimit)
+                                                          : RefusalWords(input, nSizeLimit));
+}
+
 QString FileLogLine(const char* pVerb, const QString& strPath, const QString& strOutcome) {
     return QString::fromUtf8(pVerb) + QLatin1String(" File ") + PathForLog(strPath) +
            QLatin1String(" = ") + strOutcome;
@@ -119,10 +152,11 @@ StagedImage StageImageFile(FirmwareWorkspace& ws, const QString& strPath, std::i
     if (input.Ok() || input.result == StageResult::ReadFailed || bConverted) {
         WriteLog(FileLogLine("打开", strPath, QStringLiteral("成功")));
     }
+    staged.outcome = InputOutcome(input, nSizeLimit);
     if (bConverted) {
-        WriteLog(ConversionLine(strPath, input, nSizeLimit));
+        WriteLog(ConversionLine(strPath, input, staged.outcome.strWords));
     } else if (!input.Ok()) {
-        WriteLog(RefusalLine(strPath, input, nSizeLimit));
+        WriteLog(RefusalLine(strPath, input, staged.outcome.strWords));
     }
     if (!input.Ok()) return staged;
     std::memset(ws.StageBuf, 0, sizeof ws.StageBuf);

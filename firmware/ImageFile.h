@@ -3,13 +3,16 @@
 #include <QString>
 #include <cstdint>
 
+#include "firmware/CoreResult.h"
 #include "firmware/InputFile.h"
 #include "firmware/Workspace.h"
 #include "firmware/formats/ImageReader.h"
 
-// What StageImageFile found: the result, the file's length, and where the bytes came from.
+// What StageImageFile found: the result with its reason, the file's length, and where the bytes
+// came from.
 struct StagedImage {
     StageResult result = StageResult::OpenFailed;
+    CoreResult outcome;  // why the file was not read, in the words of its run-log line
     std::int32_t nLength = 0;
     ImageSource source;
     bool Ok() const { return result == StageResult::Staged; }
@@ -40,6 +43,9 @@ struct ImageInput : InputFile {
 // ConvertFailed with its reason in strReason.
 ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
                           std::uint8_t byFill);
+
+// Done for an input that was read; else its reason in the words of its run-log line.
+CoreResult InputOutcome(const ImageInput& input, std::int64_t nSizeLimit);
 
 // The largest build output that is read to be converted.
 inline constexpr std::int64_t CONVERTED_FILE_LIMIT = 64 * 1024 * 1024;

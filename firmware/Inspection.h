@@ -22,6 +22,11 @@ struct InspectionResult {
     std::vector<AskedQuestion> questions;
     bool bAccepted = false;
     bool Read() const { return staged.Ok(); }
+    // Done when taken; else why the file was not read, or that a question was answered No.
+    CoreResult Outcome() const {
+        if (bAccepted) return CoreResult();
+        return Read() ? CoreResult::Failed(CoreReason::Declined, QString()) : staged.outcome;
+    }
 };
 
 // Asks through the prompts with the report so far beside the question, and records both.

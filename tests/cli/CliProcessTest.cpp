@@ -465,3 +465,18 @@ TEST_F(CliProcess, BuildOutputsAreConvertedOrRefusedWithTheirLine) {
     EXPECT_TRUE(refused.strErr.contains(QString::fromUtf8("broken.hex = 失败, 第 2 行")))
         << refused.strErr.toStdString();
 }
+
+// What the run log says of a refusal reaches the JSON too: the save's reason, the input's.
+TEST_F(CliProcess, JsonErrorsCarryTheReasonAndItsLine) {
+    CliRun same = Run({"merge", "-y", "--json", "boot.bin", "AppX.bin", "-o", "boot.bin"});
+    const QJsonObject saveError = QJsonDocument::fromJson(same.strOut.toUtf8())["error"].toObject();
+    EXPECT_EQ(saveError["code"].toString(), QStringLiteral("save-failed"));
+    EXPECT_EQ(saveError["reason"].toString(), QString::fromUtf8("是输入文件"));
+    WriteAllBytes(m_tmp.File("bad.hex"), ":020000040800F2\n:0400000001020304F1\n:00000001FF\n");
+    CliRun bad = Run({"boot", "--json", "bad.hex"});
+    EXPECT_EQ(bad.nExit, 1);
+    const QJsonObject readError = QJsonDocument::fromJson(bad.strOut.toUtf8())["error"].toObject();
+    EXPECT_EQ(readError["code"].toString(), QStringLiteral("convert-failed"));
+    EXPECT_TRUE(readError["reason"].toString().contains(QString::fromUtf8("校验和错误")))
+        << readError["reason"].toString().toStdString();
+}

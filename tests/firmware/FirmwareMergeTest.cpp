@@ -116,7 +116,7 @@ TEST_F(FirmwareMerge, CancelledSaveKeepsTheMergeForLater) {
     EXPECT_EQ(m_nSaveDialogs, 1);
     EXPECT_FALSE(!m_strOutputPath.isNull());
     EXPECT_EQ(m_ws.nFirmwareSize, 5096);
-    EXPECT_EQ(SaveFirmwareFile(m_ws, m_tmp.File("later.bin"), MergeOptions()), 1);
+    EXPECT_TRUE(SaveFirmwareFile(m_ws, m_tmp.File("later.bin"), MergeOptions()).Done());
     EXPECT_EQ(ReadAllBytes(m_tmp.File("later.bin")).size(), 5096);
 }
 
@@ -136,7 +136,7 @@ TEST_F(FirmwareMerge, FailedCreateAndFailedWriteLeaveTheOldFile) {
     int nSaved = 0;
     {
         FileSizeLimit limit(8192);
-        nSaved = SaveFirmwareFile(m_ws, strOld, MergeOptions());
+        nSaved = SaveFirmwareFile(m_ws, strOld, MergeOptions()).Done() ? 1 : 0;
     }
     EXPECT_EQ(nSaved, 0);
     // The system's own reason, not "Unknown error"; and no "创建 = 成功" for a file that
@@ -158,7 +158,7 @@ TEST_F(FirmwareMerge, ATargetThatIsNoRegularFileIsNeverReplaced) {
         targets << strNull;
     }
     for (const QString& strTarget : targets) {
-        EXPECT_EQ(SaveFirmwareFile(m_ws, strTarget, MergeOptions()), 0);
+        EXPECT_FALSE(SaveFirmwareFile(m_ws, strTarget, MergeOptions()).Done());
         EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("保存 File ") + Native(strTarget) +
                                               QString::fromUtf8(" = 失败, 不是普通文件")});
     }
@@ -173,7 +173,7 @@ TEST_F(FirmwareMerge, AFileInAFolderThatRefusesNewFilesIsWrittenInPlace) {
     ASSERT_TRUE(QDir().mkpath(strFolder));
     WriteAllBytes(strTarget, "old");
     if (!FolderRefusesNewFiles(strFolder, true)) GTEST_SKIP() << "cannot lock a folder here";
-    const int nSaved = SaveFirmwareFile(m_ws, strTarget, MergeOptions());
+    const int nSaved = SaveFirmwareFile(m_ws, strTarget, MergeOptions()).Done() ? 1 : 0;
     FolderRefusesNewFiles(strFolder, false);
     EXPECT_EQ(nSaved, 1);
     const QStringList lines = TakeLogLines();
@@ -190,7 +190,7 @@ TEST_F(FirmwareMerge, AFileInAFolderThatRefusesNewFilesIsWrittenInPlace) {
     FolderRefusesNewFiles(strFolder, true);
     {
         FileSizeLimit limit(8192);
-        EXPECT_EQ(SaveFirmwareFile(m_ws, strTarget, MergeOptions()), 0);
+        EXPECT_FALSE(SaveFirmwareFile(m_ws, strTarget, MergeOptions()).Done());
     }
     FolderRefusesNewFiles(strFolder, false);
     EXPECT_EQ(TakeLogLines().last(), QString::fromUtf8("保存 File ") + Native(strTarget) +
@@ -208,7 +208,7 @@ TEST_F(FirmwareMerge, AnOutputThatIsAnInputIsNeverWritten) {
         outputs << m_tmp.File("link.bin");
     }
     for (const QString& strOut : outputs) {
-        EXPECT_EQ(SaveFirmwareFile(m_ws, strOut, MergeOptions()), 0);
+        EXPECT_FALSE(SaveFirmwareFile(m_ws, strOut, MergeOptions()).Done());
         EXPECT_EQ(TakeLogLines(), QStringList{QString::fromUtf8("保存 File ") + Native(strOut) +
                                               QString::fromUtf8(" = 失败, 是输入文件")});
     }
@@ -237,7 +237,7 @@ TEST_F(FirmwareMerge, FillBytePadsTheBootLoaderAndIsLogged) {
     MergeOptions options;
     options.byFill = 0xFF;
     ASSERT_EQ(MergeFirmwareImages(m_ws, options), MergeResult::Built);
-    EXPECT_EQ(SaveFirmwareFile(m_ws, m_tmp.File("out.bin"), options), 1);
+    EXPECT_TRUE(SaveFirmwareFile(m_ws, m_tmp.File("out.bin"), options).Done());
     EXPECT_EQ(TakeLogLines().mid(1, 2),
               (QStringList{"App File Size 20000 ", QStringLiteral("Fill Byte 0xFF")}));
     EXPECT_EQ(ReadAllBytes(m_tmp.File("out.bin")), m_boot + QByteArray(1096, '\xFF') + m_app);
@@ -255,7 +255,7 @@ TEST_F(FirmwareMerge, HexAtABaseThatOverflowsIsRefusedBeforeTheSaveDialog) {
         QString::fromUtf8("合成固件 = 失败, 起始地址 0xFFFFF000 加 5096 Bytes 超出 32 位地址"));
     options.dwBase = 0xFFFFFFFFu - 5095;  // the last byte at 0xFFFFFFFF still fits
     EXPECT_EQ(MergeFirmwareImages(m_ws, options), MergeResult::Built);
-    EXPECT_EQ(SaveFirmwareFile(m_ws, m_tmp.File("out.hex"), options), 1);
+    EXPECT_TRUE(SaveFirmwareFile(m_ws, m_tmp.File("out.hex"), options).Done());
     EXPECT_TRUE(ReadAllBytes(m_tmp.File("out.hex")).startsWith(":02000004FFFFFC\r\n"));
 }
 

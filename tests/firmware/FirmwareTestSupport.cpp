@@ -44,7 +44,7 @@ int FirmwareTest::MergeAndSave(const QString& strOut) {
     m_strProposedName = ProposedFirmwareName(m_ws);
     if (strOut.isEmpty()) return 0;
     m_strOutputPath = strOut;
-    return SaveFirmwareFile(m_ws, strOut, options);
+    return SaveFirmwareFile(m_ws, strOut, options).Done() ? 1 : 0;
 }
 
 int FirmwareTest::InspectBoot(const QString& strPath) {
