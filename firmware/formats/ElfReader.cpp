@@ -14,12 +14,16 @@ constexpr std::uint64_t SHF_ALLOC = 2;
 // Where the fields that matter lie in the two classes.
 struct ElfLayout {
     std::size_t nHeaderSize, nWordSize, nEntry, nPhOff, nShOff, nPhEntSize, nPhNum, nShEntSize,
-        nShNum;
-    std::size_t nPhEntryMin, nOffset, nPaddr, nFilesz;               // program header
-    std::size_t nShEntryMin, nShType, nShFlags, nShOffset, nShSize;  // section header
+        nShNum, nShStrNdx;
+    std::size_t nPhEntryMin, nOffset, nPaddr, nFilesz;                        // program header
+    std::size_t nShEntryMin, nShType, nShFlags, nShOffset, nShSize, nShLink;  // section header
 };
-constexpr ElfLayout ELF32 = {52, 4, 24, 28, 32, 42, 44, 46, 48, 32, 4, 12, 16, 40, 4, 8, 16, 20};
-constexpr ElfLayout ELF64 = {64, 8, 24, 32, 40, 54, 56, 58, 60, 56, 8, 24, 32, 64, 4, 8, 24, 32};
+constexpr ElfLayout ELF32 = {52, 4, 24, 28, 32, 42, 44, 46, 48, 50,
+                             32, 4, 12, 16, 40, 4,  8,  16, 20, 24};
+constexpr ElfLayout ELF64 = {64, 8, 24, 32, 40, 54, 56, 58, 60, 62,
+                             56, 8, 24, 32, 64, 4,  8,  24, 32, 40};
+constexpr std::uint64_t SHN_XINDEX = 0xFFFF;
+constexpr int SECTION_NAME_LIMIT = 64;
 
 std::uint64_t LittleEndian(const std::uint8_t* p, std::size_t nBytes) {
     std::uint64_t qw = 0;
@@ -153,10 +157,34 @@ bool ReadSectionTable(const ElfFile& elf, HeaderTable& table, QString& strError)
     return ReadTable(elf, table, l.nShEntryMin, "节头", strError);
 }
 
+// "节 3 (.rodata)": the section's index, and its name where the name table holds one that
+// can be shown, so that the user finds it in the linker's map.
+QString SectionText(const ElfFile& elf, const HeaderTable& table, std::uint64_t qwIndex) {
+    const ElfLayout& l = elf.layout;
+    const QString strIndex = QStringLiteral("节 %1").arg(qwIndex);
+    std::uint64_t qwNames = LittleEndian(elf.p + l.nShStrNdx, 2);
+    if (qwNames == SHN_XINDEX) qwNames = LittleEndian(elf.p + table.qwOffset + l.nShLink, 4);
+    if (qwNames >= table.qwCount) return strIndex;
+    const std::uint64_t qwAt = table.qwOffset + qwNames * table.qwEntSize;
+    const std::uint64_t qwOffset = elf.Word(qwAt, l.nShOffset);
+    const std::uint64_t qwSize = elf.Word(qwAt, l.nShSize);
+    const std::uint64_t qwName =
+        LittleEndian(elf.p + table.qwOffset + qwIndex * table.qwEntSize, 4);
+    if (!elf.Holds(qwOffset, qwSize) || qwName >= qwSize) return strIndex;
+    QString strName;
+    for (std::uint64_t i = qwOffset + qwName; i < qwOffset + qwSize && elf.p[i] != 0; ++i) {
+        if (elf.p[i] < 0x20 || elf.p[i] >= 0x7F || strName.size() == SECTION_NAME_LIMIT)
+            return strIndex;
+        strName += QLatin1Char(static_cast<char>(elf.p[i]));
+    }
+    return strName.isEmpty() ? strIndex : strIndex + QStringLiteral(" (%1)").arg(strName);
+}
+
 // One section: its file bytes, when it is allocated and has any, placed through the loadable
 // segment that holds them.
-bool AddSection(const ElfFile& elf, std::uint64_t qwAt, std::uint64_t qwIndex,
+bool AddSection(const ElfFile& elf, const HeaderTable& table, std::uint64_t qwIndex,
                 const CLoadSegments& segments, CImageChunks& chunks, QString& strError) {
+    const std::uint64_t qwAt = table.qwOffset + qwIndex * table.qwEntSize;
     const ElfLayout& l = elf.layout;
     const auto dwType = static_cast<std::uint32_t>(LittleEndian(elf.p + qwAt + l.nShType, 4));
     const std::uint64_t qwOffset = elf.Word(qwAt, l.nShOffset);
@@ -164,7 +192,7 @@ bool AddSection(const ElfFile& elf, std::uint64_t qwAt, std::uint64_t qwIndex,
     if (dwType == SHT_NULL || dwType == SHT_NOBITS || !(elf.Word(qwAt, l.nShFlags) & SHF_ALLOC) ||
         qwSize == 0)
         return true;
-    const QString strWhat = QStringLiteral("节 %1").arg(qwIndex);
+    const QString strWhat = SectionText(elf, table, qwIndex);
     if (!elf.Holds(qwOffset, qwSize))
         return Fail(strError, QStringLiteral("ELF %1 超出文件末尾").arg(strWhat));
     if (const LoadSegment* pSegment = segments.Holding(qwOffset, qwSize)) {
@@ -204,9 +232,7 @@ bool ReadElfImage(const QByteArray& file, CImageChunks& chunks, std::optional<st
         !ReadEntry(elf, entry, strError))
         return false;
     for (std::uint64_t i = 0; i < sections.qwCount; ++i) {
-        if (!AddSection(elf, sections.qwOffset + i * sections.qwEntSize, i, segments, chunks,
-                        strError))
-            return false;
+        if (!AddSection(elf, sections, i, segments, chunks, strError)) return false;
     }
     for (const LoadSegment& segment : segments.All()) {
         if (sections.qwCount > 0) break;

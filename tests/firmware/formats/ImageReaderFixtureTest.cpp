@@ -156,7 +156,7 @@ TEST(ImageReaderFixture, ElfFaultsAreRefused) {
     EXPECT_EQ(refusal(bigEndian), QStringLiteral("ELF 文件是大端格式"));
     QByteArray noSegments = elf;
     noSegments[44] = noSegments[45] = 0;  // e_phnum
-    EXPECT_EQ(refusal(noSegments), QStringLiteral("ELF 节 1 不在任何可加载的程序段中"));
+    EXPECT_EQ(refusal(noSegments), QStringLiteral("ELF 节 1 (.text) 不在任何可加载的程序段中"));
     noSegments[48] = noSegments[49] = 0;  // e_shnum
     EXPECT_EQ(refusal(noSegments), QStringLiteral("ELF 文件没有可加载的数据"));
     EXPECT_EQ(refusal(elf.left(100)), QStringLiteral("ELF 程序头超出文件末尾"));
