@@ -8,6 +8,12 @@
 // newest first. Kept in the user's settings of the program (the registry under
 // HKEY_CURRENT_USER on Windows), or in the INI file that SetWindowSettingsFile names.
 inline constexpr int RECENT_FILE_COUNT = 8;
+// A settings file longer than this is set aside unread (see LoadWindowSettings).
+inline constexpr qint64 SETTINGS_FILE_LIMIT = 1024 * 1024;
+
+// Reads the settings once, at the window's start: a file over SETTINGS_FILE_LIMIT is moved
+// aside to NAME.too-large with a run-log line, and the window starts with defaults.
+void LoadWindowSettings();
 
 QString RememberedFolder(int nButtonId);
 QStringList RecentFiles(int nButtonId);

@@ -188,6 +188,7 @@ bool CQuorrixDlg::OnInitDialog() {
     g_RunLog.AttachOutputWnd(Control(IDC_OUTPUT_PANE));
     ConfigureRunLog(g_RunLog, LogRootFolder());
     WriteLog(QStringLiteral("Program Start \r\n"));
+    LoadWindowSettings();
     m_nPaneTimer = startTimer(PANE_TIMER_PERIOD_MS);
     SetControlText(IDC_ADDRESS_OFFSET, QString::asprintf("%d", 4096));
     Control(IDC_OPEN_BOOT)->setFocus();  // the first tab stop

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <algorithm>
+#include <optional>
 
 #include "app/CompareReportDlg.h"
 #include "app/DialogLayout.h"
@@ -21,11 +22,11 @@ namespace {
 // Chooses and reads one file; false when cancelled or refused (the reason then in a box that
 // does not hold up the window).
 bool ChooseAndRead(QWidget* pParent, IFileDialogs& dialogs, int nButtonId, QString& strPath,
-                   QByteArray& bytes) {
+                   QByteArray& bytes, std::optional<std::uint32_t>* pStart = nullptr) {
     if (!dialogs.ChooseOpenFile(nButtonId, RememberedFolder(nButtonId), strPath)) return false;
     RememberFile(nButtonId, strPath);
     QString strError;
-    if (ReadReportFile(strPath, bytes, strError)) return true;
+    if (ReadReportFile(strPath, bytes, strError, pStart)) return true;
     auto* pBox = new QMessageBox(QMessageBox::Warning, QStringLiteral("Quorrix"),
                                  QCoreApplication::translate("ReportActions", "无法读取 %1: %2")
                                      .arg(QDir::toNativeSeparators(strPath), strError),
@@ -40,9 +41,10 @@ bool ChooseAndRead(QWidget* pParent, IFileDialogs& dialogs, int nButtonId, QStri
 CVerifyReportDlg* ShowVerifyReport(QWidget* pParent, IFileDialogs& dialogs) {
     QString strPath;
     QByteArray image;
-    if (!ChooseAndRead(pParent, dialogs, IDC_VERIFY, strPath, image)) return nullptr;
+    std::optional<std::uint32_t> dwStart;
+    if (!ChooseAndRead(pParent, dialogs, IDC_VERIFY, strPath, image, &dwStart)) return nullptr;
     const VerifyReference ref = AcceptedImages();
-    const std::vector<VerifyCheck> checks = VerifyFirmwareImage(image, ref);
+    const std::vector<VerifyCheck> checks = VerifyFirmwareImage(image, ref, dwStart);
     const int nFailed = CountFailed(checks);
     WriteLog(FileLogLine(
         "校验", strPath,

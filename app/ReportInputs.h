@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 #include "firmware/FirmwareVerify.h"
 
@@ -11,9 +12,11 @@
 inline constexpr std::int64_t REPORT_FILE_LIMIT = 64 * 1024 * 1024;
 
 // Reads a whole image file for a report. False, with the reason in the window's language,
-// when it is not a regular file, cannot be read or is longer than REPORT_FILE_LIMIT.
-bool ReadReportFile(const QString& strPath, QByteArray& bytes, QString& strError);
+// when it is not a regular file, cannot be read or is longer than REPORT_FILE_LIMIT. The
+// address of its first byte in *pStart, when given and the file carries addresses.
+bool ReadReportFile(const QString& strPath, QByteArray& bytes, QString& strError,
+                    std::optional<std::uint32_t>* pStart = nullptr);
 
-// The accepted boot loader (its first 4096 bytes) and App of the workspace, and the merge's
-// fill byte: what a merged file of the window is checked against.
+// What a merge of the window's accepted images will be (MergeReferenceOf, with the window's
+// fill byte): what a merged file of the window is checked against.
 VerifyReference AcceptedImages();

@@ -34,8 +34,8 @@ QString Reason(const InputFile& input, std::int64_t nSizeLimit) {
 }  // namespace
 
 ImageInput ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
-                        std::uint8_t byFill) {
-    ImageInput input = ReadImageInput(strPath, nSizeLimit, nReadAtMost, byFill);
+                        std::uint8_t byFill, std::int64_t nScanLimit) {
+    ImageInput input = ReadImageInput(strPath, nSizeLimit, nReadAtMost, byFill, nScanLimit);
     if (!input.Ok()) {
         PrintLines(stderr, QStringLiteral("quorrix-cli: ") + PathForLog(strPath) +
                                QStringLiteral(": ") + Reason(input, nSizeLimit) +

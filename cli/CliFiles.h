@@ -9,4 +9,4 @@
 // S-records, ELF) converted to its image with gaps of byFill; the limits are the image's. A
 // refusal is printed on standard error with its reason.
 ImageInput ReadCliInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
-                        std::uint8_t byFill = 0);
+                        std::uint8_t byFill = 0, std::int64_t nScanLimit = 0);

@@ -99,13 +99,22 @@ QJsonObject InputFileJson(const QString& strPath, const ImageSource& source) {
     return input;
 }
 
+// One check as merge and verify both write it. Each had keys of its own ("name" and "message",
+// "check" and "text"); both now carry both, so that a reader of either keeps working.
+QJsonObject CheckJson(const VerifyCheck& check) {
+    QJsonObject json{{QStringLiteral("name"), check.strName},
+                     {QStringLiteral("check"), check.strName},
+                     {QStringLiteral("ok"), check.bOk},
+                     {QStringLiteral("message"), check.strText},
+                     {QStringLiteral("text"), check.strText}};
+    if (check.nOffset >= 0) json[QStringLiteral("offset")] = static_cast<double>(check.nOffset);
+    if (check.bSkipped) json[QStringLiteral("skipped")] = true;
+    return json;
+}
+
 QJsonArray ChecksJson(const std::vector<VerifyCheck>& checks) {
     QJsonArray array;
-    for (const VerifyCheck& check : checks) {
-        array.append(QJsonObject{{QStringLiteral("name"), check.strName},
-                                 {QStringLiteral("ok"), check.bOk},
-                                 {QStringLiteral("message"), check.strText}});
-    }
+    for (const VerifyCheck& check : checks) array.append(CheckJson(check));
     return array;
 }
 

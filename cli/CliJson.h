@@ -29,7 +29,8 @@ QJsonObject ErrorJson(const char* pCode, const QString& strMessage);
 // content as it was read for the merge.
 QJsonObject InputFileJson(const QString& strPath, const ImageSource& source);
 
-// The layout checks of a merge: [{"name", "ok", "message"}].
+// The checks of a merge or a verify: [{"name", "check", "ok", "message", "text"}, with "offset"
+// where a check names one and "skipped" for a check that could not run].
 QJsonArray ChecksJson(const std::vector<VerifyCheck>& checks);
 
 // A written image: {"file", "size", "crc32", "sha256"}.

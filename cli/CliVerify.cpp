@@ -3,6 +3,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <memory>
+#include <optional>
 
 #include "cli/CliFiles.h"
 #include "cli/CliJson.h"
@@ -11,47 +13,52 @@
 #include "firmware/Digest.h"
 #include "firmware/FirmwareVerify.h"
 #include "firmware/InfoBlock.h"
+#include "firmware/MergeReference.h"
 #include "firmware/Workspace.h"
 
 namespace {
 
 // Reads one file of the verify; a refusal leaves its error document in error.
 bool ReadVerifyInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
-                     QByteArray& bytes, QJsonObject& error, std::uint8_t byFill) {
-    const ImageInput input = ReadCliInput(strPath, nSizeLimit, nReadAtMost, byFill);
-    if (!input.Ok()) {
-        error = ResultErrorJson(strPath, InputOutcome(input, nSizeLimit));
-        return false;
-    }
-    bytes = input.bytes;
-    return true;
+                     ImageInput& input, QJsonObject& error, std::uint8_t byFill,
+                     std::int64_t nScanLimit = 0) {
+    input = ReadCliInput(strPath, nSizeLimit, nReadAtMost, byFill, nScanLimit);
+    if (!input.Ok()) error = ResultErrorJson(strPath, InputOutcome(input, nSizeLimit));
+    return input.Ok();
 }
 
+const unsigned char* BytesOf(const ImageInput& input) {
+    return reinterpret_cast<const unsigned char*>(input.bytes.constData());
+}
+
+// The boot loader and the App go into a workspace of their own, as the window's inspections
+// take them, so that the reference is the one a merge of them checks against: the whole boot
+// loader (its first bytes kept, the rest scanned) and where each file starts.
 bool ReadReference(const CliOptions& options, VerifyReference& ref, QJsonObject& error) {
-    ref.byFill = options.merge.byFill;
-    ref.bHasBoot = !options.strBoot.isEmpty();
-    ref.bHasApp = !options.strApp.isEmpty();
-    // As much of the boot loader as a merge reads: its first 4096 bytes reach the image, the
-    // rest shows code that the region cuts off.
-    return (!ref.bHasBoot || ReadVerifyInput(options.strBoot, BOOT_FILE_LIMIT, BOOT_READ_LIMIT,
-                                             ref.boot, error, ref.byFill)) &&
-           (!ref.bHasApp || ReadVerifyInput(options.strApp, APP_FILE_LIMIT, APP_FILE_LIMIT, ref.app,
-                                            error, ref.byFill));
-}
-
-QJsonObject CheckJson(const VerifyCheck& check) {
-    QJsonObject json{{QStringLiteral("check"), check.strName},
-                     {QStringLiteral("ok"), check.bOk},
-                     {QStringLiteral("text"), check.strText}};
-    if (check.nOffset >= 0) json[QStringLiteral("offset")] = static_cast<double>(check.nOffset);
-    if (check.bSkipped) json[QStringLiteral("skipped")] = true;
-    return json;
+    const std::uint8_t byFill = options.merge.byFill;
+    const auto pWorkspace = std::make_unique<FirmwareWorkspace>();
+    ImageInput input;
+    if (!options.strBoot.isEmpty()) {
+        if (!ReadVerifyInput(options.strBoot, BOOT_FILE_LIMIT, BOOT_READ_LIMIT, input, error,
+                             byFill, BOOT_SCAN_LIMIT)) {
+            return false;
+        }
+        TakeBootLoader(*pWorkspace, BytesOf(input), static_cast<std::size_t>(input.bytes.size()),
+                       static_cast<std::int32_t>(input.nSize), SourceOf(options.strBoot, input));
+    }
+    if (!options.strApp.isEmpty()) {
+        if (!ReadVerifyInput(options.strApp, APP_FILE_LIMIT, APP_FILE_LIMIT, input, error, byFill))
+            return false;
+        TakeApp(*pWorkspace, BytesOf(input), static_cast<std::int32_t>(input.nSize),
+                SourceOf(options.strApp, input));
+    }
+    ref = MergeReferenceOf(*pWorkspace, byFill);
+    return true;
 }
 
 void PrintVerifyJson(const QString& strPath, const QByteArray& image,
                      const std::vector<VerifyCheck>& checks, bool bAllOk) {
-    QJsonArray array;
-    for (const VerifyCheck& check : checks) array.append(CheckJson(check));
+    const QJsonArray array = ChecksJson(checks);
     const QJsonObject json{{QStringLiteral("schemaVersion"), 1},
                            {QStringLiteral("file"), strPath},
                            {QStringLiteral("size"), static_cast<double>(image.size())},
@@ -66,16 +73,20 @@ void PrintVerifyJson(const QString& strPath, const QByteArray& image,
 
 int RunVerify(const CliOptions& options) {
     const QString& strPath = options.files.first();
-    QByteArray image;
+    ImageInput input;
     VerifyReference ref;
     QJsonObject error;
-    if (!ReadVerifyInput(strPath, INPUT_FILE_LIMIT, INPUT_FILE_LIMIT, image, error,
+    if (!ReadVerifyInput(strPath, INPUT_FILE_LIMIT, INPUT_FILE_LIMIT, input, error,
                          options.merge.byFill) ||
         !ReadReference(options, ref, error)) {
         if (options.bJson) PrintJson(QJsonObject{{QStringLiteral("error"), error}});
         return 1;
     }
-    const std::vector<VerifyCheck> checks = VerifyFirmwareImage(image, ref);
+    const QByteArray& image = input.bytes;
+    // A file with addresses must start where the flash does.
+    std::optional<std::uint32_t> dwFileStart;
+    if (input.format != ImageFormat::Bin) dwFileStart = input.dwStart;
+    const std::vector<VerifyCheck> checks = VerifyFirmwareImage(image, ref, dwFileStart);
     bool bAllOk = true;
     for (const VerifyCheck& check : checks) bAllOk = bAllOk && check.bOk;
     if (options.bJson) {

@@ -1,5 +1,4 @@
 #include <QFileInfo>
-#include <cstring>
 
 #include "firmware/Handlers.h"
 #include "firmware/ImageFile.h"
@@ -21,19 +20,18 @@ struct AppInspection {
     InspectionResult result;
 };
 
-// The App starts at nOffset of the staged file: 0, or 4096 in a merged image.
+// The App starts at nOffset of the staged file: 0, or 4096 in a merged image, where a file
+// with addresses puts it 4096 bytes after its own start.
 void AcceptApp(AppInspection& app, std::size_t nOffset, std::uint8_t byMajor,
                std::uint8_t byMinor) {
     FirmwareWorkspace& ws = app.ws;
     const std::int32_t nLength = app.result.staged.nLength - static_cast<std::int32_t>(nOffset);
-    std::memset(ws.AppBuf, 0, sizeof ws.AppBuf);
-    std::memcpy(ws.AppBuf, ws.StageBuf + nOffset, sizeof ws.StageBuf - nOffset);
+    ImageSource source = app.result.staged.source;
+    if (source.bHasAddress) source.dwStart += static_cast<std::uint32_t>(nOffset);
+    TakeApp(ws, ws.StageBuf + nOffset, nLength, source);
     ws.byAppVerMajor = byMajor;
     ws.byAppVerMinor = byMinor;
-    ws.bAppLoaded = true;
-    ws.nAppSize = nLength;
     ws.strAppFileTitle = app.strFileTitle;
-    ws.appSource = app.result.staged.source;
     app.result.bAccepted = true;
 }
 

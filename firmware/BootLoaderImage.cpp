@@ -1,5 +1,3 @@
-#include <cstring>
-
 #include "firmware/Handlers.h"
 #include "firmware/ImageFile.h"
 #include "firmware/InfoBlock.h"
@@ -10,10 +8,8 @@
 namespace {
 
 void AcceptBootLoader(FirmwareWorkspace& ws, InspectionResult& result) {
-    std::memcpy(ws.BootBuf, ws.StageBuf, sizeof ws.BootBuf);
-    ws.nBootSize = result.staged.nLength;
-    ws.bBootLoaded = true;
-    ws.bootSource = result.staged.source;
+    TakeBootLoader(ws, ws.StageBuf, sizeof ws.StageBuf, result.staged.nLength,
+                   result.staged.source);
     result.bAccepted = true;
 }
 
@@ -27,7 +23,8 @@ void AcceptIfYes(FirmwareWorkspace& ws, IFirmwarePrompts& prompts, InspectionRes
 InspectionResult InspectBootLoaderFile(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
                                        const QString& strPath, std::uint8_t byFill) {
     InspectionResult result;
-    result.staged = StageImageFile(ws, strPath, BOOT_READ_LIMIT, BOOT_FILE_LIMIT, byFill);
+    result.staged =
+        StageImageFile(ws, strPath, BOOT_READ_LIMIT, BOOT_FILE_LIMIT, byFill, BOOT_SCAN_LIMIT);
     if (!result.Read()) return result;
     const std::int32_t nLength = result.staged.nLength;
     result.strReport = PanelTitle() + QLatin1String("\r\n");

@@ -89,6 +89,9 @@ CoreResult SaveFirmwareFile(const FirmwareWorkspace& ws, const QString& strPath,
         return SaveFailed("保存", strPath, QStringLiteral("文件名无法表示"));
     }
     if (IsInputFile(ws, strPath)) return SaveFailed("保存", strPath, QStringLiteral("是输入文件"));
+    // Replacing the day's log would lose every record of it, other runs' too.
+    if (g_RunLog.HoldsOpen(strPath))
+        return SaveFailed("保存", strPath, QStringLiteral("是日志文件"));
     const QByteArray bytes = FirmwareFileBytes(ws, options);
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly)) return SaveInPlace(strPath, bytes, file.errorString());

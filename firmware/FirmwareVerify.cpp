@@ -6,6 +6,7 @@
 #include "firmware/BootRegion.h"
 #include "firmware/InfoBlock.h"
 #include "firmware/LayoutChecks.h"
+#include "firmware/MergeReference.h"
 #include "firmware/Workspace.h"
 
 namespace {
@@ -139,16 +140,19 @@ QString PartText(const QString& strPattern, const QStringList& args) {
     return strText;
 }
 
-std::vector<VerifyCheck> VerifyFirmwareImage(const QByteArray& image, const VerifyReference& ref) {
+std::vector<VerifyCheck> VerifyFirmwareImage(const QByteArray& image, const VerifyReference& ref,
+                                             std::optional<std::uint32_t> dwFileStart) {
     std::vector<VerifyCheck> checks = {
         CheckLength(image), CheckBlock(image, 1, INFO_BLOCK1_OFFSET, true),
         CheckBlock(image, 2, INFO_BLOCK2_OFFSET, false), CheckAppPart(image)};
     if (ref.bHasBoot) checks.push_back(CheckBootRegion(image, ref));
     if (ref.bHasApp) checks.push_back(CheckAppBytes(image, ref));
-    LayoutInput layout;
-    layout.bBootWhole = ref.bHasBoot;
-    layout.boot = ref.bHasBoot ? ref.boot : image.left(REGION);
+    // The boot loader and the App's file as the merge sees them; the App's bytes are the image's.
+    LayoutInput layout = MergeLayoutOf(ref);
+    if (!ref.bHasBoot) layout.boot = image.left(REGION);
     layout.app = image.size() > REGION ? image.mid(REGION) : QByteArray();
+    layout.bFileHasAddress = dwFileStart.has_value();
+    layout.dwFileStart = dwFileStart.value_or(0);
     const std::vector<VerifyCheck> found = CheckLayout(layout);
     checks.insert(checks.end(), found.begin(), found.end());
     return checks;

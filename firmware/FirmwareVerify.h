@@ -4,17 +4,27 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
-// What a merged image is checked against besides its own blocks: the boot loader (as much of
-// it as a merge reads, so that code past 4096 bytes shows) and the App it was merged from, and
-// the merge's fill byte.
+#include "firmware/InputFile.h"
+
+// What a merged image is checked against besides its own blocks: the boot loader (its first
+// bytes, its whole length and what the rest holds, so that code past 4096 bytes shows), the App
+// it was merged from, where each file started when it carried addresses, and the merge's fill
+// byte. MergeReferenceOf (firmware/MergeReference.h) makes it from a workspace.
 struct VerifyReference {
     bool bHasBoot = false;
     QByteArray boot;
+    std::int64_t nBootLength = -1;  // the boot loader's whole length, when boot holds less
+    TailScan bootTail;
     bool bHasApp = false;
     QByteArray app;
     std::uint8_t byFill = 0;
+    bool bBootHasAddress = false;
+    std::uint32_t dwBootStart = 0;
+    bool bAppHasAddress = false;
+    std::uint32_t dwAppStart = 0;
 };
 
 // A piece of a finding's text: a fixed English pattern with %1, %2 ... and the values that fill
@@ -42,8 +52,10 @@ struct VerifyCheck {
 
 // Every check of a merged firmware image, in a fixed order; the reference checks only when
 // the reference has the file; then the layout checks, with the boot loader when the reference
-// has it, else with the image's first 4096 bytes.
-std::vector<VerifyCheck> VerifyFirmwareImage(const QByteArray& image, const VerifyReference& ref);
+// has it, else with the image's first 4096 bytes. dwFileStart is where the image's file starts
+// when it carries addresses.
+std::vector<VerifyCheck> VerifyFirmwareImage(const QByteArray& image, const VerifyReference& ref,
+                                             std::optional<std::uint32_t> dwFileStart = {});
 
 // "ok   TEXT", "skip TEXT" or "FAIL TEXT".
 QString VerifyLine(const VerifyCheck& check);

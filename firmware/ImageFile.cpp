@@ -113,14 +113,27 @@ void Convert(ImageInput& input, std::uint8_t byFill) {
 }  // namespace
 
 ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
-                          std::uint8_t byFill) {
-    // Build outputs are read whole to be converted; a raw binary only as far as it is used.
+                          std::uint8_t byFill, std::int64_t nScanLimit) {
+    // Build outputs are read whole to be converted; a raw binary only as far as it is used,
+    // and past that only scanned, up to nScanLimit.
+    const InputExtent extent{
+        [nReadAtMost](const QByteArray& head) {
+            return DetectImageFormat(head) == ImageFormat::Bin ? nReadAtMost : CONVERTED_FILE_LIMIT;
+        },
+        nScanLimit};
     ImageInput input;
-    static_cast<InputFile&>(input) = ReadInputFile(strPath, qMax(nSizeLimit, CONVERTED_FILE_LIMIT),
-                                                   qMax(nReadAtMost, CONVERTED_FILE_LIMIT));
-    if (input.Ok()) input.format = DetectImageFormat(input.bytes);
+    static_cast<InputFile&>(input) =
+        ReadInputFile(strPath, qMax(nSizeLimit, CONVERTED_FILE_LIMIT), extent);
+    if (input.Ok()) input.format = DetectImageFormat(input.bytes.left(INPUT_HEAD_LENGTH));
     if (input.format != ImageFormat::Bin) Convert(input, byFill);
     if (input.Ok() && input.nSize > nSizeLimit) input.result = StageResult::TooLarge;
+    if (input.Ok() && input.format != ImageFormat::Bin) {
+        // The converted image is all at hand: what lies past the kept part is scanned here.
+        input.tail = TailScan();
+        const std::int64_t nKept = qMin(nReadAtMost, input.nSize);
+        ScanTail(input.bytes.constData() + nKept, input.nSize - nKept, nKept, input.tail);
+        input.tail.bScanned = true;
+    }
     if (input.Ok()) input.bytes.truncate(static_cast<qsizetype>(qMin(nReadAtMost, input.nSize)));
     if (!input.Ok()) input.bytes.clear();
     return input;
@@ -140,9 +153,9 @@ QString FileLogLine(const char* pVerb, const QString& strPath, const QString& st
 }
 
 StagedImage StageImageFile(FirmwareWorkspace& ws, const QString& strPath, std::int64_t nReadLimit,
-                           std::int64_t nSizeLimit, std::uint8_t byFill) {
+                           std::int64_t nSizeLimit, std::uint8_t byFill, std::int64_t nScanLimit) {
     const std::int64_t nStaged = qMin<std::int64_t>(nReadLimit, APP_BUF_SIZE);
-    const ImageInput input = ReadImageInput(strPath, nSizeLimit, nStaged, byFill);
+    const ImageInput input = ReadImageInput(strPath, nSizeLimit, nStaged, byFill, nScanLimit);
     StagedImage staged;
     staged.result = input.result;
     staged.source.strPath = strPath;
@@ -162,14 +175,22 @@ StagedImage StageImageFile(FirmwareWorkspace& ws, const QString& strPath, std::i
     std::memset(ws.StageBuf, 0, sizeof ws.StageBuf);
     std::memcpy(ws.StageBuf, input.bytes.constData(), size_t(input.bytes.size()));
     staged.nLength = static_cast<std::int32_t>(input.nSize);
-    staged.source.nFileSize = input.nSize;
-    staged.source.sha256 = input.sha256;
-    if (bConverted) {
-        staged.source.bHasAddress = true;
-        staged.source.dwStart = input.dwStart;
-        staged.source.strFormat = ImageFormatName(input.format);
-        staged.source.segments = input.segments;
-        staged.source.entry = input.entry;
-    }
+    staged.source = SourceOf(strPath, input);
     return staged;
+}
+
+ImageSource SourceOf(const QString& strPath, const ImageInput& input) {
+    ImageSource source;
+    source.strPath = strPath;
+    source.nFileSize = input.nSize;
+    source.sha256 = input.sha256;
+    source.tail = input.tail;
+    if (input.format != ImageFormat::Bin) {
+        source.bHasAddress = true;
+        source.dwStart = input.dwStart;
+        source.strFormat = ImageFormatName(input.format);
+        source.segments = input.segments;
+        source.entry = input.entry;
+    }
+    return source;
 }

@@ -23,9 +23,11 @@ struct StagedImage {
 // nSizeLimit, is refused before anything is read; at most nReadLimit bytes are staged. Every
 // refusal has its reason in the run log. Build outputs (Intel HEX, S-records, ELF; known by
 // content) are converted first, their gaps filled with byFill; the image then stands for the file,
-// and the source keeps its format and start address.
+// and the source keeps its format and start address. What lies past the staged bytes is scanned
+// up to nScanLimit (see ReadImageInput).
 StagedImage StageImageFile(FirmwareWorkspace& ws, const QString& strPath, std::int64_t nReadLimit,
-                           std::int64_t nSizeLimit, std::uint8_t byFill = 0);
+                           std::int64_t nSizeLimit, std::uint8_t byFill = 0,
+                           std::int64_t nScanLimit = 0);
 
 // An input read as an image: the file, or the image a build output turns into (flattened),
 // with its format and, for a build output, its first and last address, its segments and its
@@ -40,9 +42,13 @@ struct ImageInput : InputFile {
 
 // Any input of any command, read once (ReadInputFile); a build output is converted to its
 // image with gaps of byFill, and the limits are the image's. A conversion that fails gives
-// ConvertFailed with its reason in strReason.
+// ConvertFailed with its reason in strReason. What lies past the first nReadAtMost bytes is
+// scanned into tail for an image of at most nScanLimit bytes (a converted one always).
 ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::int64_t nReadAtMost,
-                          std::uint8_t byFill);
+                          std::uint8_t byFill, std::int64_t nScanLimit = 0);
+
+// Where an input's bytes came from, as the workspace records it.
+ImageSource SourceOf(const QString& strPath, const ImageInput& input);
 
 // Done for an input that was read; else its reason in the words of its run-log line.
 CoreResult InputOutcome(const ImageInput& input, std::int64_t nSizeLimit);

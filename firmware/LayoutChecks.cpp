@@ -57,6 +57,16 @@ constexpr const char* NO_BOOT_BLOCK =
     QT_TRANSLATE_NOOP("LayoutChecks", "the boot loader has no info block");
 constexpr const char* NO_APP_BLOCK = QT_TRANSLATE_NOOP("LayoutChecks", "the App has no info block");
 
+VerifyCheck CodeCutOff(const QString& strLength, std::uint8_t byCode, std::int64_t nAt) {
+    return Finding(
+        "bootCut", false,
+        {{QT_TRANSLATE_NOOP("LayoutChecks",
+                            "boot loader cut: %1 bytes, code past 4096 is cut off: %2 at %3"),
+          {strLength, QString::asprintf("0x%02X", byCode),
+           QString::asprintf("0x%04llX", static_cast<long long>(nAt))}}});
+}
+
+// Over the whole of B: the bytes at hand, then what the scan of the rest found.
 VerifyCheck CheckBootCut(const LayoutInput& input) {
     if (!input.bBootWhole) {
         return Skipped(
@@ -64,29 +74,32 @@ VerifyCheck CheckBootCut(const LayoutInput& input) {
             QT_TRANSLATE_NOOP("LayoutChecks", "the image holds only its first 4096 bytes"));
     }
     const QByteArray& boot = input.boot;
-    const QString strLength = QString::number(boot.size());
-    if (boot.size() <= REGION) {
+    const std::int64_t nLength = qMax<std::int64_t>(input.nBootLength, boot.size());
+    const QString strLength = QString::number(nLength);
+    if (nLength <= REGION) {
         return Finding(
             "bootCut", true,
             {{QT_TRANSLATE_NOOP("LayoutChecks",
                                 "boot loader cut: %1 bytes, within the 4096-byte region"),
               {strLength}}});
     }
-    const auto it = std::find_if(boot.begin() + REGION, boot.end(),
-                                 [](char c) { return c != '\0' && c != '\xFF'; });
-    if (it == boot.end()) {
-        return Finding(
-            "bootCut", true,
-            {{QT_TRANSLATE_NOOP("LayoutChecks",
-                                "boot loader cut: %1 bytes, only 0x00 and 0xFF past 4096"),
-              {strLength}}});
+    TailScan found;
+    const qsizetype nFrom = qMin(REGION, boot.size());
+    ScanTail(boot.constData() + nFrom, boot.size() - nFrom, nFrom, found);
+    if (found.nCodeAt >= 0) return CodeCutOff(strLength, found.byCode, found.nCodeAt);
+    if (nLength > boot.size() && !input.bootTail.bScanned) {
+        return Finding("bootCut", false,
+                       {{QT_TRANSLATE_NOOP("LayoutChecks",
+                                           "boot loader cut: %1 bytes, longer than 64 MiB, not "
+                                           "checked"),
+                         {strLength}}});
     }
-    return Finding(
-        "bootCut", false,
-        {{QT_TRANSLATE_NOOP("LayoutChecks",
-                            "boot loader cut: %1 bytes, code past 4096 is cut off: %2 at %3"),
-          {strLength, QString::asprintf("0x%02X", static_cast<std::uint8_t>(*it)),
-           QString::asprintf("0x%04llX", static_cast<long long>(it - boot.begin()))}}});
+    if (nLength > boot.size() && input.bootTail.nCodeAt >= 0)
+        return CodeCutOff(strLength, input.bootTail.byCode, input.bootTail.nCodeAt);
+    return Finding("bootCut", true,
+                   {{QT_TRANSLATE_NOOP("LayoutChecks",
+                                       "boot loader cut: %1 bytes, only 0x00 and 0xFF past 4096"),
+                     {strLength}}});
 }
 
 VerifyCheck CheckAppAddress(const std::optional<FirmwareInfoBlock>& app) {
@@ -189,31 +202,42 @@ VerifyCheck CheckVectors(const VectorTexts& texts, const QByteArray& image, std:
     return Finding(texts.pName, true, parts);
 }
 
-// Only for inputs that say where they start: B at the flash base, A at its own App address.
+// One file's start: a part of the found ones when it is where it belongs, else of the faults.
+void AddStart(Parts& found, Parts& faults, bool bOk, const char* pOk, const char* pFault,
+              QStringList args) {
+    (bOk ? found : faults).push_back({bOk ? pOk : pFault, std::move(args)});
+}
+
+// Only for files that say where they start: a merged file and B at the flash base, A at its
+// own App address.
 std::optional<VerifyCheck> CheckStartAddress(const LayoutInput& input,
                                              const std::optional<FirmwareInfoBlock>& app) {
-    if (!input.bBootHasAddress && !input.bAppHasAddress) return {};
+    if (!input.bBootHasAddress && !input.bAppHasAddress && !input.bFileHasAddress) return {};
     Parts found, faults;
+    const QString strBase = AddressText(APP_ADDRESS_BASE);
+    if (input.bFileHasAddress) {
+        AddStart(
+            found, faults, input.dwFileStart == APP_ADDRESS_BASE,
+            QT_TRANSLATE_NOOP("LayoutChecks", "merged file starts at %1, at the flash base %2"),
+            QT_TRANSLATE_NOOP("LayoutChecks", "merged file starts at %1, not at the flash base %2"),
+            {AddressText(input.dwFileStart), strBase});
+    }
     if (input.bBootHasAddress) {
-        const bool bOk = input.dwBootStart == APP_ADDRESS_BASE;
-        (bOk ? found : faults)
-            .push_back(
-                {bOk ? QT_TRANSLATE_NOOP("LayoutChecks",
-                                         "boot loader file starts at %1, at the flash base %2")
-                     : QT_TRANSLATE_NOOP("LayoutChecks",
-                                         "boot loader file starts at %1, not at the flash base %2"),
-                 {AddressText(input.dwBootStart), AddressText(APP_ADDRESS_BASE)}});
+        AddStart(found, faults, input.dwBootStart == APP_ADDRESS_BASE,
+                 QT_TRANSLATE_NOOP("LayoutChecks",
+                                   "boot loader file starts at %1, at the flash base %2"),
+                 QT_TRANSLATE_NOOP("LayoutChecks",
+                                   "boot loader file starts at %1, not at the flash base %2"),
+                 {AddressText(input.dwBootStart), strBase});
     }
     if (input.bAppHasAddress && app) {
-        const bool bOk = input.dwAppStart == app->dwAppAddress;
-        (bOk ? found : faults)
-            .push_back({bOk ? QT_TRANSLATE_NOOP("LayoutChecks",
-                                                "App file starts at %1, its App address %2")
-                            : QT_TRANSLATE_NOOP("LayoutChecks",
-                                                "App file starts at %1, not at its App address %2"),
-                        {AddressText(input.dwAppStart), AddressText(app->dwAppAddress)}});
+        AddStart(
+            found, faults, input.dwAppStart == app->dwAppAddress,
+            QT_TRANSLATE_NOOP("LayoutChecks", "App file starts at %1, its App address %2"),
+            QT_TRANSLATE_NOOP("LayoutChecks", "App file starts at %1, not at its App address %2"),
+            {AddressText(input.dwAppStart), AddressText(app->dwAppAddress)});
     } else if (input.bAppHasAddress) {
-        if (!input.bBootHasAddress) {
+        if (!input.bBootHasAddress && !input.bFileHasAddress) {
             return Skipped("startAddress", QT_TRANSLATE_NOOP("LayoutChecks", "start address"),
                            NO_APP_BLOCK);
         }

@@ -2,36 +2,17 @@
 
 #include "firmware/Handlers.h"
 #include "firmware/LayoutChecks.h"
+#include "firmware/MergeReference.h"
 #include "firmware/Prompts.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"
-
-namespace {
-
-QByteArray BytesOf(const unsigned char* pBuffer, std::int32_t nLength) {
-    return QByteArray(reinterpret_cast<const char*>(pBuffer), nLength);
-}
-
-// The accepted images as the merge lays them out: as much of the boot loader as was read.
-LayoutInput WorkspaceLayout(const FirmwareWorkspace& ws) {
-    LayoutInput input;
-    input.boot = BytesOf(ws.BootBuf, qMin(ws.nBootSize, BOOT_READ_LIMIT));
-    input.bBootWhole = true;
-    input.app = BytesOf(ws.AppBuf, ws.nAppSize);
-    input.bBootHasAddress = ws.bootSource.bHasAddress;
-    input.dwBootStart = ws.bootSource.dwStart;
-    input.bAppHasAddress = ws.appSource.bHasAddress;
-    input.dwAppStart = ws.appSource.dwStart;
-    return input;
-}
-
-}  // namespace
 
 MergeResult MergeFirmware(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
                           const MergeOptions& options, std::vector<VerifyCheck>* pChecks) {
     const MergeResult result = MergeFirmwareImages(ws, options);
     if (result != MergeResult::Built) return result;
-    const std::vector<VerifyCheck> checks = CheckLayout(WorkspaceLayout(ws));
+    const std::vector<VerifyCheck> checks =
+        CheckLayout(MergeLayoutOf(MergeReferenceOf(ws, options.byFill)));
     if (pChecks) *pChecks = checks;
     int nFailed = 0;
     for (const VerifyCheck& check : checks) {

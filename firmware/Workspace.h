@@ -5,12 +5,15 @@
 #include <cstdint>
 
 #include "firmware/InfoBlock.h"
+#include "firmware/InputFile.h"
 #include "firmware/formats/ImageReader.h"
 
 inline constexpr int BOOT_BUF_SIZE = 0x20000;
 inline constexpr int APP_BUF_SIZE = 0x20000;
 inline constexpr int FIRMWARE_BUF_SIZE = 0x40000;
-inline constexpr int BOOT_READ_LIMIT = 0x10000;  // only this much of a boot loader is read
+inline constexpr int BOOT_READ_LIMIT = 0x10000;  // only this much of a boot loader is kept
+// The rest of a boot loader up to this length is scanned for code the boot region cuts off.
+inline constexpr std::int64_t BOOT_SCAN_LIMIT = INPUT_FILE_LIMIT;
 inline constexpr std::int64_t BOOT_FILE_LIMIT = 0x7FFFFFFF;  // lengths are 32-bit signed counts
 inline constexpr std::int64_t APP_FILE_LIMIT = APP_BUF_SIZE;
 
@@ -35,6 +38,7 @@ struct ImageSource {
     QString strFormat = QStringLiteral("bin");
     std::vector<ImageSpan> segments;
     std::optional<std::uint32_t> entry;
+    TailScan tail;  // what lies past the bytes kept in the workspace
 };
 
 // The firmware workspace: what the inspections accepted and the last merge built. Zero when
@@ -58,6 +62,14 @@ struct FirmwareWorkspace {
     ImageSource bootSource;
     ImageSource appSource;
 };
+
+// Takes an image read from a file into the workspace as its boot loader: the first n bytes of
+// pBytes that the boot buffer holds (zero past them), nLength the whole image's length.
+void TakeBootLoader(FirmwareWorkspace& ws, const unsigned char* pBytes, std::size_t n,
+                    std::int32_t nLength, const ImageSource& source);
+// The same for the App, whose buffer holds it whole.
+void TakeApp(FirmwareWorkspace& ws, const unsigned char* pBytes, std::int32_t nLength,
+             const ImageSource& source);
 
 // Back to the state it was made in (tests, fuzzing).
 void ResetFirmwareWorkspace(FirmwareWorkspace& ws);

@@ -213,6 +213,14 @@ int CRunLog::WriteLogFile(QString strText, int nChannel) {
     ReportFailure(ErrorMessage(strError), nChannel);
     return 0;
 }
+bool CRunLog::HoldsOpen(const QString& strPath) const {
+    std::scoped_lock locker(m_lock);
+    for (int i = 0; i < LOG_CHANNEL_COUNT; ++i) {
+        if (m_bFileOpen[i] && IsOpenedFile(m_file[i], strPath)) return true;
+    }
+    return false;
+}
+
 void CRunLog::CloseLogFiles() {
     std::scoped_lock locker(m_lock);
     for (int i = 0; i < LOG_CHANNEL_COUNT; ++i) {

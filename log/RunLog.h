@@ -73,6 +73,9 @@ public:
     IOutputPane* EditPane() const;
     IOutputPane* RichPane() const;
     bool IsFileOpen(int nChannel = 0) const;
+    // True when strPath names a log file that is open now, links resolved: no output may
+    // replace it.
+    bool HoldsOpen(const QString& strPath) const;
 
     // Configuration, set before the log is used from more than one thread; the pane's two
     // (pause, hold view) are set and read on the thread that flushes.

@@ -35,6 +35,10 @@ bool ReadFileStamp(const QFile& file, FileStamp& stamp);
 // volume serial number and file index).
 bool IsSameFile(const QString& strPathA, const QString& strPathB);
 
+// True when strPath names the file that file has open, links resolved, whatever name it was
+// opened by.
+bool IsOpenedFile(const QFile& file, const QString& strPath);
+
 // True when the path names something that is there but is no regular file: a folder, a device
 // ("/dev/null", "NUL"), a FIFO or a socket.
 bool IsSpecialFile(const QString& strPath);

@@ -21,6 +21,10 @@ QString LogRootFolder();
 // (~/.config/Quorrix when the variable is unset).
 QString ConfigFolder();
 
+// The file of the window's own settings in the user's native settings store:
+// $XDG_CONFIG_HOME/Quorrix/Quorrix.conf; empty on Windows, where they are in the registry.
+QString WindowSettingsFile();
+
 // Creates a folder with all missing parents. Returns 0 when it was created, the platform's
 // "already exists" code (EEXIST, ERROR_ALREADY_EXISTS) when it was there, another error code
 // otherwise.

@@ -732,6 +732,10 @@ Do you want to replace it?</translation>
             <translation>boot loader cut: %1 bytes, within the 4096-byte region</translation>
         </message>
         <message>
+            <source>BootLoader 截断: %1 字节, 超过 64 MiB, 未检查</source>
+            <translation>boot loader cut: %1 bytes, longer than 64 MiB, not checked</translation>
+        </message>
+        <message>
             <source>BootLoader 截断: %1 字节, 4096 之后只有 0x00 和 0xFF</source>
             <translation>boot loader cut: %1 bytes, only 0x00 and 0xFF past 4096</translation>
         </message>
@@ -838,6 +842,14 @@ Do you want to replace it?</translation>
         <message>
             <source>App 向量表: 栈指针 %1, 复位地址 %2</source>
             <translation>App vectors: stack %1, reset %2</translation>
+        </message>
+        <message>
+            <source>合成文件从 %1 开始, 即闪存起始地址 %2</source>
+            <translation>merged file starts at %1, at the flash base %2</translation>
+        </message>
+        <message>
+            <source>合成文件从 %1 开始, 不是闪存起始地址 %2</source>
+            <translation>merged file starts at %1, not at the flash base %2</translation>
         </message>
         <message>
             <source>BootLoader 文件从 %1 开始, 即闪存起始地址 %2</source>

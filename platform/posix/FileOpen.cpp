@@ -79,6 +79,14 @@ bool IsSameFile(const QString& strPathA, const QString& strPathB) {
            a.st_ino == b.st_ino;
 }
 
+bool IsOpenedFile(const QFile& file, const QString& strPath) {
+    struct stat open {
+    }, named{};
+    return file.handle() >= 0 && ::fstat(file.handle(), &open) == 0 &&
+           ::stat(QFile::encodeName(strPath).constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
 bool IsSpecialFile(const QString& strPath) {
     const QFileInfo info(strPath);
     return info.exists() && !info.isFile();

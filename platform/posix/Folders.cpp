@@ -18,6 +18,8 @@ QString ConfigFolder() {
     return strConfig + QStringLiteral("/Quorrix");
 }
 
+QString WindowSettingsFile() { return ConfigFolder() + QStringLiteral("/Quorrix.conf"); }
+
 int CreateFolderTree(const QString& strPath) {
     if (QFileInfo(strPath).isDir()) return EEXIST;
     errno = 0;

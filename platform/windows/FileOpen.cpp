@@ -47,6 +47,20 @@ HANDLE OpenExisting(const QString& strPath, DWORD nAccess) {
                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
+// The volume and index of the file a path names, links resolved.
+bool IdentifyPath(const QString& strPath, BY_HANDLE_FILE_INFORMATION& info) {
+    HANDLE hFile = OpenExisting(strPath, 0);
+    if (hFile == INVALID_HANDLE_VALUE) return false;
+    const bool bKnown = GetFileInformationByHandle(hFile, &info) != 0;
+    CloseHandle(hFile);
+    return bKnown;
+}
+
+bool IsSameIdentity(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
+}
+
 // Opened for a regular file, NotRegular for a device, pipe or folder, Failed when unknown.
 FileOpenResult KindOf(HANDLE hFile) {
     BY_HANDLE_FILE_INFORMATION info{};
@@ -111,16 +125,15 @@ bool ReadFileStamp(const QFile& file, FileStamp& stamp) {
 
 bool IsSameFile(const QString& strPathA, const QString& strPathB) {
     BY_HANDLE_FILE_INFORMATION a{}, b{};
-    auto identify = [](const QString& strPath, BY_HANDLE_FILE_INFORMATION& info) {
-        HANDLE hFile = OpenExisting(strPath, 0);
-        if (hFile == INVALID_HANDLE_VALUE) return false;
-        const bool bKnown = GetFileInformationByHandle(hFile, &info) != 0;
-        CloseHandle(hFile);
-        return bKnown;
-    };
-    return identify(strPathA, a) && identify(strPathB, b) &&
-           a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
-           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
+    return IdentifyPath(strPathA, a) && IdentifyPath(strPathB, b) && IsSameIdentity(a, b);
+}
+
+bool IsOpenedFile(const QFile& file, const QString& strPath) {
+    const HANDLE hFile =
+        file.handle() < 0 ? INVALID_HANDLE_VALUE : HANDLE(_get_osfhandle(file.handle()));
+    BY_HANDLE_FILE_INFORMATION open{}, named{};
+    return hFile != INVALID_HANDLE_VALUE && GetFileInformationByHandle(hFile, &open) != 0 &&
+           IdentifyPath(strPath, named) && IsSameIdentity(open, named);
 }
 
 bool IsSpecialFile(const QString& strPath) {

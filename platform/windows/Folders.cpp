@@ -30,6 +30,8 @@ QString LogRootFolder() {
 // The installer puts the sample catalogue beside the program.
 QString ConfigFolder() { return QCoreApplication::applicationDirPath(); }
 
+QString WindowSettingsFile() { return QString(); }
+
 int CreateFolderTree(const QString& strPath) {
     if (QFileInfo(strPath).isDir()) return ERROR_ALREADY_EXISTS;
     SetLastError(ERROR_SUCCESS);

@@ -2,6 +2,7 @@
 // The window's file dialogs: the save's format, remembered folders and recent files.
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "app/SaveTarget.h"
 #include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
+#include "log/RunLog.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {
@@ -133,4 +135,29 @@ TEST_F(FileDialogs, FoldersAndRecentFilesOutliveTheWindow) {
     pMenu->actions().at(1)->trigger();
     Tick();
     EXPECT_EQ(second.ControlText(IDC_BOOT_PATH), QDir::toNativeSeparators(boots[9]));
+}
+
+// A settings file far beyond any the window writes is moved aside at the start, with its line
+// in the run log, and never read again: the window starts with nothing remembered and
+// remembers anew in a file of its own size.
+TEST_F(FileDialogs, AHugeSettingsFileIsSetAsideAtTheStart) {
+    const QString strIni = m_tmp.File("huge.ini");
+    const QString strBoot = WriteBootImage(m_tmp, "boot.bin");
+    WriteAllBytes(strIni, "[RecentFiles]\n1001=" + strBoot.toUtf8() +
+                              "\n[Padding]\nx=" + QByteArray(SETTINGS_FILE_LIMIT, 'x') + "\n");
+    m_pDlg.reset();
+    SetWindowSettingsFile(strIni);
+    CQuorrixDlg second;
+    second.SetFileDialogs(&m_dialogs);
+    second.OnInitDialog();
+    EXPECT_TRUE(g_RunLog.PendingText().contains(
+        QString::fromUtf8("超过上限 1048576 Bytes, 已移到 %1.too-large, 使用默认设置")
+            .arg(QDir::toNativeSeparators(strIni))))
+        << g_RunLog.PendingText().toStdString();
+    EXPECT_GT(QFileInfo(strIni + ".too-large").size(), SETTINGS_FILE_LIMIT);
+    EXPECT_TRUE(RecentFiles(IDC_OPEN_BOOT).isEmpty());
+    m_dialogs.m_openPaths = {strBoot};
+    second.OnBnClickedOpenBootLoader();
+    EXPECT_EQ(RecentFiles(IDC_OPEN_BOOT), QStringList{strBoot});
+    EXPECT_LT(QFileInfo(strIni).size(), 4096);
 }

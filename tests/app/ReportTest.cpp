@@ -175,3 +175,28 @@ TEST_F(Reports, TheStripShowsTheAcceptedPairOnTheAddressAxis) {
               QString::fromUtf8("信息块 2 (App 的信息块): 0x08001100-0x0800111F"));
     EXPECT_TRUE(FindItem(items, LayoutKind::FailedCheck) == nullptr);
 }
+
+// The strip and the verify report judge the boot loader the merge would take, all of it: code
+// past the 65536 bytes the workspace keeps shows as it does in the merge.
+TEST_F(Reports, TheStripAndTheReportSeeTheWholeBootLoaderAsTheMergeDoes) {
+    QByteArray boot = ReadAllBytes(m_tmp.File("boot.bin"));
+    boot += QByteArray(70000 - boot.size(), '\xFF');
+    boot[69999] = 0x7F;
+    m_dialogs.m_openPaths = {Write("long.bin", boot), m_strMerged};
+    Click(QString::fromUtf8("打开文件..."), 0);
+    auto* pStrip = m_pDlg->findChild<CLayoutStrip*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(pStrip, nullptr);
+    const auto items = pStrip->Items();
+    const auto* pFailed = FindItem(items, LayoutKind::FailedCheck);
+    ASSERT_NE(pFailed, nullptr);
+    EXPECT_EQ(pFailed->span.strCheck, QStringLiteral("bootCut"));
+    Click(QString::fromUtf8("校验固件..."));
+    CVerifyReportDlg* pReport = LastReport<CVerifyReportDlg>();
+    ASSERT_NE(pReport, nullptr);
+    const QTreeWidgetItem* pCut = pReport->Rows()->topLevelItem(6);
+    EXPECT_EQ(pCut->text(1), QStringLiteral("bootCut"));
+    EXPECT_EQ(pCut->text(0), QString::fromUtf8("未通过"));
+    EXPECT_EQ(pCut->text(2),
+              QString::fromUtf8("BootLoader 截断: 70000 字节, 4096 之后的代码被截掉: "
+                                "0x1116F 处为 0x7F"));
+}

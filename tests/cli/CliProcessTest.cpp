@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,7 +12,10 @@
 #include <string_view>
 
 #include "firmware/Digest.h"
+#include "firmware/formats/RecordWriters.h"
+#include "log/RunLog.h"
 #include "platform/CodePage.h"
+#include "platform/FileSystem.h"
 #include "tests/support/ImageBuilder.h"
 #include "tests/support/SystemFiles.h"
 #include "tests/support/TempFolder.h"
@@ -466,6 +470,110 @@ TEST_F(CliProcess, BuildOutputsAreConvertedOrRefusedWithTheirLine) {
         << refused.strErr.toStdString();
 }
 
+// A file that carries addresses starts where the flash does, and --boot is checked as the merge
+// checks it: a HEX loaded into RAM or a boot loader linked at 0 is no sound firmware.
+TEST_F(CliProcess, VerifyChecksWhereEveryFileWithAddressesStarts) {
+    ASSERT_EQ(Run({"merge", "boot.bin", "AppX.bin", "--format", "hex", "-o", "fw.hex"}).nExit, 0);
+    EXPECT_EQ(Run({"verify", "fw.hex"}).nExit, 0);
+    ASSERT_EQ(Run({"merge", "boot.bin", "AppX.bin", "--format", "hex", "--base", "0x20000000", "-o",
+                   "ram.hex"})
+                  .nExit,
+              0);
+    CliRun ram = Run({"verify", "ram.hex"});
+    EXPECT_EQ(ram.nExit, 3);
+    EXPECT_TRUE(ram.strOut.contains(QStringLiteral(
+        "FAIL start address: merged file starts at 0x20000000, not at the flash base 0x08000000")))
+        << ram.strOut.toStdString();
+    ASSERT_EQ(Run({"merge", "boot.bin", "AppX.bin", "-o", "fw.bin"}).nExit, 0);
+    const QByteArray boot = ReadAllBytes(m_tmp.File("boot.bin"));
+    WriteAllBytes(m_tmp.File("boot0.hex"),
+                  IntelHexOf(reinterpret_cast<const unsigned char*>(boot.constData()), boot.size(),
+                             0, 16, std::nullopt));
+    CliRun boot0 = Run({"verify", "fw.bin", "--boot", "boot0.hex"});
+    EXPECT_EQ(boot0.nExit, 3);
+    EXPECT_TRUE(boot0.strOut.contains(QStringLiteral(
+        "FAIL start address: boot loader file starts at 0x00000000, not at the flash base")))
+        << boot0.strOut.toStdString();
+}
+
+// The App of a merged HEX starts 4096 bytes after the file does, where its block says.
+TEST_F(CliProcess, AnAppTakenOutOfAMergedHexStartsAfterTheBootRegion) {
+    ASSERT_EQ(Run({"merge", "boot.bin", "AppX.bin", "-o", "fw.bin"}).nExit, 0);
+    ASSERT_EQ(Run({"merge", "boot.bin", "AppX.bin", "--format", "hex", "-o", "fw.hex"}).nExit, 0);
+    CliRun again = Run({"merge", "-y", "boot.bin", "fw.hex", "-o", "fw2.bin"});
+    EXPECT_EQ(again.nExit, 0) << again.strErr.toStdString();
+    EXPECT_FALSE(again.strErr.contains(QString::fromUtf8("检查 startAddress = 失败")))
+        << again.strErr.toStdString();
+    EXPECT_EQ(ReadAllBytes(m_tmp.File("fw2.bin")), ReadAllBytes(m_tmp.File("fw.bin")));
+}
+
+// bootCut judges the whole boot loader with its true length: a converted one past the 65536
+// bytes the workspace keeps, a binary one past them as it is read, in the merge and in verify.
+TEST_F(CliProcess, BootCutSeesCodeAnywhereInTheBootLoader) {
+    QByteArray boot = ReadAllBytes(m_tmp.File("boot.bin"));
+    QByteArray image =
+        boot + QByteArray(0x20000 - boot.size(), '\0') + QByteArray("\x01\x02\x03\x04");
+    WriteAllBytes(m_tmp.File("long.hex"),
+                  IntelHexOf(reinterpret_cast<const unsigned char*>(image.constData()),
+                             image.size(), 0x08000000, 16, std::nullopt));
+    CliRun hex = Run({"merge", "-n", "long.hex", "AppX.bin", "-o", "fw.bin"});
+    EXPECT_EQ(hex.nExit, 1);
+    EXPECT_TRUE(hex.strErr.contains(QString::fromUtf8(
+        "检查 bootCut = 失败, boot loader cut: 131076 bytes, code past 4096 is cut off: 0x01 at "
+        "0x20000")))
+        << hex.strErr.toStdString();
+    boot += QByteArray(70000 - boot.size(), '\xFF');
+    boot[69999] = 0x7F;
+    WriteAllBytes(m_tmp.File("long.bin"), boot);
+    const char* pCut = "boot loader cut: 70000 bytes, code past 4096 is cut off: 0x7F at 0x1116F";
+    CliRun bin = Run({"merge", "-n", "long.bin", "AppX.bin", "-o", "fw.bin"});
+    EXPECT_EQ(bin.nExit, 1);
+    EXPECT_TRUE(bin.strErr.contains(QLatin1String(pCut))) << bin.strErr.toStdString();
+    ASSERT_EQ(Run({"merge", "-y", "long.bin", "AppX.bin", "-o", "fw.bin"}).nExit, 0);
+    CliRun verify = Run({"verify", "fw.bin", "--boot", "long.bin"});
+    EXPECT_EQ(verify.nExit, 3);
+    EXPECT_TRUE(verify.strOut.contains(QLatin1String("FAIL ") + pCut))
+        << verify.strOut.toStdString();
+}
+
+// A boot loader beyond the 64 MiB that are scanned is taken as its block says, and bootCut
+// says it did not look instead of reading on.
+TEST_F(CliProcess, ABootLoaderOver64MiBIsTakenButItsCutNotChecked) {
+    QFile huge(m_tmp.File("huge.bin"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_EQ(huge.write(ReadAllBytes(m_tmp.File("boot.bin"))), 3000);
+    if (!huge.resize(64 * 1024 * 1024 + 1)) GTEST_SKIP() << "no sparse files here";
+    huge.close();
+    CliRun merge = Run({"merge", "-n", "huge.bin", "AppX.bin", "-o", "fw.bin"});
+    EXPECT_EQ(merge.nExit, 1);
+    EXPECT_TRUE(merge.strErr.contains(QString::fromUtf8(
+        "检查 bootCut = 失败, boot loader cut: 67108865 bytes, longer than 64 MiB, not checked")))
+        << merge.strErr.toStdString();
+    EXPECT_FALSE(merge.strErr.contains(QString::fromUtf8("检查 bootVectors")));
+}
+
+// The day's log is open while a merge runs: it is never replaced by the image, by any name.
+TEST_F(CliProcess, TheOpenLogOfTheDayIsNeverAnOutput) {
+    ASSERT_EQ(Run({"boot", "boot.bin"}).nExit, 0);  // the day's log is there
+    QString strDate;
+    CRunLog::FormatToday(strDate);
+    const QString strLog = LogRootFolder() + "/" + strDate + "/RunLoglog_" + strDate + ".log";
+    ASSERT_TRUE(QFileInfo(strLog).isFile()) << strLog.toStdString();
+    QStringList outputs{strLog};
+    // A link of Windows is a shortcut file of its own, which names nothing else.
+    const bool bLinks = NullDevice().startsWith(QLatin1Char('/'));
+    if (bLinks && QFile::link(strLog, m_tmp.File("day.log"))) outputs << m_tmp.File("day.log");
+    for (const QString& strOut : outputs) {
+        const qint64 nBefore = QFileInfo(strLog).size();
+        CliRun merge = Run({"merge", "-f", "boot.bin", "AppX.bin", "-o", strOut});
+        EXPECT_EQ(merge.nExit, 1);
+        EXPECT_TRUE(merge.strErr.contains(QString::fromUtf8(" = 失败, 是日志文件")))
+            << merge.strErr.toStdString();
+        EXPECT_GT(QFileInfo(strLog).size(), nBefore);
+        EXPECT_FALSE(ReadAllBytes(strLog).contains(ReadAllBytes(m_tmp.File("AppX.bin"))));
+    }
+}
+
 // What the run log says of a refusal reaches the JSON too: the save's reason, the input's.
 TEST_F(CliProcess, JsonErrorsCarryTheReasonAndItsLine) {
     CliRun same = Run({"merge", "-y", "--json", "boot.bin", "AppX.bin", "-o", "boot.bin"});
@@ -479,4 +587,21 @@ TEST_F(CliProcess, JsonErrorsCarryTheReasonAndItsLine) {
     EXPECT_EQ(readError["code"].toString(), QStringLiteral("convert-failed"));
     EXPECT_TRUE(readError["reason"].toString().contains(QString::fromUtf8("校验和错误")))
         << readError["reason"].toString().toStdString();
+}
+
+// merge and verify say the same of the same images, in the same words and keys.
+TEST_F(CliProcess, MergeAndVerifyGiveOneAnswerPerCheck) {
+    CliRun merge = Run({"merge", "--json", "boot.bin", "AppX.bin", "-o", "fw.bin"});
+    ASSERT_EQ(merge.nExit, 0) << merge.strErr.toStdString();
+    CliRun verify = Run({"verify", "--json", "fw.bin", "--boot", "boot.bin", "--app", "AppX.bin"});
+    QMap<QString, QJsonObject> verified;
+    for (const QJsonValue check :
+         QJsonDocument::fromJson(verify.strOut.toUtf8())["checks"].toArray())
+        verified[check["name"].toString()] = check.toObject();
+    const QJsonArray merged = QJsonDocument::fromJson(merge.strOut.toUtf8())["checks"].toArray();
+    ASSERT_FALSE(merged.isEmpty());
+    for (const QJsonValue check : merged) {
+        EXPECT_EQ(verified.value(check["name"].toString()), check.toObject())
+            << check["name"].toString().toStdString();
+    }
 }
