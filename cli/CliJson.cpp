@@ -42,6 +42,22 @@ QJsonObject BlockJson(const FirmwareInfoBlock& b, std::size_t nOffset) {
     return block;
 }
 
+// Where a build output put its data: its lowest address, its segments and its entry address
+// when it named one; null for a raw binary, which carries no addresses.
+void AddAddressJson(QJsonObject& object, const ImageSource& source) {
+    QJsonArray segments;
+    for (const ImageSpan& span : source.segments) {
+        segments.append(
+            QJsonObject{{QStringLiteral("address"), static_cast<double>(span.dwAddress)},
+                        {QStringLiteral("size"), static_cast<double>(span.dwSize)}});
+    }
+    object[QStringLiteral("startAddress")] =
+        source.bHasAddress ? QJsonValue(static_cast<double>(source.dwStart)) : QJsonValue();
+    object[QStringLiteral("entryAddress")] =
+        source.entry ? QJsonValue(static_cast<double>(*source.entry)) : QJsonValue();
+    object[QStringLiteral("segments")] = source.bHasAddress ? QJsonValue(segments) : QJsonValue();
+}
+
 }  // namespace
 
 QJsonObject ImageJson(const FirmwareWorkspace& ws, const QString& strPath,
@@ -52,9 +68,7 @@ QJsonObject ImageJson(const FirmwareWorkspace& ws, const QString& strPath,
     image[QStringLiteral("file")] = strPath;
     image[QStringLiteral("size")] = static_cast<double>(staged.nLength);
     image[QStringLiteral("format")] = staged.source.strFormat;
-    image[QStringLiteral("startAddress")] =
-        staged.source.bHasAddress ? QJsonValue(static_cast<double>(staged.source.dwStart))
-                                  : QJsonValue();
+    AddAddressJson(image, staged.source);
     image[QStringLiteral("blocks")] =
         QJsonArray{BlockJson(FirmwareInfoBlock::Read(p, INFO_BLOCK1_OFFSET), INFO_BLOCK1_OFFSET),
                    BlockJson(FirmwareInfoBlock::Read(p, INFO_BLOCK2_OFFSET), INFO_BLOCK2_OFFSET)};
@@ -77,13 +91,12 @@ QJsonObject ResultErrorJson(const QString& strSubject, const CoreResult& result)
 }
 
 QJsonObject InputFileJson(const QString& strPath, const ImageSource& source) {
-    return QJsonObject{
-        {QStringLiteral("file"), strPath},
-        {QStringLiteral("size"), static_cast<double>(source.nFileSize)},
-        {QStringLiteral("sha256"), QString::fromLatin1(source.sha256.toHex())},
-        {QStringLiteral("format"), source.strFormat},
-        {QStringLiteral("startAddress"),
-         source.bHasAddress ? QJsonValue(static_cast<double>(source.dwStart)) : QJsonValue()}};
+    QJsonObject input{{QStringLiteral("file"), strPath},
+                      {QStringLiteral("size"), static_cast<double>(source.nFileSize)},
+                      {QStringLiteral("sha256"), QString::fromLatin1(source.sha256.toHex())},
+                      {QStringLiteral("format"), source.strFormat}};
+    AddAddressJson(input, source);
+    return input;
 }
 
 // One check as merge and verify both write it. Each had keys of its own ("name" and "message",

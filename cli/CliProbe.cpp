@@ -11,7 +11,7 @@
 #include "firmware/FirmwareDiff.h"
 #include "firmware/FirmwareVerify.h"
 #include "firmware/Handlers.h"
-#include "firmware/ImageChunks.h"
+#include "firmware/formats/ImageChunks.h"
 #include "firmware/Prompts.h"
 #include "firmware/Workspace.h"
 #include "firmware/probe/FlashImage.h"

@@ -1,7 +1,7 @@
 #include "firmware/FirmwareOutput.h"
 
-#include "firmware/OutputFormat.h"
 #include "firmware/Workspace.h"
+#include "firmware/formats/RecordWriters.h"
 #include "log/RunLog.h"
 
 std::uint32_t LoadAddressOf(const FirmwareWorkspace& ws, const MergeOptions& options) {
@@ -9,14 +9,29 @@ std::uint32_t LoadAddressOf(const FirmwareWorkspace& ws, const MergeOptions& opt
     return ws.bootSource.bHasAddress ? ws.bootSource.dwStart : APP_ADDRESS_BASE;
 }
 
+namespace {
+
+// The boot loader's entry address, when its file named one and the image is written at the
+// boot loader's own addresses: moved by --base, it would point where nothing of it lies.
+std::optional<std::uint32_t> EntryAddressOf(const FirmwareWorkspace& ws,
+                                            const MergeOptions& options) {
+    const ImageSource& boot = ws.bootSource;
+    if (!boot.bHasAddress || LoadAddressOf(ws, options) != boot.dwStart) return std::nullopt;
+    return boot.entry;
+}
+
+}  // namespace
+
 QByteArray FirmwareFileBytes(const FirmwareWorkspace& ws, const MergeOptions& options) {
     const unsigned char* pImage = ws.FirmwareBuf;
     const std::int32_t nSize = ws.nFirmwareSize;
     switch (options.nFormat) {
         case FORMAT_HEX:
-            return IntelHexOf(pImage, nSize, LoadAddressOf(ws, options), options.nRecordBytes);
+            return IntelHexOf(pImage, nSize, LoadAddressOf(ws, options), options.nRecordBytes,
+                              EntryAddressOf(ws, options));
         case FORMAT_SREC:
-            return SRecordOf(pImage, nSize, LoadAddressOf(ws, options), options.nRecordBytes);
+            return SRecordOf(pImage, nSize, LoadAddressOf(ws, options), options.nRecordBytes,
+                             EntryAddressOf(ws, options));
         default:
             return QByteArray::fromRawData(reinterpret_cast<const char*>(pImage), nSize);
     }

@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "firmware/ImageReader.h"
+#include "firmware/formats/ImageReader.h"
+#include "firmware/formats/RecordLines.h"
 #include "log/LogText.h"
 #include "log/RunLog.h"
 
@@ -74,13 +75,20 @@ QString ConversionWords(const ImageInput& input, std::int64_t nSizeLimit) {
                              static_cast<long long>(nSizeLimit));
 }
 
+// The data of a build output in more than one place is named so, since the gaps between
+// them are the fill byte's, not the file's.
+QString SegmentCountText(std::size_t nSegments) {
+    return nSegments > 1 ? QStringLiteral(", %1 段").arg(nSegments) : QString();
+}
+
 // The run-log line of a build output: what it turned into, or why it was refused.
 QString ConversionLine(const QString& strPath, const ImageInput& input, const QString& strWords) {
     if (!input.Ok()) return FileLogLine("转换", strPath, QStringLiteral("失败, ") + strWords);
     return FileLogLine("转换", strPath,
                        QStringLiteral("成功, %1 ").arg(ImageFormatName(input.format).toUpper()) +
                            QString::asprintf("0x%08X - 0x%08X, %lld Bytes", input.dwStart,
-                                             input.dwLast, static_cast<long long>(input.nSize)));
+                                             input.dwLast, static_cast<long long>(input.nSize)) +
+                           SegmentCountText(input.segments.size()));
 }
 
 // A build output read whole turned into its image.
@@ -91,13 +99,15 @@ void Convert(ImageInput& input, std::uint8_t byFill) {
         input.strReason = QString::asprintf("文件大小 %lld Bytes 超过上限 %lld Bytes",
                                             static_cast<long long>(input.nSize),
                                             static_cast<long long>(CONVERTED_FILE_LIMIT));
-    } else if (!ConvertImage(input.format, input.bytes, byFill, image, input.strReason)) {
+    } else if (!ConvertImage(input.format, input.bytes, image, input.strReason)) {
         input.result = StageResult::ConvertFailed;
     } else {
-        input.bytes = image.bytes;
-        input.nSize = image.bytes.size();
-        input.dwStart = image.dwStart;
-        input.dwLast = image.dwLast;
+        input.bytes = FlatImage(image, byFill);
+        input.nSize = input.bytes.size();
+        input.dwStart = image.Start();
+        input.dwLast = image.Last();
+        input.segments = image.Spans();
+        input.entry = image.entry;
     }
 }
 
@@ -133,9 +143,10 @@ ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::
 CoreResult InputOutcome(const ImageInput& input, std::int64_t nSizeLimit) {
     if (input.Ok()) return CoreResult();
     const bool bConverted = input.format != ImageFormat::Bin;
-    return CoreResult::Failed(ReasonOf(input.result), bConverted
-                                                          ? ConversionWords(input, nSizeLimit)
-                                                          : RefusalWords(input, nSizeLimit));
+    const QString strWords =
+        bConverted ? ConversionWords(input, nSizeLimit) : RefusalWords(input, nSizeLimit);
+    const bool bLine = input.result == StageResult::ConvertFailed;
+    return CoreResult::Failed(ReasonOf(input.result), strWords, bLine ? LineOfError(strWords) : 0);
 }
 
 QString FileLogLine(const char* pVerb, const QString& strPath, const QString& strOutcome) {
@@ -180,6 +191,8 @@ ImageSource SourceOf(const QString& strPath, const ImageInput& input) {
         source.bHasAddress = true;
         source.dwStart = input.dwStart;
         source.strFormat = ImageFormatName(input.format);
+        source.segments = input.segments;
+        source.entry = input.entry;
     }
     return source;
 }

@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "firmware/CoreResult.h"
-#include "firmware/ImageReader.h"
 #include "firmware/InputFile.h"
 #include "firmware/Workspace.h"
+#include "firmware/formats/ImageReader.h"
 
 // What StageImageFile found: the result with its reason, the file's length, and where the bytes
 // came from.
@@ -29,12 +29,15 @@ StagedImage StageImageFile(FirmwareWorkspace& ws, const QString& strPath, std::i
                            std::int64_t nSizeLimit, std::uint8_t byFill = 0,
                            std::int64_t nScanLimit = 0);
 
-// An input read as an image: the file, or the image a build output turns into, with its format
-// and, for a build output, its first and last address.
+// An input read as an image: the file, or the image a build output turns into (flattened),
+// with its format and, for a build output, its first and last address, its segments and its
+// entry address when the file names one.
 struct ImageInput : InputFile {
     ImageFormat format = ImageFormat::Bin;
     std::uint32_t dwStart = 0;
     std::uint32_t dwLast = 0;
+    std::vector<ImageSpan> segments;
+    std::optional<std::uint32_t> entry;
 };
 
 // Any input of any command, read once (ReadInputFile); a build output is converted to its

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "firmware/ImageChunks.h"
+#include "firmware/formats/ImageChunks.h"
 
 namespace {
 

@@ -10,7 +10,3 @@ QString FormatExtension(int nFormat) {
             return QStringLiteral("bin");
     }
 }
-
-bool FitsAddressSpace(std::uint32_t dwBase, std::int64_t nLength) {
-    return nLength >= 0 && static_cast<std::int64_t>(dwBase) + nLength <= 0x100000000LL;
-}

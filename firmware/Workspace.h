@@ -6,6 +6,7 @@
 
 #include "firmware/InfoBlock.h"
 #include "firmware/InputFile.h"
+#include "firmware/formats/ImageReader.h"
 
 inline constexpr int BOOT_BUF_SIZE = 0x20000;
 inline constexpr int APP_BUF_SIZE = 0x20000;
@@ -26,8 +27,8 @@ static_assert(INFO_BLOCK2_OFFSET + INFO_BLOCK_LENGTH <= APP_BUF_SIZE,
               "both info blocks are read from the stage buffer");
 
 // Where an accepted image came from: its file, the digest of the bytes that were read (what a
-// merge used, whatever the file holds later), and the address of its first byte when the file
-// carried addresses.
+// merge used, whatever the file holds later), and when the file carried addresses the address
+// of its first byte, where its segments lie and its entry address if it named one.
 struct ImageSource {
     QString strPath;
     std::int64_t nFileSize = 0;
@@ -35,6 +36,8 @@ struct ImageSource {
     bool bHasAddress = false;
     std::uint32_t dwStart = 0;
     QString strFormat = QStringLiteral("bin");
+    std::vector<ImageSpan> segments;
+    std::optional<std::uint32_t> entry;
     TailScan tail;  // what lies past the bytes kept in the workspace
 };
 

@@ -13,9 +13,9 @@
 #include "firmware/FirmwareDiff.h"
 #include "firmware/FirmwareVerify.h"
 #include "firmware/Handlers.h"
-#include "firmware/OutputFormat.h"
 #include "firmware/ScriptedPrompts.h"
 #include "firmware/Workspace.h"
+#include "firmware/formats/RecordWriters.h"
 #include "log/RunLog.h"
 
 namespace {
@@ -40,8 +40,8 @@ void CheckBytes(const std::uint8_t* pData, std::size_t nSize) {
     const auto nLength = static_cast<std::int64_t>(nSize);
     if (!FitsAddressSpace(dwBase, nLength))
         dwBase = static_cast<std::uint32_t>(0x100000000LL - nLength);
-    IntelHexOf(pData, nLength, dwBase, 1 + static_cast<int>(nSize % 32));
-    SRecordOf(pData, nLength, dwBase, 1 + static_cast<int>(nSize % 32));
+    IntelHexOf(pData, nLength, dwBase, 1 + static_cast<int>(nSize % 32), dwBase | 1);
+    SRecordOf(pData, nLength, dwBase, 1 + static_cast<int>(nSize % 32), std::nullopt);
 }
 
 }  // namespace

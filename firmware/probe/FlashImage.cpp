@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "firmware/ImageChunks.h"
+#include "firmware/formats/ImageChunks.h"
 #include "firmware/ImageFile.h"
 #include "firmware/Workspace.h"
 #include "log/RunLog.h"

@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 #include <QSaveFile>
 
-#include "firmware/ImageChunks.h"
+#include "firmware/formats/ImageChunks.h"
 #include "firmware/ImageFile.h"
 #include "firmware/probe/FlashChecks.h"
 #include "firmware/probe/FlashVerify.h"

@@ -1,6 +1,6 @@
 #include "firmware/probe/FlashPlan.h"
 
-#include "firmware/ImageChunks.h"
+#include "firmware/formats/ImageChunks.h"
 #include "firmware/InfoBlock.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 
-#include "firmware/ImageChunks.h"
+#include "firmware/formats/ImageChunks.h"
 
 namespace {
 

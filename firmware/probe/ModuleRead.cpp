@@ -5,6 +5,7 @@
 #include "firmware/ImageFile.h"
 #include "firmware/InfoReport.h"
 #include "firmware/OutputFormat.h"
+#include "firmware/formats/RecordWriters.h"
 #include "log/RunLog.h"
 
 namespace {
@@ -107,9 +108,12 @@ std::uint32_t ModuleReadSize(const CGdbTarget& target, std::uint32_t dwWanted) {
 
 ProbeResult SaveModuleImage(const QString& strPath, const QByteArray& bytes, int nFormat) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    // The entry of the module is where its reset vector points, as the chip starts it.
+    std::optional<std::uint32_t> entry;
+    if (bytes.size() >= 8) entry = DoubleWord(p + 4);
     const QByteArray text =
-        nFormat == FORMAT_HEX    ? IntelHexOf(p, bytes.size(), APP_ADDRESS_BASE, 16)
-        : nFormat == FORMAT_SREC ? SRecordOf(p, bytes.size(), APP_ADDRESS_BASE, 16)
+        nFormat == FORMAT_HEX    ? IntelHexOf(p, bytes.size(), APP_ADDRESS_BASE, 16, entry)
+        : nFormat == FORMAT_SREC ? SRecordOf(p, bytes.size(), APP_ADDRESS_BASE, 16, entry)
                                  : bytes;
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {

@@ -1,6 +1,6 @@
 #include "firmware/probe/ProbeResult.h"
 
-#include "firmware/ImageChunks.h"
+#include "firmware/formats/ImageChunks.h"
 
 ProbeResult ProbeResult::Failed(CoreReason reason, const QString& strStep, const QString& strWords,
                                 const QString& strServer) {

@@ -9,10 +9,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
+#include <QtEndian>
 #include <string_view>
 
 #include "firmware/Digest.h"
-#include "firmware/OutputFormat.h"
+#include "firmware/formats/RecordWriters.h"
 #include "log/RunLog.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
@@ -46,7 +47,7 @@ protected:
         a.w10 = 0x0A01;
         PutBlock(app, 0x100, a);
         WriteAllBytes(m_tmp.File("AppX.bin"), app);
-        WriteAllBytes(m_tmp.File("bare.bin"), MakeImage(500));
+        WriteAllBytes(m_tmp.File("bare.bin"), MakeImage(500, 0x00));
     }
 
     CliRun Run(const QStringList& arguments, const QString& strStdout = QString()) {
@@ -392,6 +393,8 @@ TEST_F(CliProcess, MergeAsHexNamesTheFormatWithTheImageDigestAndDiffCompares) {
         hex.strOut.endsWith(QString::asprintf(".hex 24096 bytes crc32=%08x sha256=", Crc32(fw)) +
                             Sha256Hex(fw) + " format=hex\n"));
     EXPECT_TRUE(ReadAllBytes(m_tmp.File("AppX_1.05.hex")).startsWith(":020000040800F2\r\n"));
+    // A raw boot loader names no entry address: no start record.
+    EXPECT_FALSE(ReadAllBytes(m_tmp.File("AppX_1.05.hex")).contains(":04000005"));
     CliRun overflow =
         Run({"merge", "boot.bin", "AppX.bin", "--format", "srec", "--base", "0xFFFFF000"});
     EXPECT_EQ(overflow.nExit, 1);
@@ -429,8 +432,9 @@ TEST_F(CliProcess, TheCompletionListsEveryOption) {
         EXPECT_TRUE(completion.contains(" " + QByteArray(pCommand))) << pCommand;
 }
 
-// Build outputs go in as they are: the format and start address in JSON, a broken record
-// named by its line and nothing taken.
+// Build outputs go in as they are: the format, start and entry address and the segments in
+// JSON, the same from the ELF as from objcopy's HEX of it, the entry in the start record of a
+// merge, a broken record named by its line and nothing taken.
 TEST_F(CliProcess, BuildOutputsAreConvertedOrRefusedWithTheirLine) {
     if (std::string_view(ARM_FIXTURES_DIR).empty()) GTEST_SKIP() << "no Arm fixtures built";
     const QString strHex = QStringLiteral(ARM_FIXTURES_DIR "/app.hex");
@@ -440,6 +444,24 @@ TEST_F(CliProcess, BuildOutputsAreConvertedOrRefusedWithTheirLine) {
     EXPECT_EQ(json["format"].toString(), QStringLiteral("hex"));
     EXPECT_EQ(json["startAddress"].toDouble(), double(0x08001000));
     EXPECT_TRUE(app.strErr.contains(QString::fromUtf8(" = 成功, HEX 0x08001000 - ")));
+    EXPECT_TRUE(app.strErr.contains(QString::fromUtf8(" Bytes, 2 段\n")));
+    const QJsonObject elf =
+        QJsonDocument::fromJson(Run({"app", "--json", ARM_FIXTURES_DIR "/app.elf"}).strOut.toUtf8())
+            .object();
+    EXPECT_EQ(json["segments"].toArray().size(), 2);
+    EXPECT_EQ(json["segments"], elf["segments"]);
+    const QByteArray elfFile = ReadAllBytes(QStringLiteral(ARM_FIXTURES_DIR "/boot.elf"));
+    const auto dwEntry = qFromLittleEndian<quint32>(elfFile.constData() + 24);
+    EXPECT_EQ(json["entryAddress"], elf["entryAddress"]);
+    const QJsonObject bin =
+        QJsonDocument::fromJson(Run({"app", "--json", "AppX.bin"}).strOut.toUtf8()).object();
+    EXPECT_TRUE(bin["entryAddress"].isNull() && bin["segments"].isNull());
+    ASSERT_EQ(
+        Run({"merge", ARM_FIXTURES_DIR "/boot.elf", "AppX.bin", "--format", "hex", "-o", "fw.hex"})
+            .nExit,
+        0);
+    EXPECT_TRUE(ReadAllBytes(m_tmp.File("fw.hex"))
+                    .contains(QString::asprintf(":04000005%08X", dwEntry).toLatin1()));
     QByteArray broken = ReadAllBytes(strHex);
     broken[broken.indexOf('\n') + 10] = broken[broken.indexOf('\n') + 10] == '0' ? '1' : '0';
     WriteAllBytes(m_tmp.File("broken.hex"), broken);
@@ -465,9 +487,9 @@ TEST_F(CliProcess, VerifyChecksWhereEveryFileWithAddressesStarts) {
         << ram.strOut.toStdString();
     ASSERT_EQ(Run({"merge", "boot.bin", "AppX.bin", "-o", "fw.bin"}).nExit, 0);
     const QByteArray boot = ReadAllBytes(m_tmp.File("boot.bin"));
-    WriteAllBytes(
-        m_tmp.File("boot0.hex"),
-        IntelHexOf(reinterpret_cast<const unsigned char*>(boot.constData()), boot.size(), 0, 16));
+    WriteAllBytes(m_tmp.File("boot0.hex"),
+                  IntelHexOf(reinterpret_cast<const unsigned char*>(boot.constData()), boot.size(),
+                             0, 16, std::nullopt));
     CliRun boot0 = Run({"verify", "fw.bin", "--boot", "boot0.hex"});
     EXPECT_EQ(boot0.nExit, 3);
     EXPECT_TRUE(boot0.strOut.contains(QStringLiteral(
@@ -494,7 +516,7 @@ TEST_F(CliProcess, BootCutSeesCodeAnywhereInTheBootLoader) {
         boot + QByteArray(0x20000 - boot.size(), '\0') + QByteArray("\x01\x02\x03\x04");
     WriteAllBytes(m_tmp.File("long.hex"),
                   IntelHexOf(reinterpret_cast<const unsigned char*>(image.constData()),
-                             image.size(), 0x08000000, 16));
+                             image.size(), 0x08000000, 16, std::nullopt));
     CliRun hex = Run({"merge", "-n", "long.hex", "AppX.bin", "-o", "fw.bin"});
     EXPECT_EQ(hex.nExit, 1);
     EXPECT_TRUE(hex.strErr.contains(QString::fromUtf8(
@@ -553,7 +575,7 @@ TEST_F(CliProcess, TheOpenLogOfTheDayIsNeverAnOutput) {
     }
 }
 
-// What the run log says of a refusal reaches the JSON too: the save's reason, the input's.
+// What the run log says of a refusal reaches the JSON too: the save's reason, the input's line.
 TEST_F(CliProcess, JsonErrorsCarryTheReasonAndItsLine) {
     CliRun same = Run({"merge", "-y", "--json", "boot.bin", "AppX.bin", "-o", "boot.bin"});
     const QJsonObject saveError = QJsonDocument::fromJson(same.strOut.toUtf8())["error"].toObject();
@@ -566,6 +588,7 @@ TEST_F(CliProcess, JsonErrorsCarryTheReasonAndItsLine) {
     EXPECT_EQ(readError["code"].toString(), QStringLiteral("convert-failed"));
     EXPECT_TRUE(readError["reason"].toString().contains(QString::fromUtf8("校验和错误")))
         << readError["reason"].toString().toStdString();
+    EXPECT_EQ(readError["line"].toInt(), 2);
 }
 
 // merge and verify say the same of the same images, in the same words and keys.

@@ -110,8 +110,8 @@ TEST_F(AppInspect, DeclinedOrRefusedFileKeepsBytesTitleAndVersion) {
     PutBlock(first, 0x100, AppFields(0x0401, 0x0107));
     InspectApp(WriteImage("First.bin", first), QStringLiteral("First"));
     m_wnd.m_answers = {false};
-    InspectApp(WriteImage("Second.bin", MakeImage(5000, 0x42)), QStringLiteral("Second"));
-    InspectApp(WriteImage("Huge.bin", MakeImage(APP_BUF_SIZE + 1)), QStringLiteral("Huge"));
+    InspectApp(WriteImage("Second.bin", MakeImage(5000, 0x02)), QStringLiteral("Second"));
+    InspectApp(WriteImage("Huge.bin", MakeImage(APP_BUF_SIZE + 1, 0x00)), QStringLiteral("Huge"));
     EXPECT_EQ(m_ws.nAppSize, 3000);
     EXPECT_EQ(m_ws.strAppFileTitle, QStringLiteral("First"));
     EXPECT_EQ(m_ws.byAppVerMajor, 1);

@@ -69,7 +69,7 @@ TEST_F(BootLoaderInspect, MergedImageShowsBothBlocksAndRecordsTheFullLength) {
 
 TEST_F(BootLoaderInspect, QuestionsAndTheirAnswers) {
     // No marker: the question names the length; No changes nothing, Yes accepts.
-    QString strBare = WriteImage("bare.bin", MakeImage(300));
+    QString strBare = WriteImage("bare.bin", MakeImage(300, 0x00));
     m_wnd.m_answers = {false, true};
     InspectBoot(strBare);
     EXPECT_EQ(m_strBootPanel, QString::fromUtf8("文件信息\r\n"));
@@ -199,7 +199,7 @@ TEST_F(BootLoaderInspect, ControlCharactersOfAPathCannotStartARecord) {
     const QString strPath =
         m_tmp.File(QString::fromUtf8("x = 成功\r\n[ 9:00:00.000] 保存 File a\x01"));
     if (!QFile(strPath).open(QIODevice::WriteOnly)) GTEST_SKIP() << "no such file names here";
-    WriteAllBytes(strPath, MakeImage(300));
+    WriteAllBytes(strPath, MakeImage(300, 0x00));
     m_wnd.m_answers.push_back(false);
     InspectBoot(strPath);  // opened by its real name, then declined
     const QStringList lines = TakeLogLines();

@@ -287,7 +287,7 @@ TEST_F(FirmwareMerge, BuildOutputsMergeAsObjcopysBinaries) {
     const QStringList lines = TakeLogLines();
     EXPECT_TRUE(lines.contains(QString::fromUtf8("转换 File ") +
                                Native(QStringLiteral(ARM_FIXTURES_DIR "/boot.elf")) +
-                               QString::asprintf(" = 成功, ELF 0x08000000 - 0x%08X, %d Bytes",
+                               QString::asprintf(" = 成功, ELF 0x08000000 - 0x%08X, %d Bytes, 2 段",
                                                  0x08000000 + m_ws.nBootSize - 1, m_ws.nBootSize)));
     EXPECT_TRUE(m_ws.bootSource.bHasAddress);
     EXPECT_EQ(m_ws.appSource.dwStart, 0x08001000u);

@@ -23,7 +23,9 @@ struct BlockFields {
     std::uint32_t dwReset = 0;
 };
 
-// An image of nLength bytes: a byte pattern that is never zero, with blocks put on top.
+// An image of nLength bytes: a byte pattern that is never zero, with blocks put on top. The
+// default pattern is printable text: without a block (which holds zero bytes) it reads as a
+// text file, not a raw image; a cFill of 0 makes one.
 QByteArray MakeImage(int nLength, char cFill = 0x5A);
 // Puts the block at nOffset and, from 0x100 on, the vector words at nOffset - 0x100.
 void PutBlock(QByteArray& image, std::size_t nOffset, const BlockFields& fields);

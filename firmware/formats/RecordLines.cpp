@@ -1,20 +1,40 @@
-#include "firmware/RecordLines.h"
+#include "firmware/formats/RecordLines.h"
 
 #include <array>
 #include <climits>
 #include <cstring>
+
+CRecordLines::CRecordLines(const char* p, std::size_t nSize) : m_p(p), m_pEnd(p + nSize) {
+    if (nSize >= 3 && std::memcmp(p, UTF8_BOM, 3) == 0) m_p += 3;
+}
+
+namespace {
+
+bool IsLineBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
 
 bool CRecordLines::Next(RecordLine& line) {
     if (m_p >= m_pEnd) return false;
     const auto* pNewline =
         static_cast<const char*>(std::memchr(m_p, '\n', static_cast<std::size_t>(m_pEnd - m_p)));
     const char* pLineEnd = pNewline ? pNewline : m_pEnd;
-    const char* pTextEnd = pLineEnd;
-    if (pNewline && pTextEnd > m_p && pTextEnd[-1] == '\r') --pTextEnd;
-    line.p = m_p;
-    line.nLength = static_cast<int>(std::min<std::ptrdiff_t>(pTextEnd - m_p, INT_MAX));
+    const auto* pReturn =
+        static_cast<const char*>(std::memchr(m_p, '\r', static_cast<std::size_t>(pLineEnd - m_p)));
+    const char* const pStart = m_p;
+    const char* pText = m_p;
+    const char* pTextEnd = pReturn ? pReturn : pLineEnd;
+    if (pReturn) {
+        m_p = pReturn + 1 == pNewline ? pNewline + 1 : pReturn + 1;
+    } else {
+        m_p = pNewline ? pNewline + 1 : m_pEnd;
+    }
+    while (pText < pTextEnd && IsLineBlank(*pText)) ++pText;
+    while (pTextEnd > pText && IsLineBlank(pTextEnd[-1])) --pTextEnd;
+    line.p = pText;
+    line.nLength = static_cast<int>(std::min<std::ptrdiff_t>(pTextEnd - pText, INT_MAX));
+    line.nIndent = static_cast<int>(std::min<std::ptrdiff_t>(pText - pStart, INT_MAX));
     line.nNumber = ++m_nNumber;
-    m_p = pNewline ? pNewline + 1 : m_pEnd;
     return true;
 }
 
@@ -54,13 +74,23 @@ QString LineError(int nLine, const QString& strWhat) {
     return QStringLiteral("第 %1 行: %2").arg(nLine).arg(strWhat);
 }
 
+int LineOfError(const QString& strError) {
+    static const QString strHead = QStringLiteral("第 ");
+    if (!strError.startsWith(strHead)) return 0;
+    const qsizetype nEnd = strError.indexOf(QStringLiteral(" 行: "), strHead.size());
+    bool bOk = false;
+    const int nLine = strError.mid(strHead.size(), nEnd - strHead.size()).toInt(&bOk);
+    return nEnd > 0 && bOk ? nLine : 0;
+}
+
 QString BadCharacterError(const RecordLine& line, int nAt) {
     const auto by = static_cast<unsigned char>(line.p[nAt]);
     const QString strChar = by >= 0x20 && by < 0x7F
                                 ? QStringLiteral("'%1'").arg(QLatin1Char(static_cast<char>(by)))
                                 : ByteText(by);
-    return LineError(line.nNumber,
-                     QStringLiteral("第 %1 个字符 %2 无效").arg(nAt + 1).arg(strChar));
+    return LineError(line.nNumber, QStringLiteral("第 %1 个字符 %2 无效")
+                                       .arg(static_cast<qint64>(line.nIndent) + nAt + 1)
+                                       .arg(strChar));
 }
 
 QString ChecksumError(int nLine, std::uint8_t byHave, std::uint8_t byWant) {

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "firmware/OutputFormat.h"
-#include "firmware/RecordText.h"
+#include "firmware/formats/RecordText.h"
+#include "firmware/formats/RecordWriters.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ void AppendRecord(QByteArray& out, char cType, std::uint32_t dwAddress, int nAdd
 }  // namespace
 
 QByteArray SRecordOf(const unsigned char* pBytes, std::int64_t nLength, std::uint32_t dwBase,
-                     int nPerLine) {
+                     int nPerLine, std::optional<std::uint32_t> entry) {
     static constexpr unsigned char HEADER[] = {'Q', 'u', 'o', 'r', 'r', 'i', 'x'};
     QByteArray out;
     out.reserve(static_cast<qsizetype>(nLength / nPerLine + 3) * (16 + 2 * nPerLine));
@@ -30,6 +30,6 @@ QByteArray SRecordOf(const unsigned char* pBytes, std::int64_t nLength, std::uin
         const int nData = static_cast<int>(std::min<std::int64_t>(nPerLine, nLength - nAt));
         AppendRecord(out, '3', dwBase + static_cast<std::uint32_t>(nAt), 4, pBytes + nAt, nData);
     }
-    AppendRecord(out, '7', dwBase, 4, nullptr, 0);
+    AppendRecord(out, '7', entry.value_or(0), 4, nullptr, 0);
     return out;
 }

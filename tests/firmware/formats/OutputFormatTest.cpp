@@ -6,7 +6,7 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
-#include "firmware/OutputFormat.h"
+#include "firmware/formats/RecordWriters.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -107,8 +107,8 @@ TEST(OutputFormat, SrecCatReadsBackTheBinaryOfBothFormats) {
          {Case{24096, 0x08000000, 16}, Case{135168, 0x0800FFF3, 32}, Case{70000, 0xFFFEEE90, 16}}) {
         const QByteArray image = RandomImage(c.nLength);
         const auto* p = reinterpret_cast<const unsigned char*>(image.constData());
-        const QByteArray hex = IntelHexOf(p, c.nLength, c.dwBase, c.nPerLine);
-        const QByteArray srec = SRecordOf(p, c.nLength, c.dwBase, c.nPerLine);
+        const QByteArray hex = IntelHexOf(p, c.nLength, c.dwBase, c.nPerLine, c.dwBase + 1);
+        const QByteArray srec = SRecordOf(p, c.nLength, c.dwBase, c.nPerLine, std::nullopt);
         EXPECT_EQ(SrecCatToBinary(tmp, hex, "-intel", c.dwBase), image) << c.dwBase;
         EXPECT_EQ(SrecCatToBinary(tmp, srec, "-motorola", c.dwBase), image) << c.dwBase;
         QByteArray back;
@@ -117,14 +117,19 @@ TEST(OutputFormat, SrecCatReadsBackTheBinaryOfBothFormats) {
     }
 }
 
+// The start record holds the entry address; without one HEX leaves it out, and S-records end
+// with S7 0, the end record the format needs.
 TEST(OutputFormat, RecordsFrameTheImageAndTheReaderCatchesBrokenOnes) {
     const unsigned char data[20] = {0x55, 0xAA, 0x01, 0x03};
-    const QByteArray hex = IntelHexOf(data, 20, 0x0800FFF8, 16);
+    const QByteArray hex = IntelHexOf(data, 20, 0x0800FFF8, 16, 0x0800FFF8);
     EXPECT_EQ(hex,
               ":020000040800F2\r\n:08FFF80055AA010300000000FE\r\n:020000040801F1\r\n"
               ":0C000000000000000000000000000000F4\r\n:040000050800FFF8F8\r\n:00000001FF\r\n");
-    const QByteArray srec = SRecordOf(data, 4, 0x08000000, 16);
-    EXPECT_EQ(srec, "S00A000051756F72726978FB\r\nS3090800000055AA0103EB\r\nS70508000000F2\r\n");
+    EXPECT_EQ(IntelHexOf(data, 4, 0x08000000, 16, std::nullopt),
+              ":020000040800F2\r\n:0400000055AA0103F9\r\n:00000001FF\r\n");
+    const QByteArray srec = SRecordOf(data, 4, 0x08000000, 16, 0x08000001);
+    EXPECT_EQ(srec, "S00A000051756F72726978FB\r\nS3090800000055AA0103EB\r\nS70508000001F1\r\n");
+    EXPECT_TRUE(SRecordOf(data, 4, 0x08000000, 16, std::nullopt).endsWith("S70500000000FA\r\n"));
     QByteArray back;
     QByteArray badLength = hex;
     badLength.replace(":08FFF8", ":09FFF8");
@@ -135,5 +140,4 @@ TEST(OutputFormat, RecordsFrameTheImageAndTheReaderCatchesBrokenOnes) {
 
     EXPECT_TRUE(FitsAddressSpace(0xFFFFF000u, 0x1000));
     EXPECT_FALSE(FitsAddressSpace(0xFFFFF000u, 0x1001));
-    EXPECT_EQ(FormatExtension(FORMAT_SREC), QStringLiteral("srec"));
 }

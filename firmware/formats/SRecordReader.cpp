@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "firmware/ImageReaders.h"
+#include "firmware/formats/ImageReaders.h"
 
 namespace {
 
@@ -60,37 +60,25 @@ bool CheckRecordCount(const RecordLine& line, const SRecord& record, std::uint32
 
 }  // namespace
 
-bool IsSRecordLine(const RecordLine& line) {
-    std::uint8_t bytes[MAX_RECORD_BYTES];
-    SRecord record;
-    return DecodeSRecord(line, bytes, record, nullptr);
-}
-
 bool ReadSRecordImage(const QByteArray& file, QByteArray& pool, CImageChunks& chunks,
-                      QString& strError) {
+                      std::optional<std::uint32_t>& entry, QString& strError) {
     CRecordData data(file, pool, chunks);
     std::uint32_t dwRecords = 0;
-    bool bEnd = false;
     std::uint8_t bytes[MAX_RECORD_BYTES];
     SRecord record;
-    CRecordLines lines(file.constData(), static_cast<std::size_t>(file.size()));
-    for (RecordLine line; lines.Next(line);) {
-        if (line.nLength == 0) continue;
-        if (RefuseAfterEnd(bEnd, line, strError)) return false;
-        if (!DecodeSRecord(line, bytes, record, &strError)) return false;
+    const auto take = [&](const RecordLine& line, bool& bEnd, QString& strWhy) {
+        if (!DecodeSRecord(line, bytes, record, &strWhy)) return false;
         if (record.nType >= 1 && record.nType <= 3) {
-            if (!data.Add(record.dwAddress, record.pData, record.nData, line.nNumber, strError))
-                return false;
             ++dwRecords;
-        } else if (record.nType == 5 || record.nType == 6) {
-            if (!CheckRecordCount(line, record, dwRecords, strError)) return false;
-        } else if (record.nType >= 7) {
+            return data.Add(record.dwAddress, record.pData, record.nData, line.nNumber, strWhy);
+        }
+        if (record.nType == 5 || record.nType == 6)
+            return CheckRecordCount(line, record, dwRecords, strWhy);
+        if (record.nType >= 7) {
+            entry = record.dwAddress;  // 0 too: the format has no way to name none
             bEnd = true;
         }
-    }
-    if (!bEnd) {
-        strError = QStringLiteral("没有结束记录 (S7/S8/S9)");
-        return false;
-    }
-    return true;
+        return true;
+    };
+    return ReadRecordLines(file, QStringLiteral("没有结束记录 (S7/S8/S9)"), strError, take);
 }

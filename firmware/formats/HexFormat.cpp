@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "firmware/OutputFormat.h"
-#include "firmware/RecordText.h"
+#include "firmware/formats/RecordText.h"
+#include "firmware/formats/RecordWriters.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void AppendWordRecord(QByteArray& out, std::uint8_t byType, std::uint32_t dwValu
 }  // namespace
 
 QByteArray IntelHexOf(const unsigned char* pBytes, std::int64_t nLength, std::uint32_t dwBase,
-                      int nPerLine) {
+                      int nPerLine, std::optional<std::uint32_t> entry) {
     QByteArray out;
     out.reserve(static_cast<qsizetype>(nLength / nPerLine + 2) * (13 + 2 * nPerLine) + 64);
     std::int64_t nUpper = -1;
@@ -46,7 +46,7 @@ QByteArray IntelHexOf(const unsigned char* pBytes, std::int64_t nLength, std::ui
         AppendRecord(out, HEX_DATA, static_cast<std::uint16_t>(dwAddress), pBytes + nAt, nData);
         nAt += nData;
     }
-    AppendWordRecord(out, HEX_START, dwBase, 4);
+    if (entry) AppendWordRecord(out, HEX_START, *entry, 4);
     AppendRecord(out, HEX_END, 0, nullptr, 0);
     return out;
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "firmware/formats/ImageReader.h"
+
 // Where the data of an image came from: runs of bytes at addresses, gathered in file order
 // and placed once after a sort, so records may come in any order.
 struct ImageChunk {
@@ -23,10 +25,9 @@ public:
     void Add(std::uint64_t qwAddress, std::size_t nSource, std::size_t nLength);
     bool IsEmpty() const { return m_chunks.empty(); }
 
-    // Sorts the runs and places them into one image filled with byFill. Refuses bytes that
-    // two runs put differently at one address, and a span over 16 MiB before allocating it.
-    bool Place(const std::uint8_t* pSource, std::uint8_t byFill, QByteArray& bytes,
-               std::uint32_t& dwStart, QString& strError);
+    // Sorts the runs and joins those that touch or overlap into segments. Refuses bytes that
+    // two runs put differently at one address, and data spread over more than 16 MiB.
+    bool Place(const std::uint8_t* pSource, std::vector<ImageSegment>& segments, QString& strError);
 
 private:
     std::vector<ImageChunk> m_chunks;

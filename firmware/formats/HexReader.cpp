@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "firmware/ImageReaders.h"
+#include "firmware/formats/ImageReaders.h"
 
 namespace {
 
@@ -54,49 +54,64 @@ bool DecodeHexRecord(const RecordLine& line, std::uint8_t* pBytes, HexRecord& re
 
 std::uint64_t BigEndianWord(const std::uint8_t* p) { return (p[0] << 8) | p[1]; }
 
-}  // namespace
-
-bool IsHexRecordLine(const RecordLine& line) {
-    std::uint8_t bytes[MAX_RECORD_BYTES];
-    HexRecord record;
-    return DecodeHexRecord(line, bytes, record, nullptr);
+// Records other than data carry their value in the data field; an address beside it has no
+// meaning, and srec_cat and python-intelhex refuse it, so a tool that read it differently
+// cannot be ruled out.
+bool CheckAddressField(const RecordLine& line, const HexRecord& record, QString& strError) {
+    if (record.byType == HEX_DATA || record.wOffset == 0) return true;
+    strError = LineError(line.nNumber, QStringLiteral("类型 %1 的记录地址应为 0000, 是 %2")
+                                           .arg(record.byType, 2, 10, QLatin1Char('0'))
+                                           .arg(record.wOffset, 4, 16, QLatin1Char('0'))
+                                           .toUpper());
+    return false;
 }
 
-bool ReadHexImage(const QByteArray& file, QByteArray& pool, CImageChunks& chunks,
-                  QString& strError) {
-    CRecordData data(file, pool, chunks);
-    std::uint64_t qwBase = 0;
-    bool bEnd = false;
-    std::uint8_t bytes[MAX_RECORD_BYTES];
-    HexRecord record;
-    CRecordLines lines(file.constData(), static_cast<std::size_t>(file.size()));
-    for (RecordLine line; lines.Next(line);) {
-        if (line.nLength == 0) continue;
-        if (RefuseAfterEnd(bEnd, line, strError)) return false;
-        if (!DecodeHexRecord(line, bytes, record, &strError)) return false;
-        switch (record.byType) {
-            case HEX_DATA:
-                if (!data.Add(qwBase + record.wOffset, record.pData, record.nData, line.nNumber,
-                              strError)) {
-                    return false;
-                }
-                break;
-            case HEX_END:
-                bEnd = true;
-                break;
-            case HEX_SEGMENT_BASE:
-                qwBase = BigEndianWord(record.pData) << 4;
-                break;
-            case HEX_LINEAR_BASE:
-                qwBase = BigEndianWord(record.pData) << 16;
-                break;
-            default:
-                break;  // start addresses: not part of the image
-        }
-    }
-    if (!bEnd) {
-        strError = QStringLiteral("没有结束记录 (类型 01)");
+// 03 holds CS:IP, which address CS x 16 + IP; 05 the 32-bit address itself.
+std::uint32_t StartAddressOf(const HexRecord& record) {
+    const std::uint32_t dwHigh = static_cast<std::uint32_t>(BigEndianWord(record.pData));
+    const std::uint32_t dwLow = static_cast<std::uint32_t>(BigEndianWord(record.pData + 2));
+    return record.byType == HEX_LINEAR_START ? (dwHigh << 16) | dwLow : (dwHigh << 4) + dwLow;
+}
+
+// A second start address leaves it open which one a loader takes.
+bool TakeStartAddress(const RecordLine& line, const HexRecord& record,
+                      std::optional<std::uint32_t>& entry, QString& strError) {
+    if (entry) {
+        strError = LineError(line.nNumber, QStringLiteral("第二个起始地址记录"));
         return false;
     }
+    entry = StartAddressOf(record);
     return true;
+}
+
+}  // namespace
+
+bool ReadHexImage(const QByteArray& file, QByteArray& pool, CImageChunks& chunks,
+                  std::optional<std::uint32_t>& entry, QString& strError) {
+    CRecordData data(file, pool, chunks);
+    std::uint64_t qwBase = 0;
+    std::uint8_t bytes[MAX_RECORD_BYTES];
+    HexRecord record;
+    const auto take = [&](const RecordLine& line, bool& bEnd, QString& strWhy) {
+        if (!DecodeHexRecord(line, bytes, record, &strWhy) ||
+            !CheckAddressField(line, record, strWhy))
+            return false;
+        switch (record.byType) {
+            case HEX_DATA:
+                return data.Add(qwBase + record.wOffset, record.pData, record.nData, line.nNumber,
+                                strWhy);
+            case HEX_END:
+                bEnd = true;
+                return true;
+            case HEX_SEGMENT_BASE:
+                qwBase = BigEndianWord(record.pData) << 4;
+                return true;
+            case HEX_LINEAR_BASE:
+                qwBase = BigEndianWord(record.pData) << 16;
+                return true;
+            default:
+                return TakeStartAddress(line, record, entry, strWhy);
+        }
+    };
+    return ReadRecordLines(file, QStringLiteral("没有结束记录 (类型 01)"), strError, take);
 }
