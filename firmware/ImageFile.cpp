@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "firmware/formats/ImageReader.h"
+#include "firmware/formats/RecordLines.h"
 #include "log/LogText.h"
 #include "log/RunLog.h"
 
@@ -142,9 +143,10 @@ ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::
 CoreResult InputOutcome(const ImageInput& input, std::int64_t nSizeLimit) {
     if (input.Ok()) return CoreResult();
     const bool bConverted = input.format != ImageFormat::Bin;
-    return CoreResult::Failed(ReasonOf(input.result), bConverted
-                                                          ? ConversionWords(input, nSizeLimit)
-                                                          : RefusalWords(input, nSizeLimit));
+    const QString strWords =
+        bConverted ? ConversionWords(input, nSizeLimit) : RefusalWords(input, nSizeLimit);
+    const bool bLine = input.result == StageResult::ConvertFailed;
+    return CoreResult::Failed(ReasonOf(input.result), strWords, bLine ? LineOfError(strWords) : 0);
 }
 
 QString FileLogLine(const char* pVerb, const QString& strPath, const QString& strOutcome) {

@@ -74,6 +74,15 @@ QString LineError(int nLine, const QString& strWhat) {
     return QStringLiteral("第 %1 行: %2").arg(nLine).arg(strWhat);
 }
 
+int LineOfError(const QString& strError) {
+    static const QString strHead = QStringLiteral("第 ");
+    if (!strError.startsWith(strHead)) return 0;
+    const qsizetype nEnd = strError.indexOf(QStringLiteral(" 行: "), strHead.size());
+    bool bOk = false;
+    const int nLine = strError.mid(strHead.size(), nEnd - strHead.size()).toInt(&bOk);
+    return nEnd > 0 && bOk ? nLine : 0;
+}
+
 QString BadCharacterError(const RecordLine& line, int nAt) {
     const auto by = static_cast<unsigned char>(line.p[nAt]);
     const QString strChar = by >= 0x20 && by < 0x7F

@@ -37,6 +37,8 @@ int DecodeHexDigits(const char* p, int nChars, std::uint8_t* pOut, unsigned& nSu
 
 // The texts of a refused line: "第 %d 行: ...".
 QString LineError(int nLine, const QString& strWhat);
+// The line that a reader's error names (a text that LineError began), 0 for none.
+int LineOfError(const QString& strError);
 QString BadCharacterError(const RecordLine& line, int nAt);
 QString ChecksumError(int nLine, std::uint8_t byHave, std::uint8_t byWant);
 QString LengthError(int nLine);

@@ -574,7 +574,7 @@ TEST_F(CliProcess, TheOpenLogOfTheDayIsNeverAnOutput) {
     }
 }
 
-// What the run log says of a refusal reaches the JSON too: the save's reason, the input's.
+// What the run log says of a refusal reaches the JSON too: the save's reason, the input's line.
 TEST_F(CliProcess, JsonErrorsCarryTheReasonAndItsLine) {
     CliRun same = Run({"merge", "-y", "--json", "boot.bin", "AppX.bin", "-o", "boot.bin"});
     const QJsonObject saveError = QJsonDocument::fromJson(same.strOut.toUtf8())["error"].toObject();
@@ -587,6 +587,7 @@ TEST_F(CliProcess, JsonErrorsCarryTheReasonAndItsLine) {
     EXPECT_EQ(readError["code"].toString(), QStringLiteral("convert-failed"));
     EXPECT_TRUE(readError["reason"].toString().contains(QString::fromUtf8("校验和错误")))
         << readError["reason"].toString().toStdString();
+    EXPECT_EQ(readError["line"].toInt(), 2);
 }
 
 // merge and verify say the same of the same images, in the same words and keys.
