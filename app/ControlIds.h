@@ -1,6 +1,8 @@
 #pragma once
 
-// Control ids of the main window.
+// Control ids of the main window: those of its dialog template, then the arrows of the
+// recent-files menus, the verify and compare buttons, the picture of the merged layout and the
+// flash button.
 enum : int {
     IDC_BOOT_PATH = 1000,
     IDC_OPEN_BOOT = 1001,
@@ -12,4 +14,10 @@ enum : int {
     IDC_BOOT_INFO = 1008,
     IDC_APP_INFO = 1009,
     IDC_ADDRESS_OFFSET = 1010,
+    IDC_RECENT_BOOT = 1101,
+    IDC_RECENT_APP = 1103,
+    IDC_VERIFY = 1111,
+    IDC_COMPARE = 1112,
+    IDC_LAYOUT_STRIP = 1113,
+    IDC_FLASH = 1114,
 };

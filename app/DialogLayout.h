@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QRect>
 
+#include "app/ControlIds.h"
+
 // The controls of the main window as its dialog template lists them, in tab order, placed in
 // dialog units of the dialog font.
 enum class ControlKind {
@@ -14,17 +16,6 @@ enum class ControlKind {
     InfoPanel,
     OutputPane,
     LayoutStrip,
-};
-
-// The window's own controls beside those the core knows: the arrows of the recent-files menus,
-// the verify and compare buttons, the flash button and the picture of the merged layout.
-enum : int {
-    IDC_RECENT_BOOT = 1101,
-    IDC_RECENT_APP = 1103,
-    IDC_VERIFY = 1111,
-    IDC_COMPARE = 1112,
-    IDC_LAYOUT_STRIP = 1113,
-    IDC_FLASH = 1114,
 };
 
 // How a control follows a window larger than its template: each edge moves by this many

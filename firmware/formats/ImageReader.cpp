@@ -1,5 +1,6 @@
 #include "firmware/formats/ImageReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "firmware/formats/ImageReaders.h"
