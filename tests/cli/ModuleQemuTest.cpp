@@ -101,6 +101,13 @@ TEST_F(ModuleQemu, FlashedModuleBootsIntoTheAppAndShowsBothBlocks) {
     EXPECT_TRUE(strBlocks.contains(QStringLiteral("信息块2位置")));
     EXPECT_TRUE(module.strOut.contains(strBlocks)) << module.strOut.toStdString();
     EXPECT_EQ(RunCli({"verify", "merged.bin", "--gdb", strGdb}, m_tmp.Path()).nExit, 0);
+    QByteArray other = ReadAllBytes(m_tmp.File("merged.bin"));
+    other[0x1150] = static_cast<char>(other[0x1150] ^ 0x01);
+    WriteAllBytes(m_tmp.File("other.bin"), other);
+    const CliResult differs = RunCli({"verify", "other.bin", "--gdb", strGdb}, m_tmp.Path());
+    EXPECT_EQ(differs.nExit, 3);
+    EXPECT_TRUE(differs.strOut.contains(QStringLiteral("first difference at 0x1150")))
+        << differs.strOut.toStdString();
     qemu.kill();
     qemu.waitForFinished();
 }
