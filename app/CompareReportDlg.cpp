@@ -5,7 +5,7 @@
 
 #include "app/CoreTexts.h"
 #include "app/VerifyTexts.h"
-#include "firmware/FirmwareDiff.h"
+#include "firmware/checks/FirmwareDiff.h"
 
 namespace {
 

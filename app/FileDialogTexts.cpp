@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/SaveTarget.h"
-#include "firmware/OutputFormat.h"
+#include "firmware/workspace/OutputFormat.h"
 
 namespace {
 QString Tr(const char* pText) { return QCoreApplication::translate("FileDialog", pText); }
@@ -12,7 +12,8 @@ QString Tr(const char* pText) { return QCoreApplication::translate("FileDialog",
 QString OpenFileFilter() {
     // Build outputs are known by their content; the names only narrow the list.
     return Tr(QT_TRANSLATE_NOOP(
-               "FileDialog", "固件映像 (*.bin *.hex *.ihex *.s19 *.srec *.mot *.elf *.axf *.out)")) +
+               "FileDialog",
+               "固件映像 (*.bin *.hex *.ihex *.s19 *.srec *.mot *.elf *.axf *.out)")) +
            QLatin1String(";;") + Tr(QT_TRANSLATE_NOOP("FileDialog", "所有文件 (*)"));
 }
 

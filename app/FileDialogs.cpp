@@ -4,7 +4,7 @@
 
 #include "app/FileDialogTexts.h"
 #include "app/SaveTarget.h"
-#include "firmware/OutputFormat.h"
+#include "firmware/workspace/OutputFormat.h"
 
 bool CQtFileDialogs::ChooseOpenFile(int, const QString& strFolder, QString& strPath) {
     strPath = QFileDialog::getOpenFileName(m_pOwner, QString(), strFolder, OpenFileFilter());

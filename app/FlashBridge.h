@@ -3,8 +3,8 @@
 #include <QObject>
 #include <atomic>
 
-#include "firmware/Prompts.h"
 #include "firmware/probe/ProbeResult.h"
+#include "firmware/workspace/Prompts.h"
 
 // Between the core, which runs a flash on a worker thread, and the window on its own: the
 // core's questions are asked on the window's thread (the worker waits for the answer), its

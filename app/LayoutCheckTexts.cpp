@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <cstring>
 
-#include "firmware/FirmwareVerify.h"
+#include "firmware/checks/FirmwareVerify.h"
 
 namespace {
 

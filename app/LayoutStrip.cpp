@@ -7,7 +7,7 @@
 
 #include "app/ReportInputs.h"
 #include "app/VerifyTexts.h"
-#include "firmware/InfoBlock.h"
+#include "firmware/checks/InfoBlock.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "firmware/LayoutModel.h"
+#include "firmware/checks/LayoutModel.h"
 
 // A merged image's layout drawn on the address axis from 0x08000000: the boot region's code
 // and padding, the App, the info blocks, the staging areas below them, and each failed check

@@ -9,7 +9,7 @@
 #include "app/TerminationSignal.h"
 #include "app/Translations.h"
 #include "config/CatalogueSearch.h"
-#include "firmware/ImageFile.h"
+#include "firmware/workspace/ImageFile.h"
 #include "log/RunLog.h"
 #include "platform/InitOrder.h"
 

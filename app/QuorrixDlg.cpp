@@ -28,8 +28,8 @@
 #include "app/RecentFilesMenu.h"
 #include "app/SaveTarget.h"
 #include "app/WindowWorkspace.h"
-#include "firmware/Handlers.h"
-#include "firmware/OutputFormat.h"
+#include "firmware/workspace/EntryPoints.h"
+#include "firmware/workspace/OutputFormat.h"
 #include "log/RunLog.h"
 #include "platform/FileSystem.h"
 

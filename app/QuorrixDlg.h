@@ -9,7 +9,7 @@
 #include "app/FileDialogs.h"
 #include "app/ReportActions.h"
 #include "app/UserPrompts.h"
-#include "firmware/Prompts.h"
+#include "firmware/workspace/Prompts.h"
 
 struct InspectionResult;
 

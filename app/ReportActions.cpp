@@ -14,7 +14,7 @@
 #include "app/ReportInputs.h"
 #include "app/VerifyReportDlg.h"
 #include "app/VerifyTexts.h"
-#include "firmware/ImageFile.h"
+#include "firmware/workspace/ImageFile.h"
 #include "log/RunLog.h"
 
 namespace {

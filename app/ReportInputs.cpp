@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 
 #include "app/WindowWorkspace.h"
-#include "firmware/ImageFile.h"
-#include "firmware/MergeOptions.h"
-#include "firmware/MergeReference.h"
+#include "firmware/checks/MergeReference.h"
+#include "firmware/workspace/ImageFile.h"
+#include "firmware/workspace/MergeOptions.h"
 
 namespace {
 QString Tr(const char* pText) { return QCoreApplication::translate("ReportInputs", pText); }
@@ -16,7 +16,7 @@ bool ReadReportFile(const QString& strPath, QByteArray& bytes, QString& strError
     // Read once, as quorrix-cli reads it: build outputs converted, huge files never taken in.
     const ImageInput input = ReadImageInput(strPath, REPORT_FILE_LIMIT, REPORT_FILE_LIMIT, 0);
     switch (input.result) {
-        case StageResult::Staged:
+        case StageResult::Read:
             bytes = input.bytes;
             if (pStart && input.format != ImageFormat::Bin) *pStart = input.dwStart;
             return true;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "firmware/FirmwareVerify.h"
+#include "firmware/checks/FirmwareVerify.h"
 
 // The largest file the verify and compare reports read, as quorrix-cli verify and diff do:
 // far beyond any merged image.

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "firmware/OutputFormat.h"
+#include "firmware/workspace/OutputFormat.h"
 
 int FormatOfExtension(const QString& strPath) {
     const QString strSuffix = QFileInfo(strPath).suffix().toLower();

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "firmware/Prompts.h"
+#include "firmware/workspace/Prompts.h"
 
 class QWidget;
 

@@ -8,8 +8,8 @@
 
 #include "app/LayoutStrip.h"
 #include "app/VerifyTexts.h"
-#include "firmware/Digest.h"
-#include "firmware/LayoutModel.h"
+#include "firmware/checks/LayoutModel.h"
+#include "firmware/workspace/Digest.h"
 
 namespace {
 

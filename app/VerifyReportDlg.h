@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/ReportDlg.h"
-#include "firmware/FirmwareVerify.h"
+#include "firmware/checks/FirmwareVerify.h"
 
 class CLayoutStrip;
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "app/LayoutCheckTexts.h"
-#include "firmware/InfoBlock.h"
-#include "firmware/Workspace.h"
+#include "firmware/checks/InfoBlock.h"
+#include "firmware/workspace/Workspace.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "firmware/FirmwareVerify.h"
+#include "firmware/checks/FirmwareVerify.h"
 
 // A check's finding in the window's language, with the same numbers as VerifyLine gives, found
 // again in the image and the reference it was checked with. A check this window does not

@@ -2,7 +2,7 @@
 
 #include "cli/CliFiles.h"
 #include "cli/StderrPane.h"
-#include "firmware/FirmwareDiff.h"
+#include "firmware/checks/FirmwareDiff.h"
 
 int RunDiff(const CliOptions& options) {
     const InputFile a = ReadCliInput(options.files[0], INPUT_FILE_LIMIT, INPUT_FILE_LIMIT);

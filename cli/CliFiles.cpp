@@ -9,7 +9,7 @@ namespace {
 
 QString Reason(const InputFile& input, std::int64_t nSizeLimit) {
     switch (input.result) {
-        case StageResult::Staged:
+        case StageResult::Read:
             break;
         case StageResult::OpenFailed:
             return input.strReason;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "firmware/ImageFile.h"
+#include "firmware/workspace/ImageFile.h"
 
 // Reads a file that verify or diff compares (see ReadInputFile), a build output (HEX,
 // S-records, ELF) converted to its image with gaps of byFill; the limits are the image's. A

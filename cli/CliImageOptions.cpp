@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <algorithm>
 
-#include "firmware/OutputFormat.h"
+#include "firmware/workspace/OutputFormat.h"
 
 // Digits only: no sign, no blank, which the number conversion would let pass.
 bool ParseCliNumber(const QString& strText, std::uint64_t nMax, std::uint64_t& nValue) {

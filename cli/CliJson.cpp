@@ -5,12 +5,12 @@
 
 #include "cli/StderrPane.h"
 #include "config/DeviceCatalogue.h"
-#include "firmware/CoreResult.h"
-#include "firmware/Digest.h"
-#include "firmware/FirmwareVerify.h"
-#include "firmware/ImageFile.h"
-#include "firmware/InfoBlock.h"
-#include "firmware/Workspace.h"
+#include "firmware/checks/FirmwareVerify.h"
+#include "firmware/checks/InfoBlock.h"
+#include "firmware/workspace/CoreResult.h"
+#include "firmware/workspace/Digest.h"
+#include "firmware/workspace/ImageFile.h"
+#include "firmware/workspace/Workspace.h"
 
 namespace {
 

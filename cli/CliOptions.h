@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <cstdint>
 
-#include "firmware/MergeOptions.h"
+#include "firmware/workspace/MergeOptions.h"
 
 class QCoreApplication;
 
@@ -24,10 +24,10 @@ struct CliOptions {
     QString strApp;
     MergeOptions merge;  // --fill (merge and verify), --format, --base, --record-bytes
     // The module behind a GDB server: flash, module, read, verify --gdb.
-    QString strGdb;         // --gdb ADDRESS
-    QString strServer;      // --server NAME, empty: told from its answers
-    bool bReset = true;     // --no-reset
-    bool bBackup = true;    // --no-backup
+    QString strGdb;            // --gdb ADDRESS
+    QString strServer;         // --server NAME, empty: told from its answers
+    bool bReset = true;        // --no-reset
+    bool bBackup = true;       // --no-backup
     std::uint32_t dwSize = 0;  // --size, read only; 0: the firmware region
 };
 

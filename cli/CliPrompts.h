@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/CliOptions.h"
-#include "firmware/Prompts.h"
+#include "firmware/workspace/Prompts.h"
 
 // The core's questions on a terminal: answered by -y/-n, or at the terminal.
 class CCliPrompts : public IFirmwarePrompts {

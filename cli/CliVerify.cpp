@@ -11,11 +11,11 @@
 #include "cli/CliProbe.h"
 #include "cli/DigestLine.h"
 #include "cli/StderrPane.h"
-#include "firmware/Digest.h"
-#include "firmware/FirmwareVerify.h"
-#include "firmware/InfoBlock.h"
-#include "firmware/MergeReference.h"
-#include "firmware/Workspace.h"
+#include "firmware/checks/FirmwareVerify.h"
+#include "firmware/checks/InfoBlock.h"
+#include "firmware/checks/MergeReference.h"
+#include "firmware/workspace/Digest.h"
+#include "firmware/workspace/Workspace.h"
 
 namespace {
 

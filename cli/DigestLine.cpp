@@ -1,6 +1,6 @@
 #include "cli/DigestLine.h"
 
-#include "firmware/Digest.h"
+#include "firmware/workspace/Digest.h"
 #include "log/LogText.h"
 
 // The path as the run log shows it: the system's separators, control characters escaped, so

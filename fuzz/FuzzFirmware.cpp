@@ -10,12 +10,12 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "firmware/FirmwareDiff.h"
-#include "firmware/FirmwareVerify.h"
-#include "firmware/Handlers.h"
-#include "firmware/ScriptedPrompts.h"
-#include "firmware/Workspace.h"
+#include "firmware/checks/FirmwareDiff.h"
+#include "firmware/checks/FirmwareVerify.h"
 #include "firmware/formats/RecordWriters.h"
+#include "firmware/workspace/EntryPoints.h"
+#include "firmware/workspace/ScriptedPrompts.h"
+#include "firmware/workspace/Workspace.h"
 #include "log/RunLog.h"
 
 namespace {

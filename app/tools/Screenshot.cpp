@@ -31,7 +31,7 @@
 #include "app/VerifyReportDlg.h"
 #include "app/WindowWorkspace.h"
 #include "config/DeviceCatalogue.h"
-#include "firmware/ScriptedPrompts.h"
+#include "firmware/workspace/ScriptedPrompts.h"
 
 namespace {
 

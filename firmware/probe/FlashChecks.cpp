@@ -1,7 +1,7 @@
 #include "firmware/probe/FlashChecks.h"
 
-#include "firmware/FirmwareVerify.h"
-#include "firmware/Prompts.h"
+#include "firmware/checks/FirmwareVerify.h"
+#include "firmware/workspace/Prompts.h"
 #include "log/RunLog.h"
 
 namespace {

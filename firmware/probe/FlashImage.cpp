@@ -3,8 +3,8 @@
 #include <QFileInfo>
 
 #include "firmware/formats/ImageChunks.h"
-#include "firmware/ImageFile.h"
-#include "firmware/Workspace.h"
+#include "firmware/workspace/ImageFile.h"
+#include "firmware/workspace/Workspace.h"
 #include "log/RunLog.h"
 
 CoreResult ReadFlashImage(const QString& strPath, std::uint8_t byFill, QByteArray& image) {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "firmware/CoreResult.h"
+#include "firmware/workspace/CoreResult.h"
 
 // Reads the file a flash writes: a merged image, or a build output of one (HEX, S-records,
 // ELF) that starts at 0x08000000, its gaps filled with byFill. The "打开 File" line either

@@ -6,9 +6,9 @@
 #include <QSaveFile>
 
 #include "firmware/formats/ImageChunks.h"
-#include "firmware/ImageFile.h"
 #include "firmware/probe/FlashChecks.h"
 #include "firmware/probe/FlashVerify.h"
+#include "firmware/workspace/ImageFile.h"
 #include "log/RunLog.h"
 
 namespace {

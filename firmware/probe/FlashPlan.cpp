@@ -1,7 +1,7 @@
 #include "firmware/probe/FlashPlan.h"
 
+#include "firmware/checks/InfoBlock.h"
 #include "firmware/formats/ImageChunks.h"
-#include "firmware/InfoBlock.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <QSaveFile>
 
-#include "firmware/ImageFile.h"
-#include "firmware/InfoReport.h"
-#include "firmware/OutputFormat.h"
 #include "firmware/formats/RecordWriters.h"
+#include "firmware/workspace/ImageFile.h"
+#include "firmware/workspace/InfoReport.h"
+#include "firmware/workspace/OutputFormat.h"
 #include "log/RunLog.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "firmware/InfoBlock.h"
+#include "firmware/checks/InfoBlock.h"
 #include "firmware/probe/GdbTarget.h"
 
 // What a module holds, as far as its two info blocks tell.

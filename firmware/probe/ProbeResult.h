@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "firmware/CoreResult.h"
+#include "firmware/workspace/CoreResult.h"
 
 // What one step with a probe came to: the core's result (its reason, the system's words, the
 // address), with the step and the server's own words where it gave some. The run log, the

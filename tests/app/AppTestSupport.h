@@ -6,7 +6,7 @@
 
 #include "app/QuorrixDlg.h"
 #include "app/ScriptedFileDialogs.h"
-#include "firmware/ScriptedPrompts.h"
+#include "firmware/workspace/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
 // A boot loader (type 1) and an App (type 3, version 1.05) of the given sizes, accepted

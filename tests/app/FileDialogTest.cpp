@@ -13,8 +13,8 @@
 #include "app/DialogLayout.h"
 #include "app/FileHistory.h"
 #include "app/SaveTarget.h"
-#include "firmware/OutputFormat.h"
-#include "firmware/Workspace.h"
+#include "firmware/workspace/OutputFormat.h"
+#include "firmware/workspace/Workspace.h"
 #include "log/RunLog.h"
 #include "tests/app/AppTestSupport.h"
 

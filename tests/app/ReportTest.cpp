@@ -7,7 +7,7 @@
 #include "app/Translations.h"
 #include "app/VerifyReportDlg.h"
 #include "app/VerifyTexts.h"
-#include "firmware/Digest.h"
+#include "firmware/workspace/Digest.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/ImageBuilder.h"
 

@@ -11,7 +11,7 @@
 #include "app/QuorrixDlg.h"
 #include "app/Translations.h"
 #include "app/WindowWorkspace.h"
-#include "firmware/ScriptedPrompts.h"
+#include "firmware/workspace/ScriptedPrompts.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <QtEndian>
 #include <string_view>
 
-#include "firmware/Digest.h"
 #include "firmware/formats/RecordWriters.h"
+#include "firmware/workspace/Digest.h"
 #include "log/RunLog.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "cli/CliAnswer.h"
-#include "firmware/Digest.h"
+#include "firmware/workspace/Digest.h"
 #include "tests/support/SystemFiles.h"
 
 TEST(Digest, CheckValuesOfCrc32AndSha256) {

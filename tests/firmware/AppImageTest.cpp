@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "firmware/Handlers.h"
-#include "firmware/Workspace.h"
+#include "firmware/workspace/EntryPoints.h"
+#include "firmware/workspace/Workspace.h"
 #include "tests/firmware/FirmwareTestSupport.h"
 
 namespace {

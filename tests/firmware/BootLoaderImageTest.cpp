@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <cstring>
 
-#include "firmware/Handlers.h"
-#include "firmware/InputFile.h"
-#include "firmware/Workspace.h"
+#include "firmware/workspace/EntryPoints.h"
+#include "firmware/workspace/InputFile.h"
+#include "firmware/workspace/Workspace.h"
 #include "tests/firmware/FirmwareTestSupport.h"
 #include "tests/support/SystemFiles.h"
 

@@ -1,8 +1,8 @@
 // verify and diff over images in memory, against golden texts in tests/data.
 #include <gtest/gtest.h>
 
-#include "firmware/FirmwareDiff.h"
-#include "firmware/FirmwareVerify.h"
+#include "firmware/checks/FirmwareDiff.h"
+#include "firmware/checks/FirmwareVerify.h"
 #include "tests/support/ImageBuilder.h"
 #include "tests/support/TempFolder.h"
 

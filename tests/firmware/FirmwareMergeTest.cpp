@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "firmware/Handlers.h"
-#include "firmware/OutputFormat.h"
-#include "firmware/Workspace.h"
+#include "firmware/workspace/EntryPoints.h"
+#include "firmware/workspace/OutputFormat.h"
+#include "firmware/workspace/Workspace.h"
 #include "platform/FileOpen.h"
 #include "tests/firmware/FirmwareTestSupport.h"
 #include "tests/support/FileSizeLimit.h"

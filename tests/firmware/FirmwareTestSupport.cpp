@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "config/DeviceCatalogue.h"
-#include "firmware/Handlers.h"
-#include "firmware/Workspace.h"
+#include "firmware/workspace/EntryPoints.h"
+#include "firmware/workspace/Workspace.h"
 #include "log/RunLog.h"
 #include "platform/CodePage.h"
 

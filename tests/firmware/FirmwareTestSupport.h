@@ -9,8 +9,8 @@
 #include <deque>
 #include <memory>
 
-#include "firmware/ScriptedPrompts.h"
-#include "firmware/Workspace.h"
+#include "firmware/workspace/ScriptedPrompts.h"
+#include "firmware/workspace/Workspace.h"
 #include "tests/support/ImageBuilder.h"
 #include "tests/support/TempFolder.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "firmware/InfoBlock.h"
+#include "firmware/checks/InfoBlock.h"
 #include "tests/firmware/FirmwareTestSupport.h"
 
 TEST(InfoBlock, ReadsBothViewsLittleEndian) {

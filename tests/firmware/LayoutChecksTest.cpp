@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "firmware/LayoutChecks.h"
+#include "firmware/checks/LayoutChecks.h"
 #include "tests/support/ImageBuilder.h"
 
 namespace {
