@@ -8,7 +8,7 @@
 #include "firmware/probe/FlashPlan.h"
 #include "firmware/probe/GdbPackets.h"
 #include "log/RunLog.h"
-#include "tests/firmware/FirmwareTestSupport.h"
+#include "tests/firmware/workspace/FirmwareTestSupport.h"
 #include "tests/firmware/probe/StandInServer.h"
 
 namespace {

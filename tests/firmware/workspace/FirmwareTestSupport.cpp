@@ -1,4 +1,4 @@
-#include "tests/firmware/FirmwareTestSupport.h"
+#include "tests/firmware/workspace/FirmwareTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "firmware/workspace/EntryPoints.h"
 #include "firmware/workspace/InputFile.h"
 #include "firmware/workspace/Workspace.h"
-#include "tests/firmware/FirmwareTestSupport.h"
+#include "tests/firmware/workspace/FirmwareTestSupport.h"
 #include "tests/support/SystemFiles.h"
 
 namespace {

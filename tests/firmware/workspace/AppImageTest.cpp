@@ -4,7 +4,7 @@
 
 #include "firmware/workspace/EntryPoints.h"
 #include "firmware/workspace/Workspace.h"
-#include "tests/firmware/FirmwareTestSupport.h"
+#include "tests/firmware/workspace/FirmwareTestSupport.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "firmware/workspace/OutputFormat.h"
 #include "firmware/workspace/Workspace.h"
 #include "platform/FileOpen.h"
-#include "tests/firmware/FirmwareTestSupport.h"
+#include "tests/firmware/workspace/FirmwareTestSupport.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/SystemFiles.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "firmware/checks/InfoBlock.h"
-#include "tests/firmware/FirmwareTestSupport.h"
+#include "tests/firmware/workspace/FirmwareTestSupport.h"
 
 TEST(InfoBlock, ReadsBothViewsLittleEndian) {
     QByteArray image(0x200, '\0');
