@@ -67,7 +67,7 @@ CVerifyReportDlg::CVerifyReportDlg(QWidget* pParent, const QString& strPath,
       m_pStrip(new CLayoutStrip(this)) {
     for (const VerifyCheck& check : checks) {
         auto* pRow = new QTreeWidgetItem(
-            Rows(), {VerifyVerdict(check.bOk), check.strName, VerifyRowText(check, image, ref)});
+            Rows(), {VerifyVerdict(check.bOk), check.strName, VerifyRowText(check)});
         pRow->setIcon(0, VerdictIcon(check.bOk));
         // The line quorrix-cli prints, for a comparison with a build pipeline's log.
         for (int i = 0; i < 3; ++i) pRow->setToolTip(i, VerifyLine(check));

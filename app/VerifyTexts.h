@@ -7,11 +7,9 @@
 
 #include "firmware/checks/FirmwareVerify.h"
 
-// A check's finding in the window's language, with the same numbers as VerifyLine gives, found
-// again in the image and the reference it was checked with. A check this window does not
-// know by name keeps the core's text.
-QString VerifyRowText(const VerifyCheck& check, const QByteArray& image,
-                      const VerifyReference& ref);
+// A check's finding in the window's language, made from the parts and values the core found,
+// so it has the same numbers as VerifyLine. A finding without parts keeps the core's text.
+QString VerifyRowText(const VerifyCheck& check);
 
 // "通过" or "未通过".
 QString VerifyVerdict(bool bOk);

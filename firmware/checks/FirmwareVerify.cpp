@@ -13,8 +13,18 @@ namespace {
 
 constexpr auto REGION = static_cast<qsizetype>(BOOT_REGION_SIZE);
 
-VerifyCheck Check(const char* pName, bool bOk, const QString& strText, std::int64_t nOffset = -1) {
-    return {QString::fromLatin1(pName), bOk, strText, bOk ? -1 : nOffset};
+QString Hex(std::int64_t n, int nDigits) {
+    return QString::asprintf("0x%0*llX", nDigits, static_cast<long long>(n));
+}
+
+QString Number(std::int64_t n) { return QString::number(n); }
+
+// A finding of a verify check in parts, so that the window can word it piece by piece.
+VerifyCheck VerifyFinding(const char* pName, bool bOk, std::vector<TextPart> parts,
+                          std::int64_t nOffset = -1) {
+    VerifyCheck check = CheckFinding(QString::fromLatin1(pName), bOk, std::move(parts));
+    check.nOffset = bOk ? -1 : nOffset;
+    return check;
 }
 
 std::uint8_t ByteAt(const QByteArray& bytes, qsizetype n) {
@@ -23,58 +33,61 @@ std::uint8_t ByteAt(const QByteArray& bytes, qsizetype n) {
 
 VerifyCheck CheckLength(const QByteArray& image) {
     const bool bOk = image.size() > REGION;
-    return Check(
-        "length", bOk,
-        QString::asprintf("length: %lld bytes, %s 4096", static_cast<long long>(image.size()),
-                          bOk ? "longer than" : "no App part: not longer than"),
-        image.size());
+    return VerifyFinding("length", bOk,
+                         {{bOk ? "length: %1 bytes, longer than 4096"
+                               : "length: %1 bytes, no App part: not longer than 4096",
+                           {Number(image.size())}}},
+                         image.size());
+}
+
+// What type word a block holds, for a block of the other kind.
+const char* KindOf(const FirmwareInfoBlock& b) {
+    return b.IsBootLoaderType() ? "a boot-loader type"
+           : b.IsAppType()      ? "an App type"
+                                : "an unknown type";
 }
 
 // Block nNumber at nOffset must carry the marker and a type of the wanted kind.
 VerifyCheck CheckBlock(const QByteArray& image, int nNumber, std::size_t nOffset, bool bBootKind) {
-    const QString strName = QStringLiteral("block%1").arg(nNumber);
-    const QString strHead = QString::asprintf("block %d at 0x%04zX: ", nNumber, nOffset);
+    const QByteArray name = QByteArray("block") + QByteArray::number(nNumber);
+    const auto nAt = static_cast<std::int64_t>(nOffset);
+    const TextPart head{"block %1 at %2: ", {Number(nNumber), Hex(nAt, 4)}};
     const auto nEnd = static_cast<qsizetype>(nOffset + INFO_BLOCK_LENGTH);
     if (image.size() < nEnd) {
-        return {strName, false,
-                strHead + QString::asprintf("cut off, the file ends at 0x%04llX",
-                                            static_cast<long long>(image.size())),
-                image.size()};
+        return VerifyFinding(name.constData(), false,
+                             {head, {"cut off, the file ends at %1", {Hex(image.size(), 4)}}},
+                             image.size());
     }
     const auto b =
         FirmwareInfoBlock::Read(reinterpret_cast<const unsigned char*>(image.constData()), nOffset);
-    const auto nAt = static_cast<std::int64_t>(nOffset);
     if (!b.HasMarker()) {
-        return {strName, false,
-                strHead + QString::asprintf("no marker: 0x%04X, not 0xAA55", b.wMagic), nAt};
+        return VerifyFinding(name.constData(), false,
+                             {head, {"no marker: %1, not 0xAA55", {Hex(b.wMagic, 4)}}}, nAt);
     }
-    const char* pKind = bBootKind ? "a boot-loader type (1, 2)" : "an App type (3, 4)";
+    const TextPart kind{bBootKind ? "a boot-loader type (1, 2)" : "an App type (3, 4)", {}};
     if (bBootKind ? !b.IsBootLoaderType() : !b.IsAppType()) {
-        const char* pIs = b.IsBootLoaderType() ? "a boot-loader type"
-                          : b.IsAppType()      ? "an App type"
-                                               : "an unknown type";
-        return {strName, false,
-                strHead + QString::asprintf("type 0x%04X is %s, not %s", b.wType, pIs, pKind),
-                nAt + 2};
+        return VerifyFinding(
+            name.constData(), false,
+            {head, {"type %1 is ", {Hex(b.wType, 4)}}, {KindOf(b), {}}, {", not ", {}}, kind},
+            nAt + 2);
     }
-    return {strName, true,
-            strHead + QString::asprintf("marker 0xAA55, type 0x%04X, %s", b.wType, pKind), -1};
+    return VerifyFinding(name.constData(), true,
+                         {head, {"marker 0xAA55, type %1, ", {Hex(b.wType, 4)}}, kind});
 }
 
 VerifyCheck CheckAppPart(const QByteArray& image) {
     const qsizetype nApp = std::max<qsizetype>(0, image.size() - REGION);
     const auto nMin = static_cast<qsizetype>(INFO_BLOCK1_OFFSET + INFO_BLOCK_LENGTH);
-    QString strText =
-        QString::asprintf("App part at 0x1000: %lld bytes, ", static_cast<long long>(nApp));
+    const TextPart head{"App part at 0x1000: %1 bytes, ", {Number(nApp)}};
     if (nApp < nMin) {
-        return Check("appPart", false,
-                     strText + QStringLiteral("too short to hold its block (288)"), image.size());
+        return VerifyFinding("appPart", false, {head, {"too short to hold its block (288)", {}}},
+                             image.size());
     }
     if (nApp > APP_FILE_LIMIT) {
-        return Check("appPart", false, strText + QStringLiteral("more than 131072"),
-                     REGION + APP_FILE_LIMIT);
+        return VerifyFinding("appPart", false, {head, {"more than 131072", {}}},
+                             REGION + APP_FILE_LIMIT);
     }
-    return Check("appPart", true, strText + QStringLiteral("holds its block, at most 131072"));
+    return VerifyFinding("appPart", true, {head, {"holds its block, at most 131072", {}}});
 }
 
 // The first offset where a and b differ within their common length, or that length.
@@ -84,26 +97,25 @@ qsizetype FirstDifference(const char* a, const char* b, qsizetype n) {
 
 VerifyCheck CheckBootRegion(const QByteArray& image, const VerifyReference& ref) {
     const QByteArray expected = BootRegionOf(ref.boot, ref.byFill);
-    const QString strHow =
-        QString::asprintf("the boot loader cut or padded with 0x%02X", ref.byFill);
+    const QString strFill = Hex(ref.byFill, 2);
     const qsizetype nCommon = std::min(image.size(), REGION);
     const qsizetype nAt = FirstDifference(image.constData(), expected.constData(), nCommon);
     if (nAt < nCommon) {
-        return Check(
+        return VerifyFinding(
             "bootRegion", false,
-            QString::asprintf("boot region differs from %ls at 0x%04llX: 0x%02X in the image, "
-                              "0x%02X expected",
-                              qUtf16Printable(strHow), static_cast<long long>(nAt),
-                              ByteAt(image, nAt), ByteAt(expected, nAt)),
+            {{"boot region differs from the boot loader cut or padded with %2 "
+              "at %1: %3 in the image, %4 expected",
+              {Hex(nAt, 4), strFill, Hex(ByteAt(image, nAt), 2), Hex(ByteAt(expected, nAt), 2)}}},
             nAt);
     }
     if (nCommon < REGION) {
-        return Check("bootRegion", false,
-                     QString::asprintf("boot region: the image ends at 0x%04llX, inside it",
-                                       static_cast<long long>(nCommon)),
-                     nCommon);
+        return VerifyFinding("bootRegion", false,
+                             {{"boot region: the image ends at %1, inside it", {Hex(nCommon, 4)}}},
+                             nCommon);
     }
-    return Check("bootRegion", true, QStringLiteral("boot region 0x0000-0x0FFF equals ") + strHow);
+    return VerifyFinding(
+        "bootRegion", true,
+        {{"boot region 0x0000-0x0FFF equals the boot loader cut or padded with %1", {strFill}}});
 }
 
 VerifyCheck CheckAppBytes(const QByteArray& image, const VerifyReference& ref) {
@@ -111,28 +123,34 @@ VerifyCheck CheckAppBytes(const QByteArray& image, const VerifyReference& ref) {
     const qsizetype nCommon = std::min(part.size(), ref.app.size());
     const qsizetype nAt = FirstDifference(part.constData(), ref.app.constData(), nCommon);
     if (nAt < nCommon) {
-        return Check(
-            "appBytes", false,
-            QString::asprintf("App part differs from the App at 0x%04llX (App offset "
-                              "0x%04llX): 0x%02X in the image, 0x%02X in the App",
-                              static_cast<long long>(REGION + nAt), static_cast<long long>(nAt),
-                              ByteAt(part, nAt), ByteAt(ref.app, nAt)),
-            REGION + nAt);
+        return VerifyFinding("appBytes", false,
+                             {{"App part differs from the App at %1 (App offset %2): %3 in the "
+                               "image, %4 in the App",
+                               {Hex(REGION + nAt, 4), Hex(nAt, 4), Hex(ByteAt(part, nAt), 2),
+                                Hex(ByteAt(ref.app, nAt), 2)}}},
+                             REGION + nAt);
     }
     if (part.size() != ref.app.size()) {
-        return Check("appBytes", false,
-                     QString::asprintf("App part is %lld bytes, the App %lld: equal up to 0x%04llX",
-                                       static_cast<long long>(part.size()),
-                                       static_cast<long long>(ref.app.size()),
-                                       static_cast<long long>(REGION + nCommon)),
-                     REGION + nCommon);
+        return VerifyFinding(
+            "appBytes", false,
+            {{"App part is %1 bytes, the App %2: equal up to %3",
+              {Number(part.size()), Number(ref.app.size()), Hex(REGION + nCommon, 4)}}},
+            REGION + nCommon);
     }
-    return Check("appBytes", true,
-                 QString::asprintf("App part equals the App byte for byte (%lld bytes)",
-                                   static_cast<long long>(part.size())));
+    return VerifyFinding(
+        "appBytes", true,
+        {{"App part equals the App byte for byte (%1 bytes)", {Number(part.size())}}});
 }
 
 }  // namespace
+
+VerifyCheck CheckFinding(const QString& strName, bool bOk, std::vector<TextPart> parts) {
+    VerifyCheck check{strName, bOk, QString()};
+    for (const TextPart& part : parts)
+        check.strText += PartText(QString::fromLatin1(part.pPattern), part.args);
+    check.parts = std::move(parts);
+    return check;
+}
 
 QString PartText(const QString& strPattern, const QStringList& args) {
     QString strText = strPattern;

@@ -50,6 +50,9 @@ struct VerifyCheck {
     std::vector<TextPart> parts{};
 };
 
+// A check whose text is its parts, each pattern filled with its values and joined.
+VerifyCheck CheckFinding(const QString& strName, bool bOk, std::vector<TextPart> parts);
+
 // Every check of a merged firmware image, in a fixed order; the reference checks only when
 // the reference has the file; then the layout checks, with the boot loader when the reference
 // has it, else with the image's first 4096 bytes. dwFileStart is where the image's file starts

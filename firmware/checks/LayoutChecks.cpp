@@ -21,11 +21,7 @@ using Parts = std::vector<TextPart>;
 
 // The parts of a finding; the patterns are marked for the window's translations of them.
 VerifyCheck Finding(const char* pName, bool bOk, Parts parts) {
-    VerifyCheck check{QString::fromLatin1(pName), bOk, QString()};
-    for (const TextPart& part : parts)
-        check.strText += PartText(QString::fromLatin1(part.pPattern), part.args);
-    check.parts = std::move(parts);
-    return check;
+    return CheckFinding(QString::fromLatin1(pName), bOk, std::move(parts));
 }
 
 VerifyCheck Skipped(const char* pName, const char* pSubject, const char* pWhy) {
