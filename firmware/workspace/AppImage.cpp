@@ -4,7 +4,7 @@
 #include "firmware/workspace/EntryPoints.h"
 #include "firmware/workspace/ImageFile.h"
 #include "firmware/workspace/InfoReport.h"
-#include "firmware/workspace/Inspection.h"
+#include "firmware/workspace/ImageFindings.h"
 #include "firmware/workspace/Workspace.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "firmware/workspace/CoreResult.h"
-#include "firmware/workspace/Inspection.h"
+#include "firmware/workspace/ImageFindings.h"
 #include "firmware/workspace/MergeOptions.h"
 
 class IFirmwarePrompts;

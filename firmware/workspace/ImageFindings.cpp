@@ -1,4 +1,4 @@
-#include "firmware/workspace/Inspection.h"
+#include "firmware/workspace/ImageFindings.h"
 
 #include "firmware/workspace/Prompts.h"
 
