@@ -95,7 +95,7 @@ struct GeneralOptions {
         QStringLiteral("OUT")};
     QCommandLineOption catalogue{QStringLiteral("catalogue"),
                                  QStringLiteral("The device catalogue (default ./DeviceList.Ini)."),
-                                 QStringLiteral("PATH"), QStringLiteral("./DeviceList.Ini")};
+                                 QStringLiteral("PATH"), CliOptions().strCatalogue};
     QCommandLineOption json{
         QStringLiteral("json"),
         QStringLiteral("boot, app, merge, verify, flash, module, read: print the result as JSON.")};
