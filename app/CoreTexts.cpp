@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "app/Translations.h"
+#include "firmware/workspace/CoreResult.h"
+
 namespace {
 
 // The phrases of the questions, the compare rows and the log error box, which hold no text of
@@ -46,4 +49,8 @@ QString TranslateCoreText(const QString& strText) {
         if (strShown != strSource) strResult.replace(strSource, strShown);
     }
     return strResult;
+}
+
+QString CoreResultText(const CoreResult& result) {
+    return InstalledUiLanguage() == UiLanguage::English ? ResultEnglish(result) : result.strWords;
 }

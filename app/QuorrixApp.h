@@ -7,7 +7,6 @@ public:
 
     // Always returns false: the process ends when the main window closes.
     bool InitInstance();
-
 };
 
 extern CQuorrixApp theApp;

@@ -279,7 +279,7 @@ void CQuorrixDlg::OpenImageFile(int nButtonId, const QString& strPath) {
 
 void CQuorrixDlg::OnBnClickedMergeFirmware() {
     MergeOptions options;
-    if (MergeFirmware(g_Workspace, *this, options) != MergeResult::Built) return;
+    if (!MergeFirmware(g_Workspace, *this, options).Done()) return;
     QString strPath;
     // The window's one say in the merge's options: the format of the file the user chose.
     if (!ChooseSaveTarget(options.nFormat, strPath)) return;

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/CompareReportDlg.h"
+#include "app/CoreTexts.h"
 #include "app/DialogLayout.h"
 #include "app/FileDialogs.h"
 #include "app/FileHistory.h"
@@ -25,11 +26,11 @@ bool ChooseAndRead(QWidget* pParent, IFileDialogs& dialogs, int nButtonId, QStri
                    QByteArray& bytes, std::optional<std::uint32_t>* pStart = nullptr) {
     if (!dialogs.ChooseOpenFile(nButtonId, RememberedFolder(nButtonId), strPath)) return false;
     RememberFile(nButtonId, strPath);
-    QString strError;
-    if (ReadReportFile(strPath, bytes, strError, pStart)) return true;
+    const CoreResult read = ReadReportFile(strPath, bytes, pStart);
+    if (read.Done()) return true;
     auto* pBox = new QMessageBox(QMessageBox::Warning, QStringLiteral("Quorrix"),
                                  QCoreApplication::translate("ReportActions", "无法读取 %1: %2")
-                                     .arg(QDir::toNativeSeparators(strPath), strError),
+                                     .arg(QDir::toNativeSeparators(strPath), CoreResultText(read)),
                                  QMessageBox::Ok, pParent);
     pBox->setAttribute(Qt::WA_DeleteOnClose);
     pBox->show();

@@ -10,6 +10,7 @@
 namespace {
 
 std::vector<QTranslator*> g_translators;
+UiLanguage g_installedLanguage = UiLanguage::Chinese;
 
 bool IsChineseLocale(const QLocale& locale) {
     return locale.language() == QLocale::Chinese || locale.language() == QLocale::C;
@@ -36,12 +37,16 @@ UiLanguage ChooseUiLanguage() {
 
 bool InstallTranslations(UiLanguage language) {
     InitAppResources();
+    g_installedLanguage = language;
     if (language == UiLanguage::English)
         return Install(QStringLiteral(":/translations/quorrix_en.qm"));
     return Install(QStringLiteral(":/translations/qtbase_zh_CN.qm"));
 }
 
+UiLanguage InstalledUiLanguage() { return g_installedLanguage; }
+
 void RemoveTranslations() {
+    g_installedLanguage = UiLanguage::Chinese;
     for (QTranslator* pTranslator : g_translators) {
         QCoreApplication::removeTranslator(pTranslator);
         delete pTranslator;

@@ -12,5 +12,8 @@ UiLanguage ChooseUiLanguage();
 // installed or Windows build needs no translation files beside it. False when one is missing.
 bool InstallTranslations(UiLanguage language);
 
+// The language whose texts are installed: Chinese until English is.
+UiLanguage InstalledUiLanguage();
+
 // Back to the untranslated Chinese texts (tests switch languages within one process).
 void RemoveTranslations();

@@ -151,18 +151,8 @@ bool ChooseOutput(CliRun& run, QString& strPath) {
 // The merge and its save; an error document when nothing was written.
 QJsonObject MergeAndSave(CliRun& run, QString& strOutput, std::vector<VerifyCheck>& checks) {
     const CliOptions& options = run.options;
-    switch (MergeFirmware(run.ws, run.prompts, options.merge, &checks)) {
-        case MergeResult::Built:
-            break;
-        case MergeResult::Declined:
-            return ErrorJson("checks-failed",
-                             QStringLiteral("layout checks failed and the save was declined"));
-        case MergeResult::MissingImages:
-            return ErrorJson("not-merged", QStringLiteral("an input was not taken"));
-        case MergeResult::AddressOverflow:
-            return ErrorJson("address-overflow",
-                             QStringLiteral("the image runs past 4 GiB from its load address"));
-    }
+    const CoreResult merged = MergeFirmware(run.ws, run.prompts, options.merge, &checks);
+    if (!merged.Done()) return ResultErrorJson(QString(), merged);
     if (options.strOutput == QLatin1String("-")) {
         strOutput = QStringLiteral("-");
         const QByteArray bytes = FirmwareFileBytes(run.ws, options.merge);

@@ -81,8 +81,10 @@ QJsonObject ErrorJson(const char* pCode, const QString& strMessage) {
 }
 
 QJsonObject ResultErrorJson(const QString& strSubject, const CoreResult& result) {
-    QJsonObject error = ErrorJson(ReasonCode(result.reason),
-                                  strSubject + QStringLiteral(": ") + ReasonEnglish(result.reason));
+    const QString strEnglish = ResultEnglish(result);
+    QJsonObject error = ErrorJson(
+        ReasonCode(result.reason),
+        strSubject.isEmpty() ? strEnglish : strSubject + QStringLiteral(": ") + strEnglish);
     if (!result.strWords.isEmpty()) error[QStringLiteral("reason")] = result.strWords;
     if (result.nLine > 0) error[QStringLiteral("line")] = result.nLine;
     if (result.bHasAddress)

@@ -63,7 +63,7 @@ bool MergeForFlash(const CliOptions& options, FirmwareWorkspace& ws, IFirmwarePr
     const bool bApp = InspectAppFile(ws, prompts, QFileInfo(options.files[1]).absoluteFilePath(),
                                      FileTitleOf(options.files[1]), options.merge.byFill)
                           .bAccepted;
-    if (!bBoot || !bApp || MergeFirmware(ws, prompts, options.merge) != MergeResult::Built) {
+    if (!bBoot || !bApp || !MergeFirmware(ws, prompts, options.merge).Done()) {
         return false;
     }
     image = QByteArray(reinterpret_cast<const char*>(ws.FirmwareBuf), ws.nFirmwareSize);

@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     InspectBootLoaderFile(ws, prompts, strIn);
     InspectAppFile(ws, prompts, strIn, QStringLiteral("fuzz"));
     const MergeOptions options;
-    if (MergeFirmware(ws, prompts, options) == MergeResult::Built) {
+    if (MergeFirmware(ws, prompts, options).Done()) {
         SaveFirmwareFile(ws, strOut, options);
     }
     g_RunLog.FlushOutput();  // no pane: the queue is emptied

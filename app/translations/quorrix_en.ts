@@ -455,32 +455,32 @@ Do you want to replace it?</translation>
 <context>
     <name>CoreText</name>
     <message>
-        <location filename="../CoreTexts.cpp" line="12"/>
+        <location filename="../CoreTexts.cpp" line="15"/>
         <source>文件已经是bootloader和App合成的文件 , 是否使用文件中App?</source>
         <translation>The file already merges a boot loader and an App. Use the App in it?</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="13"/>
+        <location filename="../CoreTexts.cpp" line="16"/>
         <source>文件信息块中不包含 BootLoader 内容, 是否继续 </source>
         <translation>The file&apos;s info block holds no boot loader. Continue? </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="14"/>
+        <location filename="../CoreTexts.cpp" line="17"/>
         <source>BootLoader启动文件中未找到信息块, 文件 </source>
         <translation>No info block found in the boot-loader file, size </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="15"/>
+        <location filename="../CoreTexts.cpp" line="18"/>
         <source>文件中未找到信息块, 文件大小 </source>
         <translation>No info block found in the file, size </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="16"/>
+        <location filename="../CoreTexts.cpp" line="19"/>
         <source>文件 不是App文件 , 是否继续 </source>
         <translation>The file is not an App file. Continue? </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="17"/>
+        <location filename="../CoreTexts.cpp" line="20"/>
         <source> 是否继续</source>
         <translation> Continue?</translation>
     </message>
@@ -505,13 +505,13 @@ Do you want to replace it?</translation>
         <translation>App type 2 version</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="21"/>
+        <location filename="../CoreTexts.cpp" line="24"/>
         <location filename="../../firmware/checks/InfoBlock.cpp" line="60"/>
         <source>未知类型</source>
         <translation>unknown type</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="22"/>
+        <location filename="../CoreTexts.cpp" line="25"/>
         <source>发生错误</source>
         <translation>Error:</translation>
     </message>
@@ -618,17 +618,17 @@ Do you want to replace it?</translation>
         <translation>App stage</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="20"/>
+        <location filename="../CoreTexts.cpp" line="23"/>
         <source>合成的固件有 </source>
         <translation>The merged firmware has </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="18"/>
+        <location filename="../CoreTexts.cpp" line="21"/>
         <source> 项检查未通过, 可能无法启动 (详见输出窗口)。</source>
         <translation> failed checks and may not boot (see the output pane).</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="19"/>
+        <location filename="../CoreTexts.cpp" line="22"/>
         <source>仍要保存吗?</source>
         <translation>Save it anyway?</translation>
     </message>
@@ -648,67 +648,67 @@ Do you want to replace it?</translation>
         <translation>Block 2: no info block found</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="24"/>
+        <location filename="../CoreTexts.cpp" line="27"/>
         <source>模块的模块类型是 </source>
         <translation>The module&apos;s module type is </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="25"/>
+        <location filename="../CoreTexts.cpp" line="28"/>
         <source>模块的芯片类型是 </source>
         <translation>The module&apos;s chip type is </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="26"/>
+        <location filename="../CoreTexts.cpp" line="29"/>
         <source>, 固件的是 </source>
         <translation>, the image&apos;s is </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="27"/>
+        <location filename="../CoreTexts.cpp" line="30"/>
         <source>模块上的 App 版本 </source>
         <translation>The module&apos;s App version </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="28"/>
+        <location filename="../CoreTexts.cpp" line="31"/>
         <source> 比固件的 </source>
         <translation> is newer than the image&apos;s </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="29"/>
+        <location filename="../CoreTexts.cpp" line="32"/>
         <source> 新。</source>
         <translation>.</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="30"/>
+        <location filename="../CoreTexts.cpp" line="33"/>
         <source>仍要烧写吗?</source>
         <translation>Flash it anyway?</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="31"/>
+        <location filename="../CoreTexts.cpp" line="34"/>
         <source>固件有 </source>
         <translation>The image has </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="32"/>
+        <location filename="../CoreTexts.cpp" line="35"/>
         <source>等待回复超时</source>
         <translation>no answer in time</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="33"/>
+        <location filename="../CoreTexts.cpp" line="36"/>
         <source>等待确认超时</source>
         <translation>no acknowledgement in time</translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="34"/>
+        <location filename="../CoreTexts.cpp" line="37"/>
         <source>连接中断: </source>
         <translation>connection lost: </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="35"/>
+        <location filename="../CoreTexts.cpp" line="38"/>
         <source>服务器: </source>
         <translation>server: </translation>
     </message>
     <message>
-        <location filename="../CoreTexts.cpp" line="36"/>
+        <location filename="../CoreTexts.cpp" line="39"/>
         <source>已取消</source>
         <translation>cancelled</translation>
     </message>
@@ -980,102 +980,102 @@ Do you want to replace it?</translation>
         <translation>block %1 at %2: </translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="98"/>
+        <location filename="../LayoutCheckTexts.cpp" line="99"/>
         <source>不完整, 文件在 %1 结束</source>
         <translation>cut off, the file ends at %1</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="99"/>
+        <location filename="../LayoutCheckTexts.cpp" line="101"/>
         <source>没有标记: %1, 不是 0xAA55</source>
         <translation>no marker: %1, not 0xAA55</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="100"/>
+        <location filename="../LayoutCheckTexts.cpp" line="102"/>
         <source>类型 %1 是</source>
         <translation>type %1 is </translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="101"/>
+        <location filename="../LayoutCheckTexts.cpp" line="103"/>
         <source>, 不是</source>
         <translation>, not </translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="102"/>
+        <location filename="../LayoutCheckTexts.cpp" line="104"/>
         <source>标记 0xAA55, 类型 %1, </source>
         <translation>marker 0xAA55, type %1, </translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="103"/>
+        <location filename="../LayoutCheckTexts.cpp" line="105"/>
         <source>BootLoader 类型 (1, 2)</source>
         <translation>a boot-loader type (1, 2)</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="104"/>
+        <location filename="../LayoutCheckTexts.cpp" line="106"/>
         <source>App 类型 (3, 4)</source>
         <translation>an App type (3, 4)</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="105"/>
+        <location filename="../LayoutCheckTexts.cpp" line="107"/>
         <source>BootLoader 类型</source>
         <translation>a boot-loader type</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="106"/>
+        <location filename="../LayoutCheckTexts.cpp" line="108"/>
         <source>App 类型</source>
         <translation>an App type</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="107"/>
+        <location filename="../LayoutCheckTexts.cpp" line="109"/>
         <source>未知类型</source>
         <translation>an unknown type</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="109"/>
+        <location filename="../LayoutCheckTexts.cpp" line="111"/>
         <source>App 部分位于 0x1000: %1 字节, </source>
         <translation>App part at 0x1000: %1 bytes, </translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="111"/>
+        <location filename="../LayoutCheckTexts.cpp" line="113"/>
         <source>包含其信息块, 不超过 131072</source>
         <translation>holds its block, at most 131072</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="113"/>
+        <location filename="../LayoutCheckTexts.cpp" line="115"/>
         <source>太短, 容不下其信息块 (288)</source>
         <translation>too short to hold its block (288)</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="114"/>
+        <location filename="../LayoutCheckTexts.cpp" line="116"/>
         <source>超过 131072</source>
         <translation>more than 131072</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="116"/>
+        <location filename="../LayoutCheckTexts.cpp" line="118"/>
         <source>引导区 0x0000-0x0FFF 等于截断或以 %1 填充的 BootLoader</source>
         <translation>boot region 0x0000-0x0FFF equals the boot loader cut or padded with %1</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="118"/>
+        <location filename="../LayoutCheckTexts.cpp" line="121"/>
         <source>引导区: 映像在 %1 结束, 位于引导区内</source>
         <translation>boot region: the image ends at %1, inside it</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="121"/>
+        <location filename="../LayoutCheckTexts.cpp" line="124"/>
         <source>引导区在 %1 处与截断或以 %2 填充的 BootLoader 不同: 映像中为 %3, 应为 %4</source>
         <translation>boot region differs from the boot loader cut or padded with %2 at %1: %3 in the image, %4 expected</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="124"/>
+        <location filename="../LayoutCheckTexts.cpp" line="127"/>
         <source>App 部分与 App 逐字节相同 (%1 字节)</source>
         <translation>App part equals the App byte for byte (%1 bytes)</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="126"/>
+        <location filename="../LayoutCheckTexts.cpp" line="129"/>
         <source>App 部分在 %1 (App 偏移 %2) 处与 App 不同: 映像中为 %3, App 中为 %4</source>
         <translation>App part differs from the App at %1 (App offset %2): %3 in the image, %4 in the App</translation>
     </message>
     <message>
-        <location filename="../LayoutCheckTexts.cpp" line="129"/>
+        <location filename="../LayoutCheckTexts.cpp" line="132"/>
         <source>App 部分 %1 字节, App %2 字节: 到 %3 为止相同</source>
         <translation>App part is %1 bytes, the App %2: equal up to %3</translation>
     </message>
@@ -1083,28 +1083,9 @@ Do you want to replace it?</translation>
 <context>
     <name>ReportActions</name>
     <message>
-        <location filename="../ReportActions.cpp" line="31"/>
+        <location filename="../ReportActions.cpp" line="32"/>
         <source>无法读取 %1: %2</source>
         <translation>Cannot read %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>ReportInputs</name>
-    <message>
-        <location filename="../ReportInputs.cpp" line="24"/>
-        <source>不是普通文件</source>
-        <translation>not a regular file</translation>
-    </message>
-    <message>
-        <location filename="../ReportInputs.cpp" line="27"/>
-        <source>文件大小 %1 字节超过上限 %2 字节</source>
-        <translation>file size %1 bytes exceeds the limit of %2 bytes</translation>
-    </message>
-    <message>
-        <location filename="../ReportInputs.cpp" line="33"/>
-        <location filename="../ReportInputs.cpp" line="37"/>
-        <source>无法读取</source>
-        <translation>cannot be read</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,8 @@
 #include "firmware/checks/InfoBlock.h"
 #include "firmware/workspace/EntryPoints.h"
 #include "firmware/workspace/ImageFile.h"
-#include "firmware/workspace/InfoReport.h"
 #include "firmware/workspace/ImageFindings.h"
+#include "firmware/workspace/InfoReport.h"
 #include "firmware/workspace/Workspace.h"
 
 namespace {

@@ -43,4 +43,13 @@ const ReasonText& TextOf(CoreReason reason) {
 
 const char* ReasonCode(CoreReason reason) { return TextOf(reason).pCode; }
 
-QString ReasonEnglish(CoreReason reason) { return QString::fromLatin1(TextOf(reason).pEnglish); }
+QString ResultEnglish(const CoreResult& result) {
+    QString strText = QString::fromLatin1(TextOf(result.reason).pEnglish);
+    if (result.reason == CoreReason::TooLarge) {
+        strText += QStringLiteral(": %1 bytes, more than %2").arg(result.nCount).arg(result.nLimit);
+    } else if (result.reason == CoreReason::ReadFailed) {
+        strText += QStringLiteral(": read %1 of %2 bytes").arg(result.nCount).arg(result.nLimit);
+    }
+    if (!result.strDetail.isEmpty()) strText += QStringLiteral(": ") + result.strDetail;
+    return strText;
+}

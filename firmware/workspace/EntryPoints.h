@@ -30,18 +30,17 @@ InspectionResult InspectAppFile(FirmwareWorkspace& ws, IFirmwarePrompts& prompts
 // The file title that an open dialog gives: the name without folder and last extension.
 QString FileTitleOf(const QString& strPath);
 
-enum class MergeResult { Built, MissingImages, AddressOverflow, Declined };
-
 // Builds the merged image in the workspace from the accepted images, with the size lines in
-// the run log. Anything but Built has its reason logged.
-MergeResult MergeFirmwareImages(FirmwareWorkspace& ws, const MergeOptions& options);
+// the run log. Not done without both images (NotMerged) or when a text format cannot address
+// the image (AddressOverflow), its reason logged.
+CoreResult MergeFirmwareImages(FirmwareWorkspace& ws, const MergeOptions& options);
 
 // The merge as both programs run it: MergeFirmwareImages, then the layout checks of the
 // accepted images. Each failed check is a run-log line, and one question asks whether the
-// image that may not boot is to be saved anyway; No gives Declined (the merge stays in the
+// image that may not boot is to be saved anyway; No gives ChecksDeclined (the merge stays in the
 // workspace). Every check in *pChecks when given.
-MergeResult MergeFirmware(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
-                          const MergeOptions& options, std::vector<VerifyCheck>* pChecks = nullptr);
+CoreResult MergeFirmware(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
+                         const MergeOptions& options, std::vector<VerifyCheck>* pChecks = nullptr);
 
 // The proposed name of the merged file: title + "_" + version, or title + "_all".
 QString ProposedFirmwareName(const FirmwareWorkspace& ws);

@@ -37,12 +37,15 @@ QByteArray FirmwareFileBytes(const FirmwareWorkspace& ws, const MergeOptions& op
     }
 }
 
-bool ReportAddressOverflow(const FirmwareWorkspace& ws, const MergeOptions& options) {
+CoreResult CheckAddressSpace(const FirmwareWorkspace& ws, const MergeOptions& options) {
     const std::uint32_t dwBase = LoadAddressOf(ws, options);
     if (options.nFormat == FORMAT_BIN || FitsAddressSpace(dwBase, ws.nFirmwareSize)) {
-        return false;
+        return CoreResult();
     }
-    WriteLog(QString::asprintf("合成固件 = 失败, 起始地址 0x%08X 加 %d Bytes 超出 32 位地址",
-                               dwBase, ws.nFirmwareSize));
-    return true;
+    CoreResult result = CoreResult::Failed(
+        CoreReason::AddressOverflow,
+        QString::asprintf("起始地址 0x%08X 加 %d Bytes 超出 32 位地址", dwBase, ws.nFirmwareSize));
+    result.bHasAddress = true;
+    result.dwAddress = dwBase;
+    return result;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include "firmware/workspace/CoreResult.h"
 #include "firmware/workspace/MergeOptions.h"
 
 struct FirmwareWorkspace;
@@ -10,6 +11,6 @@ struct FirmwareWorkspace;
 // copied), its HEX or S-record text otherwise.
 QByteArray FirmwareFileBytes(const FirmwareWorkspace& ws, const MergeOptions& options);
 
-// A text format cannot address an image that runs past 4 GiB from its load address: writes
-// the refusal to the run log and returns true then.
-bool ReportAddressOverflow(const FirmwareWorkspace& ws, const MergeOptions& options);
+// A text format cannot address an image that runs past 4 GiB from its load address: then
+// AddressOverflow, at the load address.
+CoreResult CheckAddressSpace(const FirmwareWorkspace& ws, const MergeOptions& options);

@@ -9,53 +9,28 @@
 
 namespace {
 
-CoreReason ReasonOf(StageResult result) {
-    switch (result) {
-        case StageResult::Read:
-            return CoreReason::None;
-        case StageResult::OpenFailed:
-            return CoreReason::OpenFailed;
-        case StageResult::NotRegular:
-            return CoreReason::NotRegular;
-        case StageResult::Locked:
-            return CoreReason::Locked;
-        case StageResult::TooLarge:
-            return CoreReason::TooLarge;
-        case StageResult::ReadFailed:
-            return CoreReason::ReadFailed;
-        case StageResult::Changed:
-            return CoreReason::Changed;
-        case StageResult::BadName:
-            return CoreReason::BadName;
-        case StageResult::ConvertFailed:
-            return CoreReason::ConvertFailed;
-    }
-    return CoreReason::OpenFailed;
-}
-
 // Why a file that was not converted was not read, in the run log's words.
 QString RefusalWords(const InputFile& input, std::int64_t nSizeLimit) {
-    switch (input.result) {
-        case StageResult::OpenFailed:
+    switch (input.reason) {
+        case CoreReason::OpenFailed:
             return input.strReason;
-        case StageResult::NotRegular:
+        case CoreReason::NotRegular:
             return QStringLiteral("不是普通文件");
-        case StageResult::Locked:
+        case CoreReason::Locked:
             return QStringLiteral("文件被其他程序占用");
-        case StageResult::TooLarge:
+        case CoreReason::TooLarge:
             return QString::asprintf("文件大小 %lld Bytes 超过上限 %lld Bytes",
                                      static_cast<long long>(input.nSize),
                                      static_cast<long long>(nSizeLimit));
-        case StageResult::BadName:
+        case CoreReason::BadName:
             return QStringLiteral("文件名无法表示");
-        case StageResult::Changed:
+        case CoreReason::Changed:
             return QStringLiteral("读取时文件被修改");
-        case StageResult::ReadFailed:
+        case CoreReason::ReadFailed:
             return QString::asprintf("读到 %lld Bytes, 应为 %lld Bytes",
                                      static_cast<long long>(input.nRead),
                                      static_cast<long long>(input.nSize));
-        case StageResult::Read:
-        case StageResult::ConvertFailed:  // a build output has a line of its own
+        default:  // a build output has a line of its own; no other reason comes from a read
             break;
     }
     return QString();
@@ -63,13 +38,13 @@ QString RefusalWords(const InputFile& input, std::int64_t nSizeLimit) {
 
 // The run-log line of a file that was not read.
 QString RefusalLine(const QString& strPath, const InputFile& input, const QString& strWords) {
-    const char* pVerb = input.result == StageResult::ReadFailed ? "读取" : "打开";
+    const char* pVerb = input.reason == CoreReason::ReadFailed ? "读取" : "打开";
     return FileLogLine(pVerb, strPath, QStringLiteral("失败, ") + strWords);
 }
 
 // Why a build output was refused, in the run log's words.
 QString ConversionWords(const ImageInput& input, std::int64_t nSizeLimit) {
-    if (input.result != StageResult::TooLarge) return input.strReason;
+    if (input.reason != CoreReason::TooLarge) return input.strReason;
     return QString::asprintf("映像大小 %lld Bytes 超过上限 %lld Bytes",
                              static_cast<long long>(input.nSize),
                              static_cast<long long>(nSizeLimit));
@@ -95,12 +70,12 @@ QString ConversionLine(const QString& strPath, const ImageInput& input, const QS
 void Convert(ImageInput& input, std::uint8_t byFill) {
     ImageData image;
     if (input.bytes.size() < input.nSize) {
-        input.result = StageResult::ConvertFailed;
+        input.reason = CoreReason::ConvertFailed;
         input.strReason = QString::asprintf("文件大小 %lld Bytes 超过上限 %lld Bytes",
                                             static_cast<long long>(input.nSize),
                                             static_cast<long long>(CONVERTED_FILE_LIMIT));
     } else if (!ConvertImage(input.format, input.bytes, image, input.strReason)) {
-        input.result = StageResult::ConvertFailed;
+        input.reason = CoreReason::ConvertFailed;
     } else {
         input.bytes = FlatImage(image, byFill);
         input.nSize = input.bytes.size();
@@ -127,7 +102,7 @@ ImageInput ReadImageInput(const QString& strPath, std::int64_t nSizeLimit, std::
         ReadInputFile(strPath, qMax(nSizeLimit, CONVERTED_FILE_LIMIT), extent);
     if (input.Ok()) input.format = DetectImageFormat(input.bytes.left(INPUT_HEAD_LENGTH));
     if (input.format != ImageFormat::Bin) Convert(input, byFill);
-    if (input.Ok() && input.nSize > nSizeLimit) input.result = StageResult::TooLarge;
+    if (input.Ok() && input.nSize > nSizeLimit) input.reason = CoreReason::TooLarge;
     if (input.Ok() && input.format != ImageFormat::Bin) {
         // The converted image is all at hand: what lies past the kept part is scanned here.
         input.tail = TailScan();
@@ -145,8 +120,18 @@ CoreResult InputOutcome(const ImageInput& input, std::int64_t nSizeLimit) {
     const bool bConverted = input.format != ImageFormat::Bin;
     const QString strWords =
         bConverted ? ConversionWords(input, nSizeLimit) : RefusalWords(input, nSizeLimit);
-    const bool bLine = input.result == StageResult::ConvertFailed;
-    return CoreResult::Failed(ReasonOf(input.result), strWords, bLine ? LineOfError(strWords) : 0);
+    const bool bLine = input.reason == CoreReason::ConvertFailed;
+    CoreResult outcome =
+        CoreResult::Failed(input.reason, strWords, bLine ? LineOfError(strWords) : 0);
+    if (input.reason == CoreReason::OpenFailed || bLine) outcome.strDetail = input.strReason;
+    if (input.reason == CoreReason::TooLarge) {
+        outcome.nCount = input.nSize;
+        outcome.nLimit = nSizeLimit;
+    } else if (input.reason == CoreReason::ReadFailed) {
+        outcome.nCount = input.nRead;
+        outcome.nLimit = input.nSize;
+    }
+    return outcome;
 }
 
 QString FileLogLine(const char* pVerb, const QString& strPath, const QString& strOutcome) {
@@ -159,12 +144,11 @@ StagedImage StageImageFile(FirmwareWorkspace& ws, const QString& strPath, std::i
     const std::int64_t nStaged = qMin<std::int64_t>(nReadLimit, APP_BUF_SIZE);
     const ImageInput input = ReadImageInput(strPath, nSizeLimit, nStaged, byFill, nScanLimit);
     StagedImage staged;
-    staged.result = input.result;
     staged.source.strPath = strPath;
     const bool bConverted = input.format != ImageFormat::Bin;
     // A read that failed part way, and a build output, follow an open that succeeded: both
     // lines are logged.
-    if (input.Ok() || input.result == StageResult::ReadFailed || bConverted) {
+    if (input.Ok() || input.reason == CoreReason::ReadFailed || bConverted) {
         WriteLog(FileLogLine("打开", strPath, QStringLiteral("成功")));
     }
     staged.outcome = InputOutcome(input, nSizeLimit);

@@ -8,14 +8,15 @@
 #include "firmware/workspace/InputFile.h"
 #include "firmware/workspace/Workspace.h"
 
-// What StageImageFile found: the result with its reason, the file's length, and where the bytes
+// What StageImageFile found: the outcome with its reason, the file's length, and where the bytes
 // came from.
 struct StagedImage {
-    StageResult result = StageResult::OpenFailed;
-    CoreResult outcome;  // why the file was not read, in the words of its run-log line
+    CoreResult outcome = CoreResult::Failed(
+        CoreReason::OpenFailed,
+        {});  // done, or why the file was not read in the words of its run-log line
     std::int32_t nLength = 0;
     ImageSource source;
-    bool Ok() const { return result == StageResult::Read; }
+    bool Ok() const { return outcome.Done(); }
 };
 
 // Reads an image file into the workspace's stage buffer (zero past the file's end) for inspection,

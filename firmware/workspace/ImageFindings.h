@@ -13,7 +13,7 @@ struct AskedQuestion {
     bool bYes = false;
 };
 
-// What inspecting an image file found: how reading it went (staged.result and its reason),
+// What inspecting an image file found: how reading it went (staged.outcome),
 // the report for its panel, the questions asked, and whether the image was taken into the
 // workspace. A file that was not read has no report.
 struct InspectionResult {

@@ -59,18 +59,18 @@ bool ReadAndHash(QFile& file, const InputExtent& extent, InputFile& input) {
     return bOk;
 }
 
-StageResult StageResultOf(FileOpenResult result) {
+CoreReason ReasonOf(FileOpenResult result) {
     switch (result) {
         case FileOpenResult::Opened:
-            return StageResult::Read;
+            return CoreReason::None;
         case FileOpenResult::NotRegular:
-            return StageResult::NotRegular;
+            return CoreReason::NotRegular;
         case FileOpenResult::Locked:
-            return StageResult::Locked;
+            return CoreReason::Locked;
         case FileOpenResult::Failed:
             break;
     }
-    return StageResult::OpenFailed;
+    return CoreReason::OpenFailed;
 }
 
 }  // namespace
@@ -92,25 +92,25 @@ InputFile ReadInputFile(const QString& strPath, std::int64_t nSizeLimit,
                         const InputExtent& extent) {
     InputFile input;
     if (PathLostBytes(strPath)) {
-        input.result = StageResult::BadName;
+        input.reason = CoreReason::BadName;
         return input;
     }
     QFile file;
-    input.result = StageResultOf(OpenRegularFile(strPath, file, &input.strReason));
+    input.reason = ReasonOf(OpenRegularFile(strPath, file, &input.strReason));
     if (!input.Ok()) return input;
     FileStamp before, after;
     const bool bStamped = ReadFileStamp(file, before);
     input.nSize = file.size();
     if (input.nSize > nSizeLimit) {
-        input.result = StageResult::TooLarge;
+        input.reason = CoreReason::TooLarge;
         return input;
     }
     const bool bRead = ReadAndHash(file, extent, input);
     // A writer that takes no lock may rewrite the file while it is read.
     if (!bStamped || !ReadFileStamp(file, after) || !(before == after)) {
-        input.result = StageResult::Changed;
+        input.reason = CoreReason::Changed;
     } else if (!bRead) {
-        input.result = StageResult::ReadFailed;
+        input.reason = CoreReason::ReadFailed;
     }
     if (!input.Ok()) input.bytes.clear();
     return input;

@@ -5,17 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-enum class StageResult {
-    Read,
-    OpenFailed,
-    NotRegular,
-    Locked,
-    TooLarge,
-    ReadFailed,
-    Changed,
-    BadName,        // a name that lost bytes when it was decoded
-    ConvertFailed,  // a build output that could not be turned into an image
-};
+#include "firmware/workspace/CoreResult.h"
 
 // What a file holds past the bytes that were kept, seen as it is read and not kept: the first
 // byte other than 0x00 and 0xFF, which for a boot loader is code that the boot region cuts off.
@@ -42,14 +32,15 @@ inline constexpr std::int64_t INPUT_HEAD_LENGTH = 0x1000;
 // blocking, the type checked on the opened file), refused when longer than its limit, and
 // refused when it changed while it was read, so that no mix of two versions is taken.
 struct InputFile {
-    StageResult result = StageResult::OpenFailed;
-    QString strReason;       // the system's reason of an open that failed
-    QByteArray bytes;        // the bytes kept
+    CoreReason reason = CoreReason::OpenFailed;  // None once read
+    QString strReason;  // the system's words for an open that failed, the converter's for a build
+                        // output
+    QByteArray bytes;   // the bytes kept
     std::int64_t nSize = 0;  // the file's length
     std::int64_t nRead = 0;  // bytes read before a read failed
     QByteArray sha256;       // raw digest of the whole file as it was read, when digests are on
     TailScan tail;           // what lies past the kept bytes, when it was scanned
-    bool Ok() const { return result == StageResult::Read; }
+    bool Ok() const { return reason == CoreReason::None; }
 };
 
 InputFile ReadInputFile(const QString& strPath, std::int64_t nSizeLimit, const InputExtent& extent);

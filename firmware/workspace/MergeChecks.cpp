@@ -7,10 +7,10 @@
 #include "firmware/workspace/Workspace.h"
 #include "log/RunLog.h"
 
-MergeResult MergeFirmware(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
-                          const MergeOptions& options, std::vector<VerifyCheck>* pChecks) {
-    const MergeResult result = MergeFirmwareImages(ws, options);
-    if (result != MergeResult::Built) return result;
+CoreResult MergeFirmware(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
+                         const MergeOptions& options, std::vector<VerifyCheck>* pChecks) {
+    const CoreResult merged = MergeFirmwareImages(ws, options);
+    if (!merged.Done()) return merged;
     const std::vector<VerifyCheck> checks =
         CheckLayout(MergeLayoutOf(MergeReferenceOf(ws, options.byFill)));
     if (pChecks) *pChecks = checks;
@@ -21,10 +21,10 @@ MergeResult MergeFirmware(FirmwareWorkspace& ws, IFirmwarePrompts& prompts,
         ++nFailed;
     }
     // A sound pair merges as it always did: no line, no question.
-    if (nFailed == 0) return MergeResult::Built;
+    if (nFailed == 0) return CoreResult();
     const QString strQuestion = QString::asprintf(
         "合成的固件有 %d 项检查未通过, 可能无法启动 (详见输出窗口)。\r\n仍要保存吗?", nFailed);
-    if (prompts.AskYesNo(strQuestion)) return MergeResult::Built;
+    if (prompts.AskYesNo(strQuestion)) return CoreResult();
     WriteLog(QStringLiteral("合成固件 = 取消"));
-    return MergeResult::Declined;
+    return CoreResult::Failed(CoreReason::ChecksDeclined, QStringLiteral("取消"));
 }

@@ -8,6 +8,7 @@
 
 #include "app/CoreTexts.h"
 #include "app/DialogLayout.h"
+#include "app/ReportInputs.h"
 #include "app/Translations.h"
 #include "app/WindowWorkspace.h"
 #include "config/DeviceCatalogue.h"
@@ -125,4 +126,21 @@ TEST_F(Language, CatalogueNamesStayAsWrittenInTheEnglishPanel) {
         << strReport.toStdString();
     EXPECT_FALSE(strReport.contains(QString::fromUtf8("对应模块类型")));
     EXPECT_EQ(strReport.count(QString::fromUtf8("实际代码大小")), 1);  // the label is English
+}
+
+// A report's refused file is worded from the core's one result: the run log's words in the
+// Chinese window, the core's English (as quorrix-cli prints it) in the English one.
+TEST_F(Language, ARefusedReportFileIsWordedFromTheCoresResult) {
+    TempFolder tmp;
+    QFile big(tmp.File("big.bin"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(REPORT_FILE_LIMIT + 1));
+    big.close();
+    QByteArray bytes;
+    const CoreResult read = ReadReportFile(big.fileName(), bytes);
+    EXPECT_EQ(read.reason, CoreReason::TooLarge);
+    EXPECT_EQ(CoreResultText(read),
+              QString::fromUtf8("文件大小 67108865 Bytes 超过上限 67108864 Bytes"));
+    ASSERT_TRUE(InstallTranslations(UiLanguage::English));
+    EXPECT_EQ(CoreResultText(read),
+              QStringLiteral("larger than allowed: 67108865 bytes, more than 67108864"));
 }

@@ -306,8 +306,11 @@ TEST_F(CliProcess, OutputsThatAreInputsAndRefusedInputsInJson) {
               QStringLiteral("open-failed"));
     CliRun overflow =
         Run({"merge", "--json", "boot.bin", "AppX.bin", "--format", "hex", "--base", "0xFFFFFFFF"});
-    EXPECT_EQ(QJsonDocument::fromJson(overflow.strOut.toUtf8())["error"]["code"].toString(),
-              QStringLiteral("address-overflow"));
+    const QJsonObject overflowError =
+        QJsonDocument::fromJson(overflow.strOut.toUtf8())["error"].toObject();
+    EXPECT_EQ(overflowError["code"].toString(), QStringLiteral("address-overflow"));
+    EXPECT_EQ(overflowError["address"].toDouble(), 0xFFFFFFFF);
+    EXPECT_TRUE(overflowError["reason"].toString().contains(QString::fromUtf8("超出 32 位地址")));
     // A name with a line end cannot start a line of its own on standard output.
     if (!NullDevice().startsWith(QLatin1Char('/'))) return;  // no such names on Windows
     CliRun named = Run({"merge", "boot.bin", "AppX.bin", "-o", "a\nb.bin"});
@@ -320,6 +323,10 @@ TEST_F(CliProcess, OutputsThatAreInputsAndRefusedInputsInJson) {
     CliRun big = Run({"boot", "boot.bin", "--catalogue", "huge.ini"});
     EXPECT_EQ(big.nExit, 0);
     EXPECT_TRUE(big.strErr.contains(QString::fromUtf8("超过上限 67108864 Bytes, 设备目录为空")));
+    CliRun tooLarge = Run({"verify", "huge.ini"});
+    EXPECT_TRUE(tooLarge.strErr.contains(
+        QStringLiteral("huge.ini: larger than allowed: 68157440 bytes, more than 67108864\n")))
+        << tooLarge.strErr.toStdString();
 }
 
 TEST_F(CliProcess, FailedLayoutChecksAskBeforeTheSave) {

@@ -39,7 +39,7 @@ QString FirmwareTest::WriteImage(const char* pName, const QByteArray& bytes) {
 
 int FirmwareTest::MergeAndSave(const QString& strOut) {
     const MergeOptions options;
-    if (MergeFirmware(m_ws, m_wnd, options) != MergeResult::Built) return 0;
+    if (!MergeFirmware(m_ws, m_wnd, options).Done()) return 0;
     ++m_nSaveDialogs;
     m_strProposedName = ProposedFirmwareName(m_ws);
     if (strOut.isEmpty()) return 0;
