@@ -56,10 +56,18 @@ bool IsInputFile(const FirmwareWorkspace& ws, const QString& strPath) {
            (ws.bAppLoaded && IsSameFile(strPath, ws.appSource.strPath));
 }
 
-// A save that failed: its run-log line ("<verb> File ... = 失败, <words>") and its result.
-CoreResult SaveFailed(const char* pVerb, const QString& strPath, const QString& strWords) {
+// A save that failed: its run-log line ("<verb> File ... = 失败, <words>") and its result. The
+// system's words serve every audience; the save's own refusals have their English in strDetail.
+CoreResult SaveFailed(const char* pVerb, const QString& strPath, const QString& strWords,
+                      const char* pEnglish = nullptr) {
     WriteLog(FileLogLine(pVerb, strPath, QStringLiteral("失败, ") + strWords));
-    return CoreResult::Failed(CoreReason::SaveFailed, strWords);
+    CoreResult result = CoreResult::Failed(CoreReason::SaveFailed, strWords);
+    result.strDetail = pEnglish ? QString::fromLatin1(pEnglish) : strWords;
+    return result;
+}
+
+CoreResult SaveRefused(const QString& strPath, const char* pWords, const char* pEnglish) {
+    return SaveFailed("保存", strPath, QString::fromUtf8(pWords), pEnglish);
 }
 
 // A folder that refuses the temporary file may still hold a file the user can write; it is
@@ -84,14 +92,14 @@ CoreResult SaveInPlace(const QString& strPath, const QByteArray& bytes, QString 
 CoreResult SaveFirmwareFile(const FirmwareWorkspace& ws, const QString& strPath,
                             const MergeOptions& options) {
     // Replacing a device, FIFO or folder with a regular file would destroy it.
-    if (IsSpecialFile(strPath)) return SaveFailed("保存", strPath, QStringLiteral("不是普通文件"));
-    if (PathLostBytes(strPath)) {
-        return SaveFailed("保存", strPath, QStringLiteral("文件名无法表示"));
-    }
-    if (IsInputFile(ws, strPath)) return SaveFailed("保存", strPath, QStringLiteral("是输入文件"));
+    if (IsSpecialFile(strPath)) return SaveRefused(strPath, "不是普通文件", "not a regular file");
+    if (PathLostBytes(strPath))
+        return SaveRefused(strPath, "文件名无法表示", "the name lost bytes");
+    if (IsInputFile(ws, strPath))
+        return SaveRefused(strPath, "是输入文件", "an input of the merge");
     // Replacing the day's log would lose every record of it, other runs' too.
     if (g_RunLog.HoldsOpen(strPath))
-        return SaveFailed("保存", strPath, QStringLiteral("是日志文件"));
+        return SaveRefused(strPath, "是日志文件", "the day's log file");
     const QByteArray bytes = FirmwareFileBytes(ws, options);
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly)) return SaveInPlace(strPath, bytes, file.errorString());

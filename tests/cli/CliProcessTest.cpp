@@ -588,6 +588,8 @@ TEST_F(CliProcess, JsonErrorsCarryTheReasonAndItsLine) {
     const QJsonObject saveError = QJsonDocument::fromJson(same.strOut.toUtf8())["error"].toObject();
     EXPECT_EQ(saveError["code"].toString(), QStringLiteral("save-failed"));
     EXPECT_EQ(saveError["reason"].toString(), QString::fromUtf8("是输入文件"));
+    EXPECT_TRUE(saveError["message"].toString().endsWith(
+        QStringLiteral("boot.bin: not saved: an input of the merge")));
     WriteAllBytes(m_tmp.File("bad.hex"), ":020000040800F2\n:0400000001020304F1\n:00000001FF\n");
     CliRun bad = Run({"boot", "--json", "bad.hex"});
     EXPECT_EQ(bad.nExit, 1);
