@@ -271,7 +271,7 @@ void CFlashDlg::OnChooseImage() {
     QByteArray image;
     const CoreResult read = ReadFlashImage(strPath, 0, image);
     if (!read.Done()) {
-        m_pResult->setText(tr("失败: ") + TranslateCoreText(read.strWords));
+        m_pResult->setText(tr("失败: ") + CoreResultText(read));
         return;
     }
     SetImage(image, strPath);

@@ -101,9 +101,7 @@ int RunFlash(const CliOptions& options, FirmwareWorkspace& ws, IFirmwarePrompts&
     if (!bMerged) {
         const CoreResult read = ReadFlashImage(options.files[0], options.merge.byFill, image);
         if (!read.Done()) {
-            return Fail(options,
-                        ProbeResult::Failed(read.reason, QStringLiteral("打开"), read.strWords),
-                        options.files[0]);
+            return Fail(options, ProbeResult::Of(read, QStringLiteral("打开")), options.files[0]);
         }
     }
     FlashOptions flash;

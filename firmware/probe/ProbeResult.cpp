@@ -12,6 +12,13 @@ ProbeResult ProbeResult::Failed(CoreReason reason, const QString& strStep, const
     return result;
 }
 
+ProbeResult ProbeResult::Of(const CoreResult& core, const QString& strStep) {
+    ProbeResult result;
+    static_cast<CoreResult&>(result) = core;
+    result.strStep = strStep;
+    return result;
+}
+
 ProbeResult ProbeResult::At(std::uint32_t dwAt) const {
     ProbeResult result = *this;
     result.bHasAddress = true;

@@ -14,6 +14,8 @@ struct ProbeResult : CoreResult {
 
     static ProbeResult Failed(CoreReason reason, const QString& strStep, const QString& strWords,
                               const QString& strServer = QString());
+    // A step of the core's that failed before the module was reached (reading the image), whole.
+    static ProbeResult Of(const CoreResult& result, const QString& strStep);
     // The same failure at an address.
     ProbeResult At(std::uint32_t dwAddress) const;
 
