@@ -8,8 +8,8 @@
 #include "firmware/probe/FlashPlan.h"
 #include "firmware/probe/GdbPackets.h"
 #include "log/RunLog.h"
-#include "tests/firmware/workspace/FirmwareTestSupport.h"
 #include "tests/firmware/probe/StandInServer.h"
+#include "tests/firmware/workspace/FirmwareTestSupport.h"
 
 namespace {
 
@@ -252,12 +252,15 @@ TEST_F(ProbeTest, PacketFaultsThatAreRecovered) {
     damaged.bNoAck = false;
     damaged.bBadChecksumOnce = true;
     damaged.bNakOnce = true;
-    for (const StandInConfig& config : {runLengths, shortReads, damaged}) {
+    StandInConfig running;  // stopped with 0x03 before anything is read
+    running.bRunning = true;
+    for (const StandInConfig& config : {runLengths, shortReads, damaged, running}) {
         CStandInServer server(config);
         const QByteArray image = MergedImage();
         const FlashReport report = Flash(server, image);
         ASSERT_TRUE(report.result.Done()) << report.result.Text().toStdString();
         EXPECT_EQ(server.Flash(BASE, image.size()), image);
+        EXPECT_EQ(server.Commands().contains(QStringLiteral("^C")), config.bRunning);
     }
 }
 

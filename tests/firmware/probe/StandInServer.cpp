@@ -66,6 +66,7 @@ CStandInServer::CStandInServer(const StandInConfig& config)
             QTcpSocket* pSocket = server.nextPendingConnection();
             if (!pSocket) continue;
             m_bNoAckOn = false;
+            m_bHalted = false;
             QByteArray buffer;
             bool bDrop = false;
             while (!m_bStop && !bDrop && pSocket->state() == QAbstractSocket::ConnectedState) {
@@ -78,6 +79,11 @@ CStandInServer::CStandInServer(const StandInConfig& config)
                     QByteArray raw;
                     if (buffer.startsWith('\x03')) {
                         buffer.remove(0, 1);
+                        {
+                            std::scoped_lock locker(m_lock);
+                            m_commands.append(QStringLiteral("^C"));
+                        }
+                        m_bHalted = true;
                         pSocket->write(FramePacket("S02"));
                         continue;
                     }
@@ -158,7 +164,10 @@ QByteArray CStandInServer::Answer(const QByteArray& command, bool& bDrop) {
         return reply + m_config.supportedExtra;
     }
     if (command == "QStartNoAckMode") return m_config.bNoAck ? "OK" : "";
-    if (command == "?") return bTarget ? "S05" : "W00";
+    if (command == "?") {
+        if (!bTarget) return "W00";
+        return m_config.bRunning && !m_bHalted ? "" : "S05";
+    }
     if (command == "vAttach;1") {
         m_bAttached = m_config.bScanAttach && m_bScanned;
         return m_bAttached ? "T05" : "E01";

@@ -24,7 +24,7 @@ struct StandInConfig {
     QByteArray supportedExtra;    // more of the qSupported answer
     QStringList resetCommands{QStringLiteral("reset run")};  // the monitor commands it takes
     const char* pMonitorFailure = "E01";  // its answer to an unknown monitor command
-    int nReplyDelayMs = 0;        // a probe that takes its time over each packet
+    int nReplyDelayMs = 0;                // a probe that takes its time over each packet
     // Faults
     bool bRunLength = false;        // run-length encodes the m replies
     int nShortReads = 0;            // m answers at most this many bytes (0: all it was asked)
@@ -33,6 +33,7 @@ struct StandInConfig {
     bool bBadChecksumOnce = false;  // the first m reply goes out damaged, then again intact
     bool bNakOnce = false;          // the first write command is answered '-' once
     bool bProtected = false;        // vFlashErase answers E01
+    bool bRunning = false;          // the target runs: "?" has no stop to tell until a 0x03
 };
 
 // A GDB server on a local port, with a flash of 0x40000 bytes at 0x08000000 (erased) and RAM
@@ -76,4 +77,5 @@ private:
     int m_nWrites = 0;
     bool m_bDamagedSent = false;
     bool m_bNakSent = false;
+    bool m_bHalted = false;
 };
