@@ -7,7 +7,10 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QThread>
+#include <algorithm>
 
 #include "app/CoreTexts.h"
 #include "app/FileDialogs.h"
@@ -43,6 +46,24 @@ QPlainTextEdit* MakeBlocksView(QWidget* pParent) {
     return pView;
 }
 
+// Makes the view wide and tall enough for every line of its text, within its share of the
+// screen, so that a catalogue's long module name is not cut off.
+void FitToText(QPlainTextEdit* pView) {
+    const QFontMetrics metrics = pView->fontMetrics();
+    int nWidth = 0;
+    const QStringList lines = pView->toPlainText().split(QLatin1Char('\n'));
+    for (const QString& strLine : lines)
+        nWidth = std::max(nWidth, metrics.horizontalAdvance(strLine));
+    const int nChrome =
+        2 * (pView->frameWidth() + static_cast<int>(pView->document()->documentMargin())) +
+        pView->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    const QSize screen = pView->screen()->availableGeometry().size();
+    pView->setMinimumSize(
+        std::clamp(nWidth + nChrome, 330, screen.width() * 2 / 5),
+        std::clamp(static_cast<int>(lines.size()) * metrics.lineSpacing() + nChrome, 260,
+                   screen.height() / 2));
+}
+
 }  // namespace
 
 CFlashDlg::CFlashDlg(QWidget* pParent, IFirmwarePrompts& prompts, IFileDialogs& dialogs)
@@ -76,6 +97,8 @@ void CFlashDlg::BuildLayout() {
     m_pAddress = new QComboBox(this);
     m_pAddress->setEditable(true);
     m_pAddress->setMinimumContentsLength(28);
+    // A long remembered command must not widen the window.
+    m_pAddress->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_pAddress->addItems(RememberedTexts(QStringLiteral("Flash/Addresses")));
     for (const QString& strDefault : {QStringLiteral(":3333"), QStringLiteral(":2331"),
                                       QStringLiteral(":4242"), QStringLiteral(":1234")}) {
@@ -153,6 +176,7 @@ void CFlashDlg::ShowBlocks(const ModuleInfo* pModule) {
     if (!pModule) {
         m_pImageBlocks->setPlainText(
             QString(strImage).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        FitBlocks();
         return;
     }
     const QString strModule = ModuleReport(*pModule);
@@ -160,6 +184,13 @@ void CFlashDlg::ShowBlocks(const ModuleInfo* pModule) {
         strImage.isEmpty() ? QString(strModule).replace(QLatin1String("\r\n"), QLatin1String("\n"))
                            : MarkDifferences(strModule, strImage));
     if (!strImage.isEmpty()) m_pImageBlocks->setPlainText(MarkDifferences(strImage, strModule));
+    FitBlocks();
+}
+
+void CFlashDlg::FitBlocks() {
+    FitToText(m_pModuleBlocks);
+    FitToText(m_pImageBlocks);
+    resize(size().expandedTo(sizeHint()));
 }
 
 void CFlashDlg::ShowResult(const ProbeResult& result, const QString& strDone) {

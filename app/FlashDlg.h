@@ -50,6 +50,7 @@ private:
     // Runs job on a worker thread, then done on the window's.
     void RunJob(std::function<void()> job, std::function<void()> done);
     void ShowBlocks(const ModuleInfo* pModule);
+    void FitBlocks();
     void ShowResult(const ProbeResult& result, const QString& strDone);
     void Remember();
 

@@ -1,6 +1,7 @@
 // Drives the real main window as a person would and writes PNG screenshots of it, in Chinese
 // and in English: the start (with a question box in Qt's own Chinese), the window after a merge
-// with its layout strip, the verify and the compare report, and the window maximised. Each
+// with its layout strip, the verify and the compare report, the flash window once it has
+// flashed the merged file into QEMU's netduino2, and the window maximised. Each
 // window shot is checked too: a control outside the window, two controls that overlap or a
 // text cut off is printed, and the exit status is 1.
 // quorrix-screenshot OUTPUT_FOLDER BOOT APP FIRMWARE_OUT
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -23,6 +25,7 @@
 
 #include "app/CompareReportDlg.h"
 #include "app/FileHistory.h"
+#include "app/FlashDlg.h"
 #include "app/PaneAdapters.h"
 #include "app/QuorrixDlg.h"
 #include "app/ReportActions.h"
@@ -162,6 +165,35 @@ bool ShootReport(CReportDlg* pReport, const Samples& samples, const QString& str
     return bOk;
 }
 
+// The flash window once it has flashed the merged file into an STM32F205 that QEMU's netduino2
+// plays, started by the window through its command link. Left out without qemu-system-arm.
+bool ShootFlash(QWidget& owner, IFirmwarePrompts& prompts, IFileDialogs& dialogs,
+                const Samples& samples, const QString& strName) {
+    if (QStandardPaths::findExecutable(QStringLiteral("qemu-system-arm")).isEmpty()) {
+        std::fprintf(stderr, "%s: no qemu-system-arm, not shot\n", qPrintable(strName));
+        return true;
+    }
+    QFile firmware(samples.strFirmware);
+    if (!firmware.open(QIODevice::ReadOnly)) return false;
+    CFlashDlg dlg(&owner, prompts, dialogs);
+    dlg.SetImage(firmware.readAll(), QFileInfo(samples.strFirmware).fileName());
+    dlg.SetAddress(
+        QStringLiteral("|qemu-system-arm -M netduino2 -S -display none -nodefaults -monitor none "
+                       "-serial null -gdb stdio"));
+    dlg.show();
+    dlg.OnFlash();
+    QElapsedTimer timer;
+    timer.start();
+    while (dlg.Busy() && timer.elapsed() < 60000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    if (dlg.Busy()) {
+        std::fprintf(stderr, "%s: the flash did not end\n", qPrintable(strName));
+        return false;
+    }
+    return Shoot(dlg, samples, strName);
+}
+
 // Opens both samples in a fresh main window, merges them and shoots the window (maximised when
 // asked), then, at the template's size, its verify report of the merged file and its compare
 // report of that file and a later build. strSuffix ends each file's name.
@@ -191,8 +223,11 @@ bool ShootMerged(const Samples& samples, const QString& strSuffix, bool bMaximis
                       QStringLiteral("screenshot-verify%1.png").arg(strSuffix)) &&
           bOk;
     dialogs.m_openPaths = {samples.strFirmware, WriteLaterBuild(samples.strFirmware)};
-    return ShootReport(ShowCompareReport(&dlg, dialogs), samples,
-                       QStringLiteral("screenshot-compare%1.png").arg(strSuffix)) &&
+    bOk = ShootReport(ShowCompareReport(&dlg, dialogs), samples,
+                      QStringLiteral("screenshot-compare%1.png").arg(strSuffix)) &&
+          bOk;
+    return ShootFlash(dlg, prompts, dialogs, samples,
+                      QStringLiteral("screenshot-flash%1.png").arg(strSuffix)) &&
            bOk;
 }
 
